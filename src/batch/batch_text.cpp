@@ -1,0 +1,57 @@
+#include "batch/batch_text.h"
+
+#include "settings/number_text.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::wstring_view kEol = L"\r\n";
+
+std::wstring setLine(std::wstring_view variable, std::wstring_view value) {
+    std::wstring line = L"SET ";
+    line += variable;
+    line += L'=';
+    line += value;
+    line += kEol;
+    return line;
+}
+
+std::wstring flag(std::wstring_view variable, bool ticked, bool tickedMeansOne) {
+    return setLine(variable, ticked == tickedMeansOne ? L"1" : L"0");
+}
+
+}  // namespace
+
+BatchText batchText(const BatchSettings& s) {
+    BatchText t;
+    t.switches = L"@echo off";
+    t.switches += kEol;
+    t.switches += flag(L"SST_FASTMEM", s.fastMemory, true);
+    t.switches += flag(L"SST_FASTPCIRD", s.fastPci, true);
+    t.switches += flag(L"FX_GLIDE_SWAPINTERVAL", s.fastBuffering, false);
+    t.switches += flag(L"SST_SWAP_EN_WAIT_ON_VSYNC", s.fastRefresh, false);
+    t.switches += flag(L"SST_VIDEO_24BPP", s.trueColour, true);
+    t.switches += flag(L"FX_GLIDE_NO_SPLASH", s.splash, false);
+    t.numbers = setLine(L"SST_GAMMA", gammaText(s.gammaPosition));
+    t.numbers += setLine(L"SST_GRXCLK", std::to_wstring(s.clockMhz));
+    t.numbers += setLine(L"SST_SCREENREFRESH", std::to_wstring(s.refreshHz));
+    t.numbers += startLine(s.shortName);
+    return t;
+}
+
+std::wstring startLine(std::wstring_view shortName) {
+    // Characters that end or split a command name for the batch interpreter.
+    constexpr std::wstring_view kSpecial = L" &^(),;=";
+    std::wstring line;
+    bool quote = false;
+    for (const wchar_t c : shortName) {
+        if (kSpecial.find(c) != std::wstring_view::npos) quote = true;
+        line += c;
+        if (c == L'%') line += L'%';
+    }
+    if (quote) line = L'"' + line + L'"';
+    return line;
+}
+
+}  // namespace corvane

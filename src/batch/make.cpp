@@ -1,0 +1,109 @@
+// "&Make": confirm the batch file's path and write it beside the program.
+#include <optional>
+#include <utility>
+#include <string>
+
+#include "app/form1.h"
+#include "batch/batch_text.h"
+
+namespace corvane {
+
+namespace {
+
+bool ticked(const Control& box) { return box.value() == 1; }
+
+// The folder part of a path: everything before its last separator.
+std::wstring folderOf(const std::wstring& path) {
+    const std::size_t cut = path.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
+}
+
+// Cuts a long name at its blanks in the scratch box and joins the pieces.
+std::wstring shortName(Control& scratch, const std::wstring& name) {
+    if (name.size() <= kShortNameMax) return name;
+    std::wstring joined;
+    if (name.find(L' ') == std::wstring::npos) {
+        joined = name;
+    } else {
+        scratch.setText(name);
+        std::size_t pos = 0;
+        for (;;) {
+            const std::size_t space = name.find(L' ', pos);
+            const std::size_t end = space == std::wstring::npos ? name.size() : space;
+            scratch.setSelStart(static_cast<int>(pos));
+            scratch.setSelLength(static_cast<int>(end - pos));
+            joined += scratch.selText();
+            if (space == std::wstring::npos) break;
+            pos = space + 1;
+        }
+    }
+    return joined.substr(0, kShortNameKeeps) + L"~1";
+}
+
+}  // namespace
+
+void Form1::Command1_Click() {
+    const std::wstring ShortName = shortName(Text2, ProgramName);
+    std::wstring BatchPath = Dir1.path();
+    if (BatchPath.empty() || BatchPath.back() != L'\\') BatchPath += L'\\';
+    BatchPath += Text1.text();
+    BatchPath += L".bat";
+    lbl1.setCaption(BatchPath);
+
+    MessageBoxService& box = services.messages;
+    const std::wstring& title = services.app.title;
+    if (Text1.text().empty()) {
+        box.show(L"Don't forget a name!", kExclamation, L"Oops!");
+        Text1.setFocus();
+        return;
+    }
+
+    // The batch file is 8-bit text: a name its code page can't hold would be
+    // written with stand-in characters and start nothing.
+    const CodePageService& cp = services.codePage;
+    for (const auto& [what, name] : {std::pair{L"program name", ProgramName}, std::pair{L"batch name", Text1.text()}}) {
+        if (!cp.encode(name)) {
+            box.show(L"Cannot make " + BatchPath + L".\n\nThe " + what + L" \"" + name +
+                         L"\" holds characters that batch files on this system (code page " +
+                         std::to_wstring(cp.number()) + L") cannot hold.",
+                     kExclamation, title);
+            return;
+        }
+    }
+
+    if (box.show(L"Make " + BatchPath + L"?", kOkCancel, title) != kAnswerOk) return;
+
+    BatchSettings settings;
+    settings.fastMemory = ticked(cMem);
+    settings.fastPci = ticked(cPci);
+    settings.fastBuffering = ticked(cBuff);
+    settings.fastRefresh = ticked(cRefresh);
+    settings.trueColour = ticked(cColor);
+    settings.splash = ticked(Check1);
+    settings.gammaPosition = sGamma.value();
+    settings.clockMhz = sClock.value();
+    settings.refreshHz = RefreshHz;
+    settings.shortName = ShortName;
+    const BatchText text = batchText(settings);
+    const std::optional<std::string> switches = cp.encode(text.switches);
+    const std::optional<std::string> numbers = cp.encode(text.numbers);
+
+    // Written beside the target and moved over it only when complete, so a
+    // failure never leaves half a file nor costs the file that was there.
+    FileStore& files = services.files;
+    std::wstring temp;
+    FileStatus status;
+    if (!switches || !numbers) status.error = L"The text can't be written in code page " + std::to_wstring(cp.number()) + L".";
+    if (status.ok()) status = files.createTemp(folderOf(BatchPath), temp);
+    if (status.ok()) status = files.append(temp, *switches);
+    if (status.ok()) status = files.append(temp, *numbers);
+    if (status.ok()) status = files.replace(temp, BatchPath);
+    if (!status.ok()) {
+        if (!temp.empty()) files.remove(temp);
+        box.show(L"Could not make " + BatchPath + L".\n\n" + status.error, kExclamation, title);
+        return;
+    }
+    Text1.setText(L"");
+}
+
+}  // namespace corvane

@@ -1,0 +1,51 @@
+#include "drivers/verinfo.h"
+
+#include <algorithm>
+
+#include "app/form1.h"
+
+namespace corvane {
+
+std::wstring StringFromPtr(const std::vector<std::uint8_t>& block, std::size_t offset, const CodePageService& cp) {
+    if (offset >= block.size()) return {};
+    std::size_t end = offset;
+    while (end < block.size() && block[end] != 0) ++end;
+    return cp.decode(std::string(reinterpret_cast<const char*>(block.data()) + offset, end - offset));
+}
+
+std::string StringFromPtrLen(const std::vector<std::uint8_t>& block, std::size_t offset, std::uint32_t length) {
+    if (length == 0 || offset >= block.size()) return {};
+    const std::size_t n = std::min<std::size_t>(length, block.size() - offset);
+    return std::string(reinterpret_cast<const char*>(block.data()) + offset, n);
+}
+
+std::string translationKey(const std::string& t) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string key;
+    for (const std::size_t i : {1u, 0u, 3u, 2u}) {
+        const auto b = static_cast<unsigned char>(t[i]);
+        key += kHex[b >> 4];
+        key += kHex[b & 15];
+    }
+    return key;
+}
+
+void Form1::VerInfo(const std::wstring& PathName, std::wstring& VerFileVer) {
+    VerFileVer.clear();
+    VersionService& versions = services.versions;
+    const std::uint32_t size = versions.size(PathName);
+    if (size == 0) return;
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(size) + 1, 0);
+    versions.read(PathName, block);
+    std::size_t at = 0;
+    std::uint32_t length = 0;
+    if (!versions.query(block, "\\VarFileInfo\\Translation", at, length) || length == 0) return;
+    const std::string t = StringFromPtrLen(block, at, length);
+    // Fewer than four bytes name no table.
+    if (t.size() < 4) return;
+    const std::string sub = "\\StringFileInfo\\" + translationKey(t) + "\\FileVersion";
+    if (!versions.query(block, sub, at, length) || length == 0) return;
+    VerFileVer = StringFromPtr(block, at, services.codePage);
+}
+
+}  // namespace corvane

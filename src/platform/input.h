@@ -1,0 +1,33 @@
+// What a user does to a window, as calls into the model. The Windows view
+// turns clicks and keys into these calls, and the tests make the same calls,
+// so both run exactly the same handlers. A call on a control that can't take
+// input just now (hidden, disabled, or under a modal window) does nothing and
+// returns false.
+#pragma once
+
+#include <string>
+
+#include "platform/model.h"
+
+namespace corvane::input {
+
+// Gives the control the keyboard focus, as a click or the Tab key does.
+bool focus(Control& c);
+// Opens entry `index` of a directory list (double-click, or Enter).
+bool openDirEntry(Control& dir, int index);
+// Selects entry `index` of a file list (click, or a move with the arrow keys).
+bool pickFile(Control& file, int index);
+// Replaces the whole text of a text box, as typing or deleting leaves it.
+bool type(Control& box, const std::wstring& text);
+// Drags or steps a slider to `position`.
+bool moveSlider(Control& slider, int position);
+// Clicks tab `n` (from 1) of a tab strip.
+bool clickTab(Control& strip, int n);
+// Presses a command button by mouse, access key or Enter.
+bool press(Control& button);
+// Clicks a check box: unticked and greyed become ticked, ticked becomes unticked.
+bool toggle(Control& box);
+// Picks entry `index` of a drop-down list.
+bool pickEntry(Control& combo, int index);
+
+}  // namespace corvane::input

@@ -1,0 +1,84 @@
+#include "platform/names.h"
+
+#include <algorithm>
+
+namespace corvane {
+
+wchar_t foldCase(wchar_t c) {
+    if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - 32);
+    // Latin-1 lower-case letters, except the division sign and ÿ.
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<wchar_t>(c - 32);
+    return c;
+}
+
+int compareNoCase(std::wstring_view a, std::wstring_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const wchar_t x = foldCase(a[i]);
+        const wchar_t y = foldCase(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool equalNoCase(std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() && compareNoCase(a, b) == 0;
+}
+
+bool containsNoCase(std::wstring_view text, std::wstring_view word) {
+    if (word.empty()) return true;
+    if (word.size() > text.size()) return false;
+    for (std::size_t i = 0; i + word.size() <= text.size(); ++i) {
+        if (equalNoCase(text.substr(i, word.size()), word)) return true;
+    }
+    return false;
+}
+
+namespace {
+
+// Iterative wildcard match with one backtrack point: linear in practice and
+// never recursive, whatever the pattern holds.
+bool matchOne(std::wstring_view name, std::wstring_view pat) {
+    std::size_t n = 0, p = 0;
+    std::size_t starP = std::wstring_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pat.size() && pat[p] == L'*') {
+            starP = p++;
+            starN = n;
+        } else if (p < pat.size() && (pat[p] == L'?' || foldCase(pat[p]) == foldCase(name[n]))) {
+            ++p;
+            ++n;
+        } else if (starP != std::wstring_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pat.size() && pat[p] == L'*') ++p;
+    return p == pat.size();
+}
+
+}  // namespace
+
+bool matchesPatterns(std::wstring_view name, std::wstring_view patterns) {
+    std::size_t start = 0;
+    while (start <= patterns.size()) {
+        std::size_t end = patterns.find(L';', start);
+        if (end == std::wstring_view::npos) end = patterns.size();
+        const std::wstring_view one = patterns.substr(start, end - start);
+        if (!one.empty() && matchOne(name, one)) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+std::wstring joinPath(std::wstring_view folder, std::wstring_view name) {
+    std::wstring out(folder);
+    if (out.empty() || out.back() != L'\\') out += L'\\';
+    out += name;
+    return out;
+}
+
+}  // namespace corvane

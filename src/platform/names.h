@@ -1,0 +1,25 @@
+// File names as the platform treats them: compared and matched without
+// regard to letter case.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Upper-case form of one character for comparisons (ASCII and Latin-1 letters).
+wchar_t foldCase(wchar_t c);
+
+// <0, 0, >0 as a is before, equal to or after b, letter case ignored.
+int compareNoCase(std::wstring_view a, std::wstring_view b);
+bool equalNoCase(std::wstring_view a, std::wstring_view b);
+bool containsNoCase(std::wstring_view text, std::wstring_view word);
+
+// True when `name` matches one of the ";"-separated wildcard patterns
+// ("*" any run of characters, "?" any one character), letter case ignored.
+bool matchesPatterns(std::wstring_view name, std::wstring_view patterns);
+
+// folder + "\" + name, without doubling the backslash of a drive root.
+std::wstring joinPath(std::wstring_view folder, std::wstring_view name);
+
+}  // namespace corvane

@@ -1,0 +1,114 @@
+// The services that event handlers reach the outside world through. Each has
+// a real implementation in platform/win32 and a scripted one for the tests.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+// Buttons values and answers of the message box, as the handlers pass them.
+inline constexpr int kOkCancel = 1;
+inline constexpr int kExclamation = 48;
+inline constexpr int kAnswerOk = 1;
+
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    // Modal; returns the button pressed (1 for OK).
+    virtual int show(const std::wstring& prompt, int buttons, const std::wstring& title) = 0;
+};
+
+struct DirEntry {
+    std::wstring name;  // bare name, no folder
+    bool isFolder = false;
+    bool hidden = false;
+    bool system = false;
+};
+
+class FolderService {
+public:
+    virtual ~FolderService() = default;
+    // Everything directly inside a DOS path such as "C:\" or "C:\GAMES", in
+    // any order, without "." and "..". nullopt when the folder can't be read.
+    virtual std::optional<std::vector<DirEntry>> list(const std::wstring& folder) = 0;
+};
+
+// Outcome of a file operation: empty on success, otherwise the reason in
+// words a user can act on.
+struct FileStatus {
+    std::wstring error;
+    bool ok() const { return error.empty(); }
+};
+
+// Writes files so that a target is never left half-written: content goes
+// into a fresh temporary file beside the target, which then replaces it.
+class FileStore {
+public:
+    virtual ~FileStore() = default;
+    // Creates a new empty file in `folder`; its path goes to `path`.
+    virtual FileStatus createTemp(const std::wstring& folder, std::wstring& path) = 0;
+    virtual FileStatus append(const std::wstring& path, std::string_view bytes) = 0;
+    // Moves `from` over `to`, replacing an existing `to` in one step.
+    virtual FileStatus replace(const std::wstring& from, const std::wstring& to) = 0;
+    virtual void remove(const std::wstring& path) = 0;
+};
+
+// The system's ANSI code page, the one batch files and version strings use.
+class CodePageService {
+public:
+    virtual ~CodePageService() = default;
+    virtual unsigned number() const = 0;
+    // nullopt when some character has no byte in this code page.
+    virtual std::optional<std::string> encode(std::wstring_view text) const = 0;
+    virtual std::wstring decode(std::string_view bytes) const = 0;
+};
+
+class InstanceService {
+public:
+    virtual ~InstanceService() = default;
+    // True when another copy of the program is already running.
+    virtual bool previousRunning() = 0;
+};
+
+class ProgramService {
+public:
+    virtual ~ProgramService() = default;
+    // Ends the program at once. Callers return straight after the call, so a
+    // scripted implementation may simply record it.
+    virtual void end() = 0;
+};
+
+// A file's version resource, as the version functions of the system give it.
+class VersionService {
+public:
+    virtual ~VersionService() = default;
+    // Size in bytes of the resource; 0 when there is none or the file can't be read.
+    virtual std::uint32_t size(const std::wstring& path) = 0;
+    // Fills `block` (at least `size` bytes) with the resource.
+    virtual bool read(const std::wstring& path, std::vector<std::uint8_t>& block) = 0;
+    // Looks up a sub-block such as "\VarFileInfo\Translation" in a block that
+    // read() filled; on success sets the value's offset in the block and its length.
+    virtual bool query(const std::vector<std::uint8_t>& block, std::string_view subBlock,
+                       std::size_t& offset, std::uint32_t& length) = 0;
+};
+
+class ShellService {
+public:
+    virtual ~ShellService() = default;
+    // Opens `target` with the operation "open"; returns the shell's result
+    // code, where 32 or less means failure.
+    virtual std::intptr_t open(const std::wstring& target) = 0;
+};
+
+struct AppInfo {
+    std::wstring title;
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+}  // namespace corvane

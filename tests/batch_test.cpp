@@ -1,0 +1,313 @@
+// "&Make": the batch file's bytes, its name and path, the messages, and what
+// happens when the file can't be written.
+#include <gtest/gtest.h>
+
+#include "batch/batch_text.h"
+#include "platform/names.h"
+#include "support/rig.h"
+
+namespace corvane {
+namespace {
+
+using test::Rig;
+
+// Counts the appends so the two writes can be told apart.
+class CountingDisk final : public FileStore {
+public:
+    explicit CountingDisk(FileStore& inner) : inner_(inner) {}
+    std::vector<std::size_t> writes;
+    FileStatus createTemp(const std::wstring& folder, std::wstring& path) override { return inner_.createTemp(folder, path); }
+    FileStatus append(const std::wstring& path, std::string_view bytes) override {
+        writes.push_back(bytes.size());
+        return inner_.append(path, bytes);
+    }
+    FileStatus replace(const std::wstring& from, const std::wstring& to) override { return inner_.replace(from, to); }
+    void remove(const std::wstring& path) override { inner_.remove(path); }
+
+private:
+    FileStore& inner_;
+};
+
+struct Make : ::testing::Test {
+    Rig r;
+    Form1& f = r.form;
+
+    void choose(const std::wstring& folder, const std::wstring& exe) {
+        r.disk.addFile(joinPath(folder, exe));
+        r.start();
+        f.Dir1.setPath(folder);  // as opening it in the list does
+        for (int i = 0; i < f.File1.listCount(); ++i) {
+            if (f.File1.list(i) == exe) input::pickFile(f.File1, i);
+        }
+        ASSERT_EQ(f.File1.list(f.File1.listIndex()), exe);
+    }
+    std::string file(const std::wstring& path) { return r.disk.read(path).value_or("<missing>"); }
+    std::vector<std::wstring> temps() {
+        std::vector<std::wstring> out;
+        for (const auto& p : r.disk.paths()) {
+            if (p.size() > 4 && p.substr(p.size() - 4) == L".tmp") out.push_back(p);
+        }
+        return out;
+    }
+};
+
+const std::string kWorkedExample =
+    "@echo off\r\n"
+    "SET SST_FASTMEM=0\r\n"
+    "SET SST_FASTPCIRD=0\r\n"
+    "SET FX_GLIDE_SWAPINTERVAL=1\r\n"
+    "SET SST_SWAP_EN_WAIT_ON_VSYNC=1\r\n"
+    "SET SST_VIDEO_24BPP=0\r\n"
+    "SET FX_GLIDE_NO_SPLASH=0\r\n"
+    "SET SST_GAMMA=0.25\r\n"
+    "SET SST_GRXCLK=90\r\n"
+    "SET SST_SCREENREFRESH=0\r\n"
+    "HoverT~1";
+
+TEST_F(Make, WorkedExampleWritesTwoBlocksOf162And72Bytes) {
+    CountingDisk counting(r.disk);
+    Services services{r.messages, r.disk, counting, r.codePage, r.instance, r.program, r.versions, r.shell, corvaneInfo()};
+    Form1 g(services);
+    r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
+    g.Form_Load();
+    g.Dir1.setPath(L"C:\\Games\\Hover");
+    ASSERT_TRUE(input::pickFile(g.File1, 0));
+    EXPECT_EQ(g.ProgramName, L"Hover Tank");
+    ASSERT_TRUE(input::press(g.Command1));
+
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].prompt, L"Make C:\\Games\\Hover\\Hover Tank.bat?");
+    EXPECT_EQ(r.messages.shown[0].title, L"3dfx Corvane");
+    EXPECT_EQ(r.messages.shown[0].buttons, 1);
+    const std::string bytes = file(L"C:\\Games\\Hover\\Hover Tank.bat");
+    EXPECT_EQ(bytes, kWorkedExample);
+    EXPECT_EQ(bytes.size(), 234u);
+    EXPECT_EQ(counting.writes, (std::vector<std::size_t>{162, 72}));
+    EXPECT_EQ(g.lbl1.caption(), L"C:\\Games\\Hover\\Hover Tank.bat");
+    EXPECT_EQ(g.Text2.text(), L"Hover Tank");
+    // After the write the name is emptied and Make waits for a new one.
+    EXPECT_EQ(g.Text1.text(), L"");
+    EXPECT_FALSE(g.Command1.enabled());
+    EXPECT_FALSE(input::press(g.Command1));
+    EXPECT_EQ(r.messages.shown.size(), 1u);
+}
+
+TEST_F(Make, EveryBoxAndSliderReachesItsLine) {
+    choose(L"C:\\Games", L"Racer.exe");
+    input::clickTab(f.TabStrip1, 2);
+    for (Control* box : {&f.cMem, &f.cPci, &f.cBuff, &f.cRefresh, &f.Check1}) input::toggle(*box);
+    input::moveSlider(f.sRefresh, 4);
+    input::toggle(f.cColor);
+    input::moveSlider(f.sGamma, 130);
+    input::moveSlider(f.sClock, 107);
+    ASSERT_TRUE(input::press(f.Command1));
+    EXPECT_EQ(file(L"C:\\Games\\Racer.bat"),
+              "@echo off\r\n"
+              "SET SST_FASTMEM=1\r\n"
+              "SET SST_FASTPCIRD=1\r\n"
+              "SET FX_GLIDE_SWAPINTERVAL=0\r\n"
+              "SET SST_SWAP_EN_WAIT_ON_VSYNC=0\r\n"
+              "SET SST_VIDEO_24BPP=1\r\n"
+              "SET FX_GLIDE_NO_SPLASH=1\r\n"
+              "SET SST_GAMMA=1.3\r\n"
+              "SET SST_GRXCLK=107\r\n"
+              "SET SST_SCREENREFRESH=100\r\n"
+              "Racer");
+}
+
+TEST_F(Make, GreyedBoxCountsAsClearAndDisabledTickStillCounts) {
+    choose(L"C:\\", L"Racer.exe");
+    f.cMem.setValue(2);
+    input::clickTab(f.TabStrip1, 2);
+    input::moveSlider(f.sRefresh, 3);
+    input::toggle(f.cColor);
+    input::moveSlider(f.sRefresh, 2);
+    ASSERT_FALSE(f.cColor.enabled());
+    input::clickTab(f.TabStrip1, 1);
+    input::type(f.Text1, L"Racer");
+    input::press(f.Command1);
+    const std::string bytes = file(L"C:\\Racer.bat");
+    EXPECT_NE(bytes.find("SET SST_FASTMEM=0\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("SET SST_VIDEO_24BPP=1\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("SET SST_SCREENREFRESH=75\r\n"), std::string::npos);
+}
+
+TEST_F(Make, ShortNames) {
+    const std::pair<const wchar_t*, const char*> cases[] = {
+        {L"Racer", "Racer"},
+        {L"Overdrive", "Overdr~1"},
+        {L"Big Red Car Race", "BigRed~1"},
+        {L"a b c d e", "abcde~1"},
+        {L"12345678", "12345678"},
+        {L"Hover Tank", "HoverT~1"},
+        {L"  lead", "  lead"},
+        {L"Q.U.A.K.E", "Q.U.A.~1"},
+        {L"A  B  C  D", "ABCD~1"},
+    };
+    for (const auto& [name, expected] : cases) {
+        Rig q;
+        q.disk.addFile(joinPath(L"C:\\", std::wstring(name) + L".exe"));
+        q.start();
+        input::pickFile(q.form.File1, 0);
+        input::type(q.form.Text1, L"out");
+        ASSERT_TRUE(input::press(q.form.Command1));
+        const std::string bytes = q.disk.read(L"C:\\out.bat").value_or("");
+        const std::string last = bytes.substr(bytes.rfind('\n') + 1);
+        const std::string quoted = std::string("\"") + expected + "\"";
+        EXPECT_TRUE(last == expected || last == quoted) << last;
+    }
+}
+
+TEST_F(Make, SameFirstSixCharactersGiveTheSameShortName) {
+    r.disk.addFile(L"C:\\Racing One.exe");
+    r.disk.addFile(L"C:\\RacingTwo.exe");
+    r.start();
+    for (int i = 0; i < 2; ++i) {
+        input::pickFile(f.File1, i);
+        input::type(f.Text1, L"b" + std::to_wstring(i));
+        input::press(f.Command1);
+    }
+    EXPECT_EQ(file(L"C:\\b0.bat").substr(file(L"C:\\b0.bat").rfind('\n') + 1), "Racing~1");
+    EXPECT_EQ(file(L"C:\\b1.bat").substr(file(L"C:\\b1.bat").rfind('\n') + 1), "Racing~1");
+}
+
+TEST_F(Make, BatchPathKeepsTheNameAsTyped) {
+    choose(L"C:\\", L"Racer.exe");
+    input::type(f.Text1, L"race.bat");
+    input::press(f.Command1);
+    EXPECT_TRUE(r.disk.exists(L"C:\\race.bat.bat"));
+    input::type(f.Text1, L"   ");
+    input::press(f.Command1);
+    EXPECT_TRUE(r.disk.exists(L"C:\\   .bat"));
+    EXPECT_EQ(r.messages.shown.back().prompt, L"Make C:\\   .bat?");
+}
+
+TEST_F(Make, CancelWritesNothingAndKeepsTheName) {
+    choose(L"C:\\Games", L"Racer.exe");
+    r.messages.answers = {2};
+    ASSERT_TRUE(input::press(f.Command1));
+    EXPECT_FALSE(r.disk.exists(L"C:\\Games\\Racer.bat"));
+    EXPECT_TRUE(temps().empty());
+    EXPECT_EQ(f.Text1.text(), L"Racer");
+    EXPECT_TRUE(f.Command1.enabled());
+    EXPECT_EQ(f.lbl1.caption(), L"C:\\Games\\Racer.bat");
+}
+
+TEST_F(Make, ExistingFileIsReplacedAfterTheOneQuestion) {
+    r.disk.addFile(L"C:\\Games\\Racer.bat", "old content that is longer than the new one will be, surely....."
+                                            "..................................................................."
+                                            "..................................................................."
+                                            "...................................................................");
+    choose(L"C:\\Games", L"Racer.exe");
+    input::press(f.Command1);
+    EXPECT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(file(L"C:\\Games\\Racer.bat").substr(0, 11), "@echo off\r\n");
+    EXPECT_EQ(file(L"C:\\Games\\Racer.bat").back(), 'r');
+    EXPECT_TRUE(temps().empty());
+}
+
+TEST_F(Make, WriteFailuresAreReportedAndCostNothing) {
+    struct Failure {
+        const char* what;
+        std::function<void(test::MemoryDisk&)> arrange;
+        const wchar_t* reason;
+    };
+    const Failure failures[] = {
+        {"read-only folder", [](test::MemoryDisk& d) { d.readOnly.insert(L"C:\\Games"); }, L"Access is denied."},
+        {"disk full in the first write", [](test::MemoryDisk& d) { d.spaceLeft = 100; },
+         L"There is not enough space on the disk."},
+        {"disk full in the second write", [](test::MemoryDisk& d) { d.spaceLeft = 200; },
+         L"There is not enough space on the disk."},
+        {"target locked", [](test::MemoryDisk& d) { d.locked.insert(L"C:\\Games\\Racer.bat"); },
+         L"The process cannot access the file because it is being used by another process."},
+    };
+    for (const Failure& fail : failures) {
+        Rig q;
+        q.disk.addFile(L"C:\\Games\\Racer.exe");
+        q.disk.addFile(L"C:\\Games\\Racer.bat", "precious");
+        q.start();
+        q.form.Dir1.setPath(L"C:\\Games");
+        input::pickFile(q.form.File1, 0);
+        fail.arrange(q.disk);
+        ASSERT_TRUE(input::press(q.form.Command1)) << fail.what;
+        ASSERT_EQ(q.messages.shown.size(), 2u) << fail.what;
+        const test::Message& m = q.messages.shown[1];
+        EXPECT_EQ(m.title, L"3dfx Corvane");
+        EXPECT_EQ(m.buttons, 48);
+        EXPECT_NE(m.prompt.find(L"C:\\Games\\Racer.bat"), std::wstring::npos) << fail.what;
+        EXPECT_NE(m.prompt.find(fail.reason), std::wstring::npos) << fail.what;
+        EXPECT_EQ(q.disk.read(L"C:\\Games\\Racer.bat"), "precious") << fail.what;
+        EXPECT_EQ(q.disk.paths().size(), 4u) << fail.what;  // C:\, the folder, the program, the old file
+        EXPECT_EQ(q.form.Text1.text(), L"Racer") << fail.what;
+        EXPECT_TRUE(q.form.Command1.enabled()) << fail.what;
+        EXPECT_EQ(q.program.ends, 0) << fail.what;
+        // Once the cause is gone, the same press succeeds.
+        q.disk.readOnly.clear();
+        q.disk.locked.clear();
+        q.disk.spaceLeft.reset();
+        ASSERT_TRUE(input::press(q.form.Command1));
+        EXPECT_EQ(q.disk.read(L"C:\\Games\\Racer.bat").value_or("").substr(0, 9), "@echo off") << fail.what;
+    }
+}
+
+TEST_F(Make, BatchNameIntoAMissingFolderIsReported) {
+    choose(L"C:\\Games", L"Racer.exe");
+    input::type(f.Text1, L"nowhere\\x");
+    input::press(f.Command1);
+    ASSERT_EQ(r.messages.shown.size(), 2u);
+    EXPECT_NE(r.messages.shown[1].prompt.find(L"C:\\Games\\nowhere\\x.bat"), std::wstring::npos);
+    EXPECT_EQ(r.program.ends, 0);
+}
+
+TEST_F(Make, NamesTheCodePageCannotHoldAreRefused) {
+    choose(L"C:\\Games", L"\u65e5\u672c Racer.exe");
+    input::type(f.Text1, L"fine");
+    ASSERT_TRUE(input::press(f.Command1));
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].title, L"3dfx Corvane");
+    EXPECT_EQ(r.messages.shown[0].buttons, 48);
+    EXPECT_NE(r.messages.shown[0].prompt.find(L"program name"), std::wstring::npos);
+    EXPECT_NE(r.messages.shown[0].prompt.find(L"1252"), std::wstring::npos);
+    EXPECT_FALSE(r.disk.exists(L"C:\\Games\\fine.bat"));
+    EXPECT_EQ(f.Text1.text(), L"fine");
+
+    Rig q;
+    q.disk.addFile(L"C:\\Racer.exe");
+    q.start();
+    input::pickFile(q.form.File1, 0);
+    input::type(q.form.Text1, L"\u0152uvre \u0100");  // Œ is in the code page, Ā is not
+    input::press(q.form.Command1);
+    ASSERT_EQ(q.messages.shown.size(), 1u);
+    EXPECT_NE(q.messages.shown[0].prompt.find(L"batch name"), std::wstring::npos);
+    EXPECT_EQ(q.disk.paths().size(), 2u);
+}
+
+TEST_F(Make, LatinNamesAreWrittenInTheCodePage) {
+    choose(L"C:\\Jeux", L"Caf\u00e9.exe");
+    input::press(f.Command1);
+    EXPECT_EQ(file(L"C:\\Jeux\\Caf\u00e9.bat").substr(file(L"C:\\Jeux\\Caf\u00e9.bat").rfind('\n') + 1), "Caf\xE9");
+}
+
+TEST(StartLine, OnlyNamesTheInterpreterWouldMisreadChange) {
+    EXPECT_EQ(startLine(L"Racer"), L"Racer");
+    EXPECT_EQ(startLine(L"HoverT~1"), L"HoverT~1");
+    EXPECT_EQ(startLine(L"Q.U.A.~1"), L"Q.U.A.~1");
+    EXPECT_EQ(startLine(L"My Game"), L"\"My Game\"");
+    EXPECT_EQ(startLine(L"R&D"), L"\"R&D\"");
+    EXPECT_EQ(startLine(L"up^"), L"\"up^\"");
+    EXPECT_EQ(startLine(L"100%"), L"100%%");
+    EXPECT_EQ(startLine(L"%a b%"), L"\"%%a b%%\"");
+    EXPECT_EQ(startLine(L"(x)"), L"\"(x)\"");
+    EXPECT_EQ(startLine(L"a,b;c=d"), L"\"a,b;c=d\"");
+}
+
+TEST_F(Make, BlankInAShortNameIsQuotedSoTheRightProgramStarts) {
+    choose(L"C:\\", L"My Game.exe");
+    input::press(f.Command1);
+    const std::string bytes = file(L"C:\\My Game.bat");
+    EXPECT_EQ(bytes.substr(bytes.rfind('\n') + 1), "\"My Game\"");
+    EXPECT_EQ(bytes.size(), 162u + 72u - 8u + 9u);
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,120 @@
+// Start-up, the three pages and leaving the program.
+#include <gtest/gtest.h>
+
+#include "support/rig.h"
+
+namespace corvane {
+namespace {
+
+using test::Rig;
+
+TEST(MainWindow, StartsOnTheFirstPageWithEverythingInItsStartingState) {
+    Rig r;
+    r.disk.addFile(L"C:\\GAME.EXE");
+    r.disk.addFolder(L"C:\\Games");
+    r.start();
+    Form1& f = r.form;
+    EXPECT_EQ(r.program.ends, 0);
+    EXPECT_EQ(f.window.caption(), L"3dfx Corvane");
+    EXPECT_TRUE(f.TabStrip1.tabSelected(1));
+    EXPECT_TRUE(f.Frame2.visible());
+    EXPECT_FALSE(f.Frame1.visible());
+    EXPECT_FALSE(f.Frame3.visible());
+    EXPECT_FALSE(f.Command1.enabled());
+    EXPECT_FALSE(f.Label1.visible());
+    EXPECT_FALSE(f.Text1.visible());
+    EXPECT_FALSE(f.cColor.enabled());
+    EXPECT_EQ(f.cColor.value(), 0);
+    EXPECT_EQ(f.Check1.value(), 1);
+    for (Control* box : {&f.cMem, &f.cPci, &f.cBuff, &f.cRefresh}) EXPECT_EQ(box->value(), 0) << box->name();
+    for (const char* l : {"l1", "l2", "l3", "l4", "l7", "l8"}) EXPECT_EQ(f.window[l].caption(), L"Not Available") << l;
+    EXPECT_EQ(f.Dir1.path(), L"C:\\");
+    EXPECT_EQ(f.Dir1.toolTip(), L"C:\\");
+    EXPECT_EQ(f.Label3.caption(), L"C:\\");
+    EXPECT_EQ(f.File1.items(), std::vector<std::wstring>{L"GAME.EXE"});
+    EXPECT_EQ(f.File1.toolTip(), L"Select desired program.");
+    EXPECT_EQ(f.RefreshHz, 0);
+    EXPECT_EQ(f.ProgramName, L"");
+    EXPECT_EQ(f.lblRefresh.caption(), L"Refresh: 60Hz");
+    EXPECT_TRUE(r.messages.shown.empty());
+}
+
+TEST(MainWindow, SecondInstanceEndsBeforeTouchingAnything) {
+    Rig r;
+    r.instance.running = true;
+    r.start();
+    EXPECT_EQ(r.program.ends, 1);
+    EXPECT_EQ(r.form.Dir1.path(), L"");
+    EXPECT_EQ(r.form.Check1.value(), 0);
+    EXPECT_TRUE(r.versions.asked.empty());
+    EXPECT_EQ(r.disk.listings, 0);
+}
+
+TEST(MainWindow, EachTabShowsExactlyItsOwnPageAndKeepsValues) {
+    Rig r;
+    r.disk.addFile(L"C:\\GAME.EXE");
+    r.start();
+    Form1& f = r.form;
+    input::pickFile(f.File1, 0);
+    const struct {
+        int tab;
+        bool frame1, frame2, frame3;
+    } steps[] = {{2, true, false, false}, {3, false, false, true}, {1, false, true, false}, {1, false, true, false}};
+    for (const auto& s : steps) {
+        ASSERT_TRUE(input::clickTab(f.TabStrip1, s.tab));
+        EXPECT_EQ(f.Frame1.visible(), s.frame1) << s.tab;
+        EXPECT_EQ(f.Frame2.visible(), s.frame2) << s.tab;
+        EXPECT_EQ(f.Frame3.visible(), s.frame3) << s.tab;
+        if (s.tab == 2) input::moveSlider(f.sClock, 104);
+    }
+    EXPECT_EQ(f.Text1.text(), L"GAME");
+    EXPECT_TRUE(f.Command1.enabled());
+    EXPECT_EQ(f.sClock.value(), 104);
+    EXPECT_EQ(f.lblClock.caption(), L"Clock Speed: 104Mhz");
+}
+
+TEST(MainWindow, ExitEndsAtOnceWithoutAQuestion) {
+    Rig r;
+    r.disk.addFile(L"C:\\GAME.EXE");
+    r.start();
+    input::pickFile(r.form.File1, 0);
+    input::type(r.form.Text1, L"unsaved");
+    ASSERT_TRUE(input::press(r.form.Command2));
+    EXPECT_EQ(r.program.ends, 1);
+    EXPECT_TRUE(r.messages.shown.empty());
+    EXPECT_EQ(r.disk.paths().size(), 2u);  // C:\ and the game, nothing written
+}
+
+TEST(MainWindow, DescriptionHoldsTheLayout) {
+    Rig r;
+    const Window& w = r.form.window;
+    EXPECT_EQ(w.desc().clientWidth, 4110);
+    EXPECT_EQ(w.desc().clientHeight, 4050);
+    for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
+        const Box& b = w[frame].row().box;
+        EXPECT_EQ(b.left, 120);
+        EXPECT_EQ(b.top, 360);
+        EXPECT_EQ(b.width, 3855);
+        EXPECT_EQ(b.height, 3135);
+    }
+    EXPECT_EQ(w["Text1"].toolTip(), L"Enter a name for the batch file. ");
+    EXPECT_EQ(w["File1"].pattern(), L"*.exe");
+    EXPECT_EQ(w["Text2"].text(), L"Text2");
+    EXPECT_EQ(w["lbl1"].caption(), L"Label1");
+    EXPECT_EQ(w["Label3"].backColor(), kCaptionText);
+    const Control& tabs = w["TabStrip1"];
+    ASSERT_EQ(tabs.tabCount(), 3);
+    EXPECT_EQ(std::wstring(tabs.tab(3).caption), L"Driver Information");
+    EXPECT_EQ(std::wstring(tabs.tab(1).tooltip), L"Select the program for which to create a batch file.");
+    // Every focus position is used once.
+    std::vector<int> order;
+    for (const auto& c : w.controls()) order.push_back(c->tabIndex());
+    std::sort(order.begin(), order.end());
+    for (int i = 0; i < static_cast<int>(order.size()); ++i) EXPECT_EQ(order[static_cast<std::size_t>(i)], i);
+    // The bottom row: three buttons 165 twips apart.
+    EXPECT_EQ(w["Command1"].row().box.left + 1215 + 165, w["Command3"].row().box.left);
+    EXPECT_EQ(w["Command3"].row().box.left + 1215 + 165, w["Command2"].row().box.left);
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,237 @@
+// The window model: notifications inside assignments, list contents, and
+// user actions refused where a user could not make them.
+#include <gtest/gtest.h>
+
+#include "platform/codepage.h"
+#include "platform/input.h"
+#include "platform/names.h"
+#include "support/memory_disk.h"
+
+namespace corvane {
+namespace {
+
+using test::MemoryDisk;
+
+constexpr ControlRow kRows[] = {
+    {.name = "Frame", .kind = Kind::Frame, .tab = 0},
+    {.name = "Box", .kind = Kind::TextBox, .container = "Frame", .tab = 1},
+    {.name = "Dir", .kind = Kind::DirListBox, .container = "Frame", .tab = 2},
+    {.name = "Files", .kind = Kind::FileListBox, .container = "Frame", .tab = 3, .pattern = L"*.exe;*.com"},
+    {.name = "All", .kind = Kind::FileListBox, .tab = 4, .listsHiddenAndSystem = true},
+    {.name = "Slide", .kind = Kind::Slider, .tab = 5},
+    {.name = "Button", .kind = Kind::CommandButton, .tab = 6, .disabled = true},
+    {.name = "Check", .kind = Kind::CheckBox, .tab = 7},
+    {.name = "Label", .kind = Kind::Label},
+};
+constexpr SliderRow kSlider[] = {{"Slide", 10, 20, 1, 5, 1, 10}};
+const WindowDesc kDesc{.name = "Test", .caption = L"Test", .clientWidth = 100, .clientHeight = 100,
+                       .controls = kRows, .sliders = kSlider};
+
+class Recorder final : public ViewSink {
+public:
+    std::vector<std::string> log;
+    void changed(Control& c, Prop p) override { log.push_back(c.name() + ":" + std::to_string(static_cast<int>(p))); }
+    void captionChanged(Window&) override { log.push_back("caption"); }
+};
+
+struct ModelTest : ::testing::Test {
+    MemoryDisk disk;
+    Window w{kDesc, disk};
+};
+
+TEST_F(ModelTest, HandlersRunInsideTheAssignmentAndOnlyOnRealChange) {
+    Control& box = w["Box"];
+    std::vector<std::wstring> seen;
+    box.onChange = [&] { seen.push_back(box.text()); };
+    box.setText(L"a");
+    box.setText(L"a");
+    box.setText(L"");
+    EXPECT_EQ(seen, (std::vector<std::wstring>{L"a", L""}));
+
+    Control& slide = w["Slide"];
+    int moves = 0;
+    slide.onChange = [&] { ++moves; };
+    slide.setValue(10);  // the starting position: no change
+    slide.setValue(99);  // held to the maximum
+    EXPECT_EQ(slide.value(), 20);
+    EXPECT_EQ(moves, 1);
+}
+
+TEST_F(ModelTest, ViewHearsOfAChangeBeforeItsHandlerRuns) {
+    Recorder view;
+    w.attach(&view);
+    Control& box = w["Box"];
+    box.onChange = [&] { view.log.push_back("handler"); };
+    box.setText(L"x");
+    ASSERT_EQ(view.log.size(), 2u);
+    EXPECT_EQ(view.log[0], "Box:" + std::to_string(static_cast<int>(Prop::Text)));
+    EXPECT_EQ(view.log[1], "handler");
+}
+
+TEST_F(ModelTest, FocusRunsGotFocusOnceAndNeverOnHiddenControls) {
+    Control& box = w["Box"];
+    int got = 0;
+    box.onGotFocus = [&] { ++got; };
+    box.setFocus();
+    box.setFocus();
+    EXPECT_EQ(got, 1);
+    w["Check"].setFocus();
+    w["Frame"].setVisible(false);
+    box.setFocus();  // inside a hidden frame: refused
+    EXPECT_EQ(got, 1);
+    EXPECT_EQ(w.focus(), &w["Check"]);
+}
+
+TEST_F(ModelTest, SelectionIsHeldInsideTheText) {
+    Control& box = w["Box"];
+    box.setText(L"Hover Tank");
+    box.setSelStart(6);
+    box.setSelLength(100);
+    EXPECT_EQ(box.selText(), L"Tank");
+    box.setSelStart(50);
+    EXPECT_EQ(box.selStart(), 10);
+    EXPECT_EQ(box.selText(), L"");
+    box.setText(L"x");  // a new text drops the selection
+    EXPECT_EQ(box.selStart(), 0);
+    EXPECT_EQ(box.selLength(), 0);
+}
+
+TEST_F(ModelTest, DirectoryListShowsTheWayDownAndSortedSubfolders) {
+    disk.addFolder(L"C:\\Games\\Quake\\id1");
+    disk.addFolder(L"C:\\Games\\Quake\\base");
+    disk.addFolder(L"C:\\Games\\Quake\\Addons");
+    disk.addFile(L"C:\\Games\\Quake\\quake.exe");
+    Control& dir = w["Dir"];
+    std::vector<std::wstring> paths;
+    dir.onChange = [&] { paths.push_back(dir.path()); };
+    dir.setPath(L"C:\\Games\\Quake");
+    const auto& e = dir.dirEntries();
+    ASSERT_EQ(e.size(), 6u);
+    EXPECT_EQ(e[0].name, L"C:\\");
+    EXPECT_EQ(e[1].name, L"Games");
+    EXPECT_EQ(e[1].path, L"C:\\Games");
+    EXPECT_EQ(e[2].name, L"Quake");
+    EXPECT_TRUE(e[2].open);
+    EXPECT_EQ(e[2].level, 2);
+    EXPECT_EQ(e[3].name, L"Addons");
+    EXPECT_EQ(e[4].name, L"base");
+    EXPECT_EQ(e[5].name, L"id1");
+    EXPECT_FALSE(e[5].open);
+    EXPECT_EQ(e[5].level, 3);
+    EXPECT_EQ(e[5].path, L"C:\\Games\\Quake\\id1");
+
+    ASSERT_TRUE(input::openDirEntry(dir, 0));
+    EXPECT_EQ(dir.path(), L"C:\\");
+    EXPECT_EQ(dir.dirEntries().size(), 2u);  // C:\ and Games
+    EXPECT_EQ(paths, (std::vector<std::wstring>{L"C:\\Games\\Quake", L"C:\\"}));
+    EXPECT_FALSE(input::openDirEntry(dir, 7));
+}
+
+TEST_F(ModelTest, UnreadableFolderGivesOnlyTheWayDown) {
+    disk.addFolder(L"C:\\Locked\\Inner");
+    disk.unreadable.insert(L"C:\\Locked");
+    Control& dir = w["Dir"];
+    dir.setPath(L"C:\\Locked");
+    EXPECT_TRUE(dir.unreadable());
+    EXPECT_EQ(dir.dirEntries().size(), 2u);
+    Control& files = w["Files"];
+    files.setPath(L"C:\\Locked");
+    EXPECT_TRUE(files.unreadable());
+    EXPECT_EQ(files.listCount(), 0);
+    files.setPath(L"C:\\Nowhere\\At\\All");
+    EXPECT_EQ(files.listCount(), 0);
+}
+
+TEST_F(ModelTest, FileListFiltersByPatternAndAttributesAndSortsWithoutCase) {
+    disk.addFile(L"C:\\G\\zeta.EXE");
+    disk.addFile(L"C:\\G\\Alpha.exe");
+    disk.addFile(L"C:\\G\\beta.com");
+    disk.addFile(L"C:\\G\\readme.txt");
+    disk.addFile(L"C:\\G\\secret.exe", "", true, false);
+    disk.addFile(L"C:\\G\\boot.exe", "", false, true);
+    disk.addFolder(L"C:\\G\\folder.exe");
+    Control& files = w["Files"];
+    int pathChanges = 0;
+    files.onPathChange = [&] { ++pathChanges; };
+    files.setPath(L"C:\\G");
+    EXPECT_EQ(files.items(), (std::vector<std::wstring>{L"Alpha.exe", L"beta.com", L"zeta.EXE"}));
+    files.setPath(L"C:\\G");
+    EXPECT_EQ(pathChanges, 1);
+
+    Control& all = w["All"];
+    all.setPattern(L"*.exe");
+    all.setPath(L"C:\\G");
+    EXPECT_EQ(all.items(), (std::vector<std::wstring>{L"Alpha.exe", L"boot.exe", L"secret.exe", L"zeta.EXE"}));
+    EXPECT_THROW((void)all.list(4), std::out_of_range);
+}
+
+TEST_F(ModelTest, ActionsAreRefusedWhereAUserCouldNotAct) {
+    int clicks = 0;
+    Control& button = w["Button"];
+    button.onClick = [&] { ++clicks; };
+    EXPECT_FALSE(input::press(button));  // disabled
+    button.setEnabled(true);
+    EXPECT_TRUE(input::press(button));
+    w.block();  // a modal window is over this one
+    EXPECT_FALSE(input::press(button));
+    EXPECT_FALSE(input::type(w["Box"], L"x"));
+    w.unblock();
+    w["Frame"].setVisible(false);
+    EXPECT_FALSE(input::type(w["Box"], L"x"));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(w["Box"].text(), L"");
+}
+
+TEST_F(ModelTest, CheckBoxClickTicksGreyedAndClearsTicked) {
+    Control& check = w["Check"];
+    check.setValue(2);
+    input::toggle(check);
+    EXPECT_EQ(check.value(), 1);
+    input::toggle(check);
+    EXPECT_EQ(check.value(), 0);
+}
+
+TEST(Names, WildcardsMatchWithoutCaseAndEachPatternAlone) {
+    const std::wstring_view drivers = L"glide2x.dll;glide3x.dll;*3dfx*.drv;3dfx*GL.dll;*3dfx16*.dll;*3dfx32*.dll";
+    EXPECT_TRUE(matchesPatterns(L"GLIDE2X.DLL", drivers));
+    EXPECT_TRUE(matchesPatterns(L"v3dfx.drv", drivers));
+    EXPECT_TRUE(matchesPatterns(L"3DFXOGL.DLL", drivers));
+    EXPECT_TRUE(matchesPatterns(L"3dfx16GL.dll", drivers));
+    EXPECT_TRUE(matchesPatterns(L"dd3dfx16.dll", drivers));
+    EXPECT_FALSE(matchesPatterns(L"glide2x.dll.bak", drivers));
+    EXPECT_FALSE(matchesPatterns(L"ogl3dfx.dll", drivers));
+    EXPECT_TRUE(matchesPatterns(L"a.exe", L"*.exe"));
+    EXPECT_TRUE(matchesPatterns(L".exe", L"*.exe"));
+    EXPECT_FALSE(matchesPatterns(L"a.exe.txt", L"*.exe"));
+    EXPECT_TRUE(matchesPatterns(L"ab", L"a?"));
+    EXPECT_FALSE(matchesPatterns(L"a", L"a?"));
+    EXPECT_FALSE(matchesPatterns(L"a", L";;"));
+    // A pathological pattern ends quickly.
+    EXPECT_FALSE(matchesPatterns(std::wstring(5000, L'a'), std::wstring(50, L'*') + L"b"));
+}
+
+TEST(Names, ComparisonFoldsLatinLetters) {
+    EXPECT_EQ(compareNoCase(L"Ärger", L"ärger"), 0);
+    EXPECT_LT(compareNoCase(L"abc", L"ABD"), 0);
+    EXPECT_LT(compareNoCase(L"ab", L"ABC"), 0);
+    EXPECT_TRUE(containsNoCase(L"3DFXOGL.DLL", L"GL.dll"));
+    EXPECT_FALSE(containsNoCase(L"GL", L"GL.dll"));
+    EXPECT_EQ(joinPath(L"C:\\", L"a"), L"C:\\a");
+    EXPECT_EQ(joinPath(L"C:\\G", L"a"), L"C:\\G\\a");
+}
+
+TEST(CodePage, Windows1252RoundTripsAndRefusesWhatItLacks) {
+    Windows1252 cp;
+    const auto bytes = cp.encode(L"Caf\u00e9 \u20ac \u0160");
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(*bytes, std::string("Caf\xE9 \x80 \x8A"));
+    EXPECT_EQ(cp.decode(*bytes), L"Caf\u00e9 \u20ac \u0160");
+    EXPECT_FALSE(cp.encode(L"\u0100"));      // Ā
+    EXPECT_FALSE(cp.encode(L"\u65e5"));      // 日
+    EXPECT_FALSE(cp.encode(L"\u0080"));      // 0x80 carries the euro sign
+    EXPECT_EQ(cp.decode("\x81"), L"\u0081");
+    EXPECT_EQ(cp.encode(L"\u0081"), std::string("\x81"));
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,105 @@
+// The "Choose Settings" page: captions, the clock warning, the refresh rate
+// and "24-Bit Color".
+#include <gtest/gtest.h>
+
+#include "settings/number_text.h"
+#include "support/rig.h"
+
+namespace corvane {
+namespace {
+
+using test::Rig;
+
+struct Settings : ::testing::Test {
+    Rig r;
+    Form1& f = r.form;
+    void SetUp() override {
+        r.start();
+        input::clickTab(f.TabStrip1, 2);
+    }
+};
+
+TEST_F(Settings, ClockCaptionTurnsRedOnlyAboveOneHundred) {
+    const struct {
+        int position;
+        const wchar_t* caption;
+        std::uint32_t colour;
+    } cases[] = {{100, L"Clock Speed: 100Mhz", kButtonFace},
+                 {101, L"Clock Speed: 101Mhz", kRed},
+                 {105, L"Clock Speed: 105Mhz", kRed},
+                 {95, L"Clock Speed: 95Mhz", kButtonFace},
+                 {110, L"Clock Speed: 110Mhz", kRed}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(input::moveSlider(f.sClock, c.position));
+        EXPECT_EQ(f.lblClock.caption(), c.caption);
+        EXPECT_EQ(f.lblClock.backColor(), c.colour) << c.position;
+    }
+    EXPECT_EQ(kRed, 255u);
+    EXPECT_EQ(kButtonFace, 0x8000000Fu);
+}
+
+TEST_F(Settings, RefreshSetsTheRateAndTheTrueColourRule) {
+    const struct {
+        int position;
+        int hz;
+        bool colour;
+    } cases[] = {{2, 75, false}, {3, 85, true}, {5, 120, true}, {4, 100, true}, {1, 60, false}};
+    for (const auto& c : cases) {
+        input::moveSlider(f.sRefresh, c.position);
+        EXPECT_EQ(f.RefreshHz, c.hz);
+        EXPECT_EQ(f.lblRefresh.caption(), L"Refresh: " + std::to_wstring(c.hz) + L"Hz");
+        EXPECT_EQ(f.cColor.enabled(), c.colour) << c.position;
+    }
+}
+
+TEST_F(Settings, TrueColourKeepsItsTickWhenDisabled) {
+    input::moveSlider(f.sRefresh, 3);
+    ASSERT_TRUE(input::toggle(f.cColor));
+    input::moveSlider(f.sRefresh, 1);
+    EXPECT_EQ(f.RefreshHz, 60);
+    EXPECT_FALSE(f.cColor.enabled());
+    EXPECT_EQ(f.cColor.value(), 1);
+    EXPECT_FALSE(input::toggle(f.cColor));  // a disabled box can't be clicked
+}
+
+TEST_F(Settings, RefreshIsZeroUntilTheSliderFirstMoves) {
+    EXPECT_EQ(f.RefreshHz, 0);
+    input::moveSlider(f.sRefresh, 1);  // already there: nothing moves
+    EXPECT_EQ(f.RefreshHz, 0);
+    input::moveSlider(f.sRefresh, 2);
+    input::moveSlider(f.sRefresh, 1);
+    EXPECT_EQ(f.RefreshHz, 60);
+    EXPECT_EQ(f.lblRefresh.caption(), L"Refresh: 60Hz");
+}
+
+TEST_F(Settings, GammaCaptions) {
+    const std::pair<int, const wchar_t*> cases[] = {
+        {30, L"Gamma: 0.3"}, {100, L"Gamma: 1"}, {150, L"Gamma: 1.5"}, {195, L"Gamma: 1.95"}, {25, L"Gamma: 0.25"}};
+    for (const auto& [position, caption] : cases) {
+        input::moveSlider(f.sGamma, position);
+        EXPECT_EQ(f.lblGamma.caption(), caption);
+    }
+}
+
+TEST(NumberText, EveryGammaPositionIsShortAndExact) {
+    for (int v = 25; v <= 195; ++v) {
+        const std::wstring t = gammaText(v);
+        std::wstring expected = std::to_wstring(v / 100) + L"." + (v % 100 < 10 ? L"0" : L"") + std::to_wstring(v % 100);
+        while (expected.back() == L'0') expected.pop_back();
+        if (expected.back() == L'.') expected.pop_back();
+        EXPECT_EQ(t, expected) << v;
+    }
+}
+
+TEST(NumberText, FifteenSignificantDigitsAndNoExponent) {
+    EXPECT_EQ(numberText(1.0 / 3.0), L"0.333333333333333");
+    EXPECT_EQ(numberText(2.0 / 3.0), L"0.666666666666667");
+    EXPECT_EQ(numberText(123456.5), L"123456.5");
+    EXPECT_EQ(numberText(1e20), L"100000000000000000000");
+    EXPECT_EQ(numberText(0.000125), L"0.000125");
+    EXPECT_EQ(numberText(-0.5), L"-0.5");
+    EXPECT_EQ(numberText(0.0), L"0");
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,117 @@
+#include "support/memory_disk.h"
+
+#include "platform/names.h"
+
+namespace corvane::test {
+
+MemoryDisk::MemoryDisk() { addFolder(L"C:\\"); }
+
+std::wstring MemoryDisk::key(std::wstring path) {
+    for (auto& c : path) c = foldCase(c == L'/' ? L'\\' : c);
+    while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+    return path;
+}
+
+namespace {
+
+// The folder holding `path`, spelt as given; empty for a drive root.
+std::wstring parentOf(std::wstring path) {
+    while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+    const std::size_t cut = path.find_last_of(L'\\');
+    if (cut == std::wstring::npos || path.size() <= 3) return {};
+    return path.substr(0, cut == 2 ? 3 : cut);
+}
+
+}  // namespace
+
+std::wstring MemoryDisk::parentKey(const std::wstring& k) { return key(parentOf(k)); }
+
+void MemoryDisk::addFolder(const std::wstring& path) {
+    const std::wstring parent = parentOf(path);
+    if (!parent.empty() && nodes_.count(key(parent)) == 0) addFolder(parent);
+    nodes_[key(path)] = Node{path, true, false, false, {}};
+}
+
+void MemoryDisk::addFile(const std::wstring& path, std::string bytes, bool hidden, bool system) {
+    addFolder(parentOf(path));
+    nodes_[key(path)] = Node{path, false, hidden, system, std::move(bytes)};
+}
+
+void MemoryDisk::remove(const std::wstring& path) { nodes_.erase(key(path)); }
+
+bool MemoryDisk::exists(const std::wstring& path) const { return nodes_.count(key(path)) != 0; }
+
+std::optional<std::string> MemoryDisk::read(const std::wstring& path) const {
+    auto it = nodes_.find(key(path));
+    if (it == nodes_.end() || it->second.isFolder) return std::nullopt;
+    return it->second.bytes;
+}
+
+std::vector<std::wstring> MemoryDisk::paths() const {
+    std::vector<std::wstring> out;
+    for (const auto& [k, n] : nodes_) out.push_back(n.path);
+    return out;
+}
+
+std::optional<std::vector<DirEntry>> MemoryDisk::list(const std::wstring& folder) {
+    ++listings;
+    const std::wstring k = key(folder);
+    auto it = nodes_.find(k);
+    if (it == nodes_.end() || !it->second.isFolder) return std::nullopt;
+    for (const auto& u : unreadable) {
+        if (key(u) == k) return std::nullopt;
+    }
+    std::vector<DirEntry> out;
+    for (const auto& [nk, n] : nodes_) {
+        if (nk != k && parentKey(nk) == k) {
+            out.push_back({n.path.substr(n.path.find_last_of(L'\\') + 1), n.isFolder, n.hidden, n.system});
+        }
+    }
+    return out;
+}
+
+FileStatus MemoryDisk::createTemp(const std::wstring& folder, std::wstring& path) {
+    auto it = nodes_.find(key(folder));
+    if (it == nodes_.end() || !it->second.isFolder) return {L"The system cannot find the path specified."};
+    for (const auto& r : readOnly) {
+        if (key(r) == key(folder)) return {L"Access is denied."};
+    }
+    path = joinPath(folder, L"cvn" + std::to_wstring(++temps_) + L".tmp");
+    nodes_[key(path)] = Node{path, false, false, false, {}};
+    return {};
+}
+
+FileStatus MemoryDisk::append(const std::wstring& path, std::string_view bytes) {
+    auto it = nodes_.find(key(path));
+    if (it == nodes_.end()) return {L"The system cannot find the file specified."};
+    if (spaceLeft) {
+        if (bytes.size() > *spaceLeft) {
+            it->second.bytes.append(bytes.substr(0, *spaceLeft));
+            *spaceLeft = 0;
+            return {L"There is not enough space on the disk."};
+        }
+        *spaceLeft -= bytes.size();
+    }
+    it->second.bytes.append(bytes);
+    return {};
+}
+
+FileStatus MemoryDisk::replace(const std::wstring& from, const std::wstring& to) {
+    auto it = nodes_.find(key(from));
+    if (it == nodes_.end()) return {L"The system cannot find the file specified."};
+    const std::wstring target = key(to);
+    const std::wstring parent = parentKey(target);
+    if (nodes_.count(parent) == 0) return {L"The system cannot find the path specified."};
+    for (const auto& l : locked) {
+        if (key(l) == target) return {L"The process cannot access the file because it is being used by another process."};
+    }
+    auto existing = nodes_.find(target);
+    if (existing != nodes_.end() && existing->second.isFolder) return {L"Access is denied."};
+    Node moved = it->second;
+    moved.path = to;
+    nodes_.erase(it);
+    nodes_[target] = std::move(moved);
+    return {};
+}
+
+}  // namespace corvane::test

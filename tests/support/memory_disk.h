@@ -1,0 +1,54 @@
+// An in-memory disk for the tests: folders and files with attributes,
+// folders that refuse to be listed, and writes that fail on demand.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace corvane::test {
+
+class MemoryDisk final : public FolderService, public FileStore {
+public:
+    MemoryDisk();
+
+    void addFolder(const std::wstring& path);
+    void addFile(const std::wstring& path, std::string bytes = {}, bool hidden = false, bool system = false);
+    void remove(const std::wstring& path) override;
+    bool exists(const std::wstring& path) const;
+    std::optional<std::string> read(const std::wstring& path) const;
+    // Every path on the disk, as stored.
+    std::vector<std::wstring> paths() const;
+
+    // Failures on demand.
+    std::set<std::wstring> unreadable;   // folders whose listing fails
+    std::set<std::wstring> readOnly;     // folders in which no file can be made
+    std::set<std::wstring> locked;       // files that can't be replaced
+    std::optional<std::size_t> spaceLeft;  // bytes that still fit on the disk
+
+    int listings = 0;  // calls of list()
+
+    std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
+    FileStatus createTemp(const std::wstring& folder, std::wstring& path) override;
+    FileStatus append(const std::wstring& path, std::string_view bytes) override;
+    FileStatus replace(const std::wstring& from, const std::wstring& to) override;
+
+private:
+    struct Node {
+        std::wstring path;  // as given
+        bool isFolder = false;
+        bool hidden = false;
+        bool system = false;
+        std::string bytes;
+    };
+    static std::wstring key(std::wstring path);
+    static std::wstring parentKey(const std::wstring& k);
+    std::map<std::wstring, Node> nodes_;
+    int temps_ = 0;
+};
+
+}  // namespace corvane::test
