@@ -3,11 +3,24 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-need_packages "${NATIVE_PACKAGES[@]}"
-
+source scripts/wine.sh
+source scripts/build-windows.sh
+need_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 jobs=$(nproc)
 
+echo "== The shipped program: 32-bit, static, Windows XP and later"
+build_shipped
+
 echo "== Native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
-cmake -S . -B build/native -DCORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ >/dev/null
+cmake -S . -B build/native -DCORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
+    -DCORVANE_SHIPPED_EXE="$PWD/build/win/corvane.exe" >/dev/null
 cmake --build build/native -j"$jobs"
 ctest --test-dir build/native --output-on-failure -j"$jobs"
+
+echo "== Windows tests under Wine"
+wine_setup
+cmake -S . -B "build/wintest-$WIN_ARCH" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake \
+    -DCORVANE_MINGW_ARCH="$WIN_ARCH" -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "build/wintest-$WIN_ARCH" -j"$jobs"
+export WINE
+with_display scripts/wine-session.sh ctest --test-dir "build/wintest-$WIN_ARCH" --output-on-failure

@@ -91,8 +91,10 @@ public:
     // Fills `block` (at least `size` bytes) with the resource.
     virtual bool read(const std::wstring& path, std::vector<std::uint8_t>& block) = 0;
     // Looks up a sub-block such as "\VarFileInfo\Translation" in a block that
-    // read() filled; on success sets the value's offset in the block and its length.
-    virtual bool query(const std::vector<std::uint8_t>& block, std::string_view subBlock,
+    // read() filled; on success sets the value's offset in the block and its
+    // length. The block may be written to: the system keeps converted text
+    // in its spare room.
+    virtual bool query(std::vector<std::uint8_t>& block, std::string_view subBlock,
                        std::size_t& offset, std::uint32_t& length) = 0;
 };
 

@@ -68,7 +68,7 @@ public:
         std::copy(current->block.begin(), current->block.end(), block.begin());
         return true;
     }
-    bool query(const std::vector<std::uint8_t>&, std::string_view sub, std::size_t& offset,
+    bool query(std::vector<std::uint8_t>&, std::string_view sub, std::size_t& offset,
                std::uint32_t& length) override {
         if (!current) return false;
         auto it = current->values.find(std::string(sub));

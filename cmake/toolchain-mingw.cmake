@@ -1,0 +1,31 @@
+# Cross-compiles for Windows with mingw-w64.
+#   CORVANE_MINGW_ARCH     i686 (the shipped program) or x86_64 (the same
+#                          code for machines that run only 64-bit Wine)
+#   CORVANE_MINGW_THREADS  win32 (the shipped program; it loads on Windows
+#                          XP) or posix (test programs; GoogleTest needs
+#                          std::mutex)
+set(CMAKE_SYSTEM_NAME Windows)
+if(NOT CORVANE_MINGW_ARCH)
+  set(CORVANE_MINGW_ARCH i686)
+endif()
+if(NOT CORVANE_MINGW_THREADS)
+  set(CORVANE_MINGW_THREADS win32)
+endif()
+set(CMAKE_SYSTEM_PROCESSOR ${CORVANE_MINGW_ARCH})
+set(CMAKE_C_COMPILER ${CORVANE_MINGW_ARCH}-w64-mingw32-gcc-${CORVANE_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${CORVANE_MINGW_ARCH}-w64-mingw32-g++-${CORVANE_MINGW_THREADS})
+set(CMAKE_RC_COMPILER ${CORVANE_MINGW_ARCH}-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${CORVANE_MINGW_ARCH}-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Test programs run through the Wine loader of their own architecture.
+if(CORVANE_MINGW_ARCH STREQUAL "x86_64")
+  find_program(CORVANE_WINE wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
+else()
+  find_program(CORVANE_WINE wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
+endif()
+if(CORVANE_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CORVANE_WINE})
+endif()

@@ -1,0 +1,20 @@
+# Builds the shipped corvane.exe (32-bit, win32 thread model, static) into
+# build/win. Sourced.
+build_shipped() {
+    cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake -DCORVANE_MINGW_ARCH=i686 \
+        -DCORVANE_MINGW_THREADS=win32 -DCORVANE_TESTS=OFF -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+    cmake --build build/win -j"$(nproc)"
+}
+
+# Builds corvane.exe for the Wine that runs here; prints its path.
+build_for_wine() {
+    if [ "$WIN_ARCH" = i686 ]; then
+        build_shipped >&2
+        echo "$PWD/build/win/corvane.exe"
+    else
+        cmake -S . -B build/win-x86_64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake -DCORVANE_MINGW_ARCH=x86_64 \
+            -DCORVANE_MINGW_THREADS=win32 -DCORVANE_TESTS=OFF -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+        cmake --build build/win-x86_64 -j"$(nproc)" >&2
+        echo "$PWD/build/win-x86_64/corvane.exe"
+    fi
+}

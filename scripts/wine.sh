@@ -1,0 +1,42 @@
+# The Wine that runs on this machine, in a prefix of the build's own.
+# Sourced. Sets WIN_ARCH (i686 or x86_64) and WINE, and exports WINEPREFIX.
+#
+# The shipped program is 32-bit, and a 32-bit prefix is the one that has
+# C:\windows\system as the target systems do. Where the kernel can't run
+# 32-bit programs (32-bit emulation switched off), 32-bit Wine can't start
+# either; the same code is then built for x86_64 and run in a 64-bit prefix.
+wine_setup() {
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        WIN_ARCH=i686
+        WINE=/usr/lib/wine/wine
+        export WINEARCH=win32
+    else
+        WIN_ARCH=x86_64
+        WINE=/usr/lib/wine/wine64
+        export WINEARCH=win64
+        echo "note: this kernel runs no 32-bit programs; using 64-bit Wine and an x86_64 build of the same code" >&2
+    fi
+    export WINELOADER="$WINE"
+    export WINEPREFIX="$PWD/build/wine-$WIN_ARCH"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Creating the Wine prefix $WINEPREFIX"
+        "$WINE" wineboot -i >/dev/null 2>&1 || true
+        wineserver -w
+        # One virtual desktop for every program of the prefix: it draws the
+        # title bars and keeps the keyboard focus where a window manager would.
+        "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d corvane /f >/dev/null 2>&1
+        "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v corvane /d 1024x768 /f >/dev/null 2>&1
+        wineserver -w
+    fi
+}
+
+# Runs a command with a display: the current one, or a virtual X server.
+with_display() {
+    if [ -n "${DISPLAY:-}" ]; then
+        "$@"
+    else
+        xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+    fi
+}

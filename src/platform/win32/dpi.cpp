@@ -1,0 +1,87 @@
+#include "platform/win32/dpi.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+template <typename F>
+F lookup(const wchar_t* module, const char* name) {
+    HMODULE m = GetModuleHandleW(module);
+    if (m == nullptr) m = LoadLibraryW(module);
+    return m == nullptr ? nullptr : reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m, name)));
+}
+
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+using SetProcessDpiAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
+using SetProcessDPIAwareFn = BOOL(WINAPI*)();
+
+UINT systemDpi() {
+    HDC dc = GetDC(nullptr);
+    const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc != nullptr) ReleaseDC(nullptr, dc);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96u;
+}
+
+// Built for Windows XP, the structure has XP's size (no padded border
+// width), which every later system accepts too.
+constexpr UINT kXpMetricsSize = sizeof(NONCLIENTMETRICSW);
+
+}  // namespace
+
+void becomeDpiAware() {
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+    if (auto set = lookup<SetProcessDpiAwarenessContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
+        if (set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)))) return;
+    }
+    if (auto aware = lookup<SetProcessDPIAwareFn>(L"user32.dll", "SetProcessDPIAware")) aware();
+}
+
+UINT windowDpi(HWND hwnd) {
+    static const auto forWindow = lookup<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    if (forWindow != nullptr && hwnd != nullptr) {
+        const UINT dpi = forWindow(hwnd);
+        if (dpi != 0) return dpi;
+    }
+    return systemDpi();
+}
+
+LOGFONTW messageFont(UINT dpi) {
+    static const auto forDpi = lookup<SystemParametersInfoForDpiFn>(L"user32.dll", "SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = kXpMetricsSize;
+    if (forDpi != nullptr && forDpi(SPI_GETNONCLIENTMETRICS, kXpMetricsSize, &metrics, 0, dpi)) {
+        return metrics.lfMessageFont;
+    }
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kXpMetricsSize, &metrics, 0)) {
+        LOGFONTW font = metrics.lfMessageFont;
+        font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi()));
+        return font;
+    }
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(font.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
+    return font;
+}
+
+RECT windowRectFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
+    static const auto adjust = lookup<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
+    RECT r{0, 0, clientWidth, clientHeight};
+    if (adjust == nullptr || !adjust(&r, style, FALSE, exStyle, dpi)) AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return r;
+}
+
+std::wstring errorText(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring out = n != 0 && text != nullptr ? std::wstring(text, n) : L"Error " + std::to_wstring(code) + L".";
+    if (text != nullptr) LocalFree(text);
+    while (!out.empty() && (out.back() == L'\n' || out.back() == L'\r' || out.back() == L' ')) out.pop_back();
+    return out;
+}
+
+}  // namespace corvane::win32

@@ -1,0 +1,30 @@
+// Dots per inch of a window and the scaling that follows from it. The
+// functions for per-monitor scaling came after Windows XP, so each is looked
+// up at run time and has a fallback for systems without it.
+#pragma once
+
+#include "platform/win32/win32.h"
+
+namespace corvane::win32 {
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+// Declares the process per-monitor aware where the system can be told at
+// run time (the manifest says so too); harmless elsewhere.
+void becomeDpiAware();
+
+// The DPI the window is shown at; the system DPI where windows have none.
+UINT windowDpi(HWND hwnd);
+
+// Twips to pixels at `dpi` (1440 twips an inch).
+inline int twips(int value, UINT dpi) { return MulDiv(value, static_cast<int>(dpi), 1440); }
+
+// The system's message font at `dpi`.
+LOGFONTW messageFont(UINT dpi);
+
+// Window size for a client area of the given size at `dpi`.
+RECT windowRectFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi);
+
+}  // namespace corvane::win32

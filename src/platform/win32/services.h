@@ -1,0 +1,62 @@
+// The real services on Windows.
+#pragma once
+
+#include "platform/services.h"
+#include "platform/win32/win32.h"
+
+namespace corvane::win32 {
+
+class MessageBoxes final : public MessageBoxService {
+public:
+    int show(const std::wstring& prompt, int buttons, const std::wstring& title) override;
+};
+
+class Folders final : public FolderService {
+public:
+    std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
+};
+
+class Files final : public FileStore {
+public:
+    FileStatus createTemp(const std::wstring& folder, std::wstring& path) override;
+    FileStatus append(const std::wstring& path, std::string_view bytes) override;
+    FileStatus replace(const std::wstring& from, const std::wstring& to) override;
+    void remove(const std::wstring& path) override;
+};
+
+class AnsiCodePage final : public CodePageService {
+public:
+    unsigned number() const override { return GetACP(); }
+    std::optional<std::string> encode(std::wstring_view text) const override;
+    std::wstring decode(std::string_view bytes) const override;
+};
+
+class SingleInstance final : public InstanceService {
+public:
+    bool previousRunning() override;
+    ~SingleInstance() override;
+
+private:
+    HANDLE mutex_ = nullptr;
+};
+
+class Program final : public ProgramService {
+public:
+    void end() override;
+};
+
+// version.dll, with the program's strings in the ANSI code page.
+class VersionDll final : public VersionService {
+public:
+    std::uint32_t size(const std::wstring& path) override;
+    bool read(const std::wstring& path, std::vector<std::uint8_t>& block) override;
+    bool query(std::vector<std::uint8_t>& block, std::string_view subBlock, std::size_t& offset,
+               std::uint32_t& length) override;
+};
+
+class Shell final : public ShellService {
+public:
+    std::intptr_t open(const std::wstring& target) override;
+};
+
+}  // namespace corvane::win32

@@ -1,0 +1,833 @@
+#include "platform/win32/window_view.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "platform/input.h"
+#include "platform/win32/dpi.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"CorvaneWindow";
+constexpr wchar_t kFrameClass[] = L"CorvaneFrame";
+constexpr int kFirstId = 100;
+constexpr UINT_PTR kRectToolBase = 0x4000;
+
+std::wstring nativeText(HWND h) {
+    const int n = GetWindowTextLengthW(h);
+    std::wstring s(static_cast<std::size_t>(std::max(n, 0)) + 1, L'\0');
+    const int got = GetWindowTextW(h, s.data(), n + 1);
+    s.resize(static_cast<std::size_t>(std::max(got, 0)));
+    return s;
+}
+
+HICON folderIcon(bool open) {
+    SHFILEINFOW info{};
+    UINT flags = SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES;
+    if (open) flags |= SHGFI_OPENICON;
+    if (SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags) == 0) return nullptr;
+    return info.hIcon;
+}
+
+void registerClasses() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpszClassName = kWindowClass;
+    wc.hIcon = programIcon(SM_CXICON);
+    wc.hIconSm = programIcon(SM_CXSMICON);
+    RegisterClassExW(&wc);
+    wc.lpszClassName = kFrameClass;
+    wc.hIcon = nullptr;
+    wc.hIconSm = nullptr;
+    RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+HICON programIcon(int metric) {
+    const int size = GetSystemMetrics(metric);
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+}
+
+WindowView::WindowView(Window& model) : model_(model) {}
+
+WindowView::~WindowView() { destroy(); }
+
+void WindowView::guard(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        const std::string what = e.what();
+        MessageBoxW(nullptr, (L"Corvane stopped on an unexpected error:\n\n" + std::wstring(what.begin(), what.end())).c_str(),
+                    L"Corvane", MB_OK | MB_ICONSTOP);
+        ExitProcess(1);
+    }
+}
+
+void WindowView::create(HWND owner, FrameStyle style) {
+    registerClasses();
+    owner_ = owner;
+    style_ = style;
+    DWORD ws = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    ws |= style.minimizeBox ? (WS_OVERLAPPED | WS_MINIMIZEBOX) : WS_POPUP;
+    const DWORD ex = WS_EX_CONTROLPARENT | (style.minimizeBox ? 0 : WS_EX_DLGMODALFRAME);
+    hwnd_ = CreateWindowExW(ex, kWindowClass, model_.caption().c_str(), ws, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
+                            owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (hwnd_ == nullptr) throw std::runtime_error("the window could not be created");
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowView::windowProc));
+    if (!style.minimizeBox) {
+        // A window without its own icon in the title bar shows the program's.
+        icon_ = programIcon(SM_CXICON);
+        smallIcon_ = programIcon(SM_CXSMICON);
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    }
+    dpi_ = windowDpi(hwnd_);
+    makeFonts();
+    openFolder_ = folderIcon(true);
+    closedFolder_ = folderIcon(false);
+
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+
+    items_.resize(model_.controls().size());
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        items_[i].control = model_.controls()[i].get();
+        createControl(items_[i]);
+    }
+    for (Item& item : items_) {
+        // The tab strip lies behind the frames that form its pages.
+        if (item.control->kind() == Kind::TabStrip) {
+            SetWindowPos(item.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        addToolTips(item);
+    }
+    layout();
+    placeWindow(nullptr);
+    syncAll();
+    model_.attach(this);
+}
+
+void WindowView::show() {
+    ShowWindow(hwnd_, SW_SHOW);
+    UpdateWindow(hwnd_);
+    Control* focus = model_.focus();
+    if (focus != nullptr) {
+        SetFocus(nativeOf(*focus));
+    } else {
+        moveFocus(false);
+    }
+}
+
+void WindowView::destroy() {
+    if (hwnd_ == nullptr) return;
+    model_.attach(nullptr);
+    for (const auto& [h, proc] : oldProcs_) SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    oldProcs_.clear();
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    if (tips_ != nullptr) DestroyWindow(tips_);
+    DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+    tips_ = nullptr;
+    freeFonts();
+    for (auto& [c, b] : brushes_) DeleteObject(b);
+    brushes_.clear();
+    for (HICON icon : {openFolder_, closedFolder_, icon_, smallIcon_}) {
+        if (icon != nullptr) DestroyIcon(icon);
+    }
+    openFolder_ = closedFolder_ = icon_ = smallIcon_ = nullptr;
+    items_.clear();
+    byHwnd_.clear();
+}
+
+void WindowView::createControl(Item& item) {
+    const Control& c = *item.control;
+    const ControlRow& row = c.row();
+    item.parent = c.container() != nullptr ? nativeOf(*c.container()) : hwnd_;
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD ex = 0;
+    const wchar_t* cls = L"STATIC";
+    std::wstring text = row.caption;
+    switch (c.kind()) {
+        case Kind::Label:
+            style |= SS_NOTIFY | (row.align == Align::Center ? SS_CENTER : SS_LEFT);
+            if (row.border) ex |= WS_EX_STATICEDGE;
+            break;
+        case Kind::Line:
+            text.clear();
+            break;
+        case Kind::Image:
+            style |= SS_NOTIFY | (row.picture == Picture::Photo ? SS_BITMAP : SS_ICON);
+            text.clear();
+            break;
+        case Kind::Frame:
+            cls = kFrameClass;
+            style |= WS_CLIPCHILDREN;
+            ex |= WS_EX_CONTROLPARENT;
+            break;
+        case Kind::CommandButton:
+            cls = L"BUTTON";
+            style |= BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP;
+            break;
+        case Kind::CheckBox:
+            cls = L"BUTTON";
+            style |= BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP;
+            break;
+        case Kind::TextBox:
+            cls = L"EDIT";
+            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            ex |= WS_EX_CLIENTEDGE;
+            break;
+        case Kind::DirListBox:
+        case Kind::FileListBox:
+            cls = L"LISTBOX";
+            style |= LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+            ex |= WS_EX_CLIENTEDGE;
+            text.clear();
+            break;
+        case Kind::ComboBox:
+            cls = L"COMBOBOX";
+            style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+            text.clear();
+            break;
+        case Kind::Slider:
+            cls = TRACKBAR_CLASSW;
+            style |= TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP;
+            break;
+        case Kind::TabStrip:
+            cls = WC_TABCONTROLW;
+            style |= TCS_TOOLTIPS | WS_TABSTOP;
+            text.clear();
+            break;
+    }
+    if (c.visible()) style |= WS_VISIBLE;
+    if (!c.enabled()) style |= WS_DISABLED;
+    const int id = kFirstId + static_cast<int>(&item - items_.data());
+    item.hwnd = CreateWindowExW(ex, cls, text.c_str(), style, 0, 0, 0, 0, item.parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (item.hwnd == nullptr) throw std::runtime_error("control " + c.name() + " could not be created");
+    byHwnd_[item.hwnd] = static_cast<std::size_t>(&item - items_.data());
+    if (c.kind() == Kind::Frame) SetWindowLongPtrW(item.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    const WNDPROC old = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        item.hwnd, GWLP_WNDPROC,
+        reinterpret_cast<LONG_PTR>(c.kind() == Kind::Frame ? &WindowView::frameProc : &WindowView::controlProc)));
+    oldProcs_[item.hwnd] = old;
+    SetPropW(item.hwnd, L"CorvaneView", reinterpret_cast<HANDLE>(this));
+
+    if (c.kind() == Kind::Slider) {
+        const SliderRow& s = c.slider();
+        SendMessageW(item.hwnd, TBM_SETRANGEMIN, FALSE, s.min);
+        SendMessageW(item.hwnd, TBM_SETRANGEMAX, FALSE, s.max);
+        SendMessageW(item.hwnd, TBM_SETLINESIZE, 0, s.smallStep);
+        SendMessageW(item.hwnd, TBM_SETPAGESIZE, 0, s.largeStep);
+        SendMessageW(item.hwnd, TBM_SETTICFREQ, static_cast<WPARAM>(s.tickEvery), 0);
+    } else if (c.kind() == Kind::TabStrip) {
+        for (int n = 1; n <= c.tabCount(); ++n) {
+            TCITEMW tab{};
+            tab.mask = TCIF_TEXT;
+            std::wstring caption = c.tab(n).caption;
+            tab.pszText = caption.data();
+            SendMessageW(item.hwnd, TCM_INSERTITEMW, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(&tab));
+        }
+    }
+}
+
+void WindowView::addToolTips(Item& item) {
+    if (tips_ == nullptr || item.control->kind() == Kind::TabStrip) return;
+    // One tool on the control itself, and one on its rectangle in the
+    // container: a disabled control gets no mouse input, its container does.
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = item.parent;
+    ti.uId = reinterpret_cast<UINT_PTR>(item.hwnd);
+    ti.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    ti.uFlags = TTF_SUBCLASS;
+    ti.uId = kRectToolBase + static_cast<UINT_PTR>(&item - items_.data());
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void WindowView::makeFonts() {
+    freeFonts();
+    LOGFONTW lf = messageFont(dpi_);
+    font_ = CreateFontIndirectW(&lf);
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, font_);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    textHeight_ = tm.tmHeight > 0 ? tm.tmHeight : 13;
+    for (Item& item : items_) {
+        const Font* f = item.control->row().font;
+        if (f == nullptr) continue;
+        LOGFONTW own = lf;
+        own.lfHeight = -MulDiv(f->hundredthsOfPoint, static_cast<int>(dpi_), 7200);
+        own.lfWidth = 0;
+        own.lfWeight = f->bold ? FW_BOLD : FW_NORMAL;
+        lstrcpynW(own.lfFaceName, f->face, LF_FACESIZE);
+        item.font = CreateFontIndirectW(&own);
+    }
+}
+
+void WindowView::freeFonts() {
+    for (Item& item : items_) {
+        if (item.font != nullptr) DeleteObject(item.font);
+        item.font = nullptr;
+    }
+    if (font_ != nullptr) DeleteObject(font_);
+    font_ = nullptr;
+}
+
+void WindowView::layout() {
+    const int small = GetSystemMetrics(SM_CYSMICON);
+    for (Item& item : items_) {
+        const Control& c = *item.control;
+        const Box& b = c.row().box;
+        int w = twips(b.width, dpi_);
+        int h = twips(c.height(), dpi_);
+        if (c.kind() == Kind::Line) {
+            w = std::max(w, 1);
+            h = std::max(h, 1);
+        } else if (c.kind() == Kind::ComboBox) {
+            h = twips(b.height, dpi_) + textHeight_ * 8;  // the dropped-down list
+        }
+        SetWindowPos(item.hwnd, nullptr, twips(b.left, dpi_), twips(b.top, dpi_), w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (c.kind() == Kind::TabStrip) {
+            // Narrow padding, so that the three captions fit side by side.
+            SendMessageW(item.hwnd, TCM_SETPADDING, 0, MAKELPARAM(MulDiv(4, static_cast<int>(dpi_), 96),
+                                                                   MulDiv(3, static_cast<int>(dpi_), 96)));
+        }
+        SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(item.font != nullptr ? item.font : font_), FALSE);
+        if (c.kind() == Kind::DirListBox || c.kind() == Kind::FileListBox) {
+            const int rowHeight = std::max(textHeight_, c.kind() == Kind::DirListBox ? small : 0) + 2;
+            SendMessageW(item.hwnd, LB_SETITEMHEIGHT, 0, rowHeight);
+        }
+        if (tips_ != nullptr) {
+            TOOLINFOW ti{};
+            ti.cbSize = sizeof ti;
+            ti.hwnd = item.parent;
+            ti.uId = kRectToolBase + static_cast<UINT_PTR>(&item - items_.data());
+            GetWindowRect(item.hwnd, &ti.rect);
+            MapWindowPoints(nullptr, item.parent, reinterpret_cast<POINT*>(&ti.rect), 2);
+            SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
+        }
+        InvalidateRect(item.hwnd, nullptr, TRUE);
+    }
+    if (tips_ != nullptr) SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
+}
+
+void WindowView::placeWindow(const RECT* suggested) {
+    const LONG_PTR ws = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    const LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+    const WindowDesc& d = model_.desc();
+    const RECT r = windowRectFor(twips(d.clientWidth, dpi_), twips(d.clientHeight, dpi_), static_cast<DWORD>(ws),
+                                 static_cast<DWORD>(ex), dpi_);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    int x = 0;
+    int y = 0;
+    if (suggested != nullptr) {
+        x = suggested->left;
+        y = suggested->top;
+    } else {
+        RECT area{};
+        if (style_.centreOnOwner && owner_ != nullptr) {
+            GetWindowRect(owner_, &area);
+        } else {
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        }
+        x = area.left + ((area.right - area.left) - w) / 2;
+        y = area.top + ((area.bottom - area.top) - h) / 2;
+    }
+    SetWindowPos(hwnd_, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowView::syncAll() {
+    mirroring_ = true;
+    for (Item& item : items_) {
+        Control& c = *item.control;
+        switch (c.kind()) {
+            case Kind::CheckBox:
+                SendMessageW(item.hwnd, BM_SETCHECK, static_cast<WPARAM>(c.value()), 0);
+                break;
+            case Kind::Slider:
+                SendMessageW(item.hwnd, TBM_SETPOS, TRUE, c.value());
+                break;
+            case Kind::TabStrip:
+                SendMessageW(item.hwnd, TCM_SETCURSEL, static_cast<WPARAM>(c.selectedTab() - 1), 0);
+                break;
+            case Kind::DirListBox:
+            case Kind::FileListBox:
+            case Kind::ComboBox:
+                syncList(item);
+                break;
+            case Kind::TextBox:
+                if (nativeText(item.hwnd) != c.text()) SetWindowTextW(item.hwnd, c.text().c_str());
+                break;
+            case Kind::Image:
+                if (c.picture() == Picture::Icon) {
+                    SendMessageW(item.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icon_ != nullptr ? icon_ : programIcon(SM_CXICON)), 0);
+                }
+                break;
+            default:
+                break;
+        }
+    }
+    mirroring_ = false;
+}
+
+void WindowView::syncList(Item& item) {
+    Control& c = *item.control;
+    if (c.kind() == Kind::ComboBox) {
+        SendMessageW(item.hwnd, CB_RESETCONTENT, 0, 0);
+        for (const auto& s : c.items()) SendMessageW(item.hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+        SendMessageW(item.hwnd, CB_SETCURSEL, static_cast<WPARAM>(c.listIndex()), 0);
+        return;
+    }
+    int count = c.listCount();
+    int selected = c.listIndex();
+    if (c.kind() == Kind::DirListBox) {
+        count = static_cast<int>(c.dirEntries().size());
+        selected = -1;
+        for (int i = 0; i < count; ++i) {
+            if (c.dirEntries()[static_cast<std::size_t>(i)].open) selected = i;
+        }
+    }
+    // An owner-data list takes its count in constant time; rows are drawn
+    // from the model as they come into view.
+    SendMessageW(item.hwnd, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(item.hwnd, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+    SendMessageW(item.hwnd, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    if (c.kind() == Kind::DirListBox && selected >= 0) SendMessageW(item.hwnd, LB_SETTOPINDEX, 0, 0);
+    SendMessageW(item.hwnd, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(item.hwnd, nullptr, TRUE);
+}
+
+void WindowView::changed(Control& c, Prop p) {
+    Item* item = itemOf(c);
+    if (item == nullptr) return;
+    HWND h = item->hwnd;
+    mirroring_ = true;
+    switch (p) {
+        case Prop::Caption:
+            if (c.kind() == Kind::Frame) {
+                InvalidateRect(h, nullptr, TRUE);
+            } else {
+                SetWindowTextW(h, c.caption().c_str());
+            }
+            break;
+        case Prop::Text:
+            if (nativeText(h) != c.text()) SetWindowTextW(h, c.text().c_str());
+            break;
+        case Prop::Selection:
+            SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(c.selStart()), c.selStart() + c.selLength());
+            break;
+        case Prop::Visible:
+            ShowWindow(h, c.visible() ? SW_SHOWNA : SW_HIDE);
+            break;
+        case Prop::Enabled:
+            EnableWindow(h, c.enabled() ? TRUE : FALSE);
+            break;
+        case Prop::ToolTip:
+            SendMessageW(tips_, TTM_UPDATE, 0, 0);
+            break;
+        case Prop::Height:
+            layout();
+            break;
+        case Prop::BackColor:
+            InvalidateRect(h, nullptr, TRUE);
+            break;
+        case Prop::Alignment: {
+            LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+            style |= c.alignment() == Align::Center ? SS_CENTER : SS_LEFT;
+            SetWindowLongPtrW(h, GWL_STYLE, style);
+            InvalidateRect(h, nullptr, TRUE);
+            break;
+        }
+        case Prop::Value:
+            if (c.kind() == Kind::CheckBox) {
+                SendMessageW(h, BM_SETCHECK, static_cast<WPARAM>(c.value()), 0);
+            } else if (c.kind() == Kind::Slider) {
+                if (SendMessageW(h, TBM_GETPOS, 0, 0) != c.value()) SendMessageW(h, TBM_SETPOS, TRUE, c.value());
+            } else if (c.kind() == Kind::TabStrip) {
+                if (SendMessageW(h, TCM_GETCURSEL, 0, 0) != c.selectedTab() - 1) {
+                    SendMessageW(h, TCM_SETCURSEL, static_cast<WPARAM>(c.selectedTab() - 1), 0);
+                }
+            }
+            break;
+        case Prop::Path:
+        case Prop::Items:
+            syncList(*item);
+            break;
+        case Prop::ListIndex: {
+            const UINT get = c.kind() == Kind::ComboBox ? CB_GETCURSEL : LB_GETCURSEL;
+            const UINT set = c.kind() == Kind::ComboBox ? CB_SETCURSEL : LB_SETCURSEL;
+            if (SendMessageW(h, get, 0, 0) != c.listIndex()) SendMessageW(h, set, static_cast<WPARAM>(c.listIndex()), 0);
+            break;
+        }
+        case Prop::Picture:
+            syncAll();
+            break;
+        case Prop::Focus:
+            if (GetFocus() != h) SetFocus(h);
+            break;
+    }
+    mirroring_ = false;
+}
+
+void WindowView::captionChanged(Window& w) { SetWindowTextW(hwnd_, w.caption().c_str()); }
+
+HWND WindowView::nativeOf(const Control& c) const {
+    for (const Item& item : items_) {
+        if (item.control == &c) return item.hwnd;
+    }
+    return nullptr;
+}
+
+Control* WindowView::modelOf(HWND h) const {
+    auto it = byHwnd_.find(h);
+    return it == byHwnd_.end() ? nullptr : items_[it->second].control;
+}
+
+WindowView::Item* WindowView::itemOf(HWND h) {
+    auto it = byHwnd_.find(h);
+    return it == byHwnd_.end() ? nullptr : &items_[it->second];
+}
+
+WindowView::Item* WindowView::itemOf(const Control& c) {
+    for (Item& item : items_) {
+        if (item.control == &c) return &item;
+    }
+    return nullptr;
+}
+
+HBRUSH WindowView::brush(std::uint32_t colour) {
+    if ((colour & kSystemColour) != 0) return GetSysColorBrush(static_cast<int>(colour & 0xFF));
+    auto it = brushes_.find(colour);
+    if (it != brushes_.end()) return it->second;
+    HBRUSH b = CreateSolidBrush(colour);
+    brushes_[colour] = b;
+    return b;
+}
+
+LRESULT WindowView::colour(HDC dc, HWND child) {
+    Item* item = itemOf(child);
+    std::uint32_t c = kButtonFace;
+    if (item != nullptr && (item->control->kind() == Kind::Label || item->control->kind() == Kind::Line)) {
+        c = item->control->backColor();
+    }
+    const COLORREF rgb = (c & kSystemColour) != 0 ? GetSysColor(static_cast<int>(c & 0xFF)) : c;
+    SetBkColor(dc, rgb);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    return reinterpret_cast<LRESULT>(brush(c));
+}
+
+void WindowView::command(HWND child, int code) {
+    Item* item = itemOf(child);
+    if (item == nullptr || mirroring_) return;
+    Control& c = *item->control;
+    switch (c.kind()) {
+        case Kind::CommandButton:
+            if (code == BN_CLICKED) guard([&] { input::press(c); });
+            break;
+        case Kind::CheckBox:
+            if (code == BN_CLICKED) guard([&] { input::toggle(c); });
+            break;
+        case Kind::TextBox:
+            if (code == EN_CHANGE) {
+                guard([&] {
+                    if (!input::type(c, nativeText(child))) SetWindowTextW(child, c.text().c_str());
+                });
+            }
+            break;
+        case Kind::DirListBox:
+            if (code == LBN_DBLCLK) {
+                const int i = static_cast<int>(SendMessageW(child, LB_GETCURSEL, 0, 0));
+                guard([&] { input::openDirEntry(c, i); });
+            }
+            break;
+        case Kind::FileListBox:
+            if (code == LBN_SELCHANGE) {
+                const int i = static_cast<int>(SendMessageW(child, LB_GETCURSEL, 0, 0));
+                guard([&] { input::pickFile(c, i); });
+            }
+            break;
+        case Kind::ComboBox:
+            if (code == CBN_SELCHANGE) {
+                const int i = static_cast<int>(SendMessageW(child, CB_GETCURSEL, 0, 0));
+                guard([&] { input::pickEntry(c, i); });
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT WindowView::notify(const NMHDR& n) {
+    if (n.code == TTN_GETDISPINFOW) {
+        auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(n));
+        const Control* c = nullptr;
+        for (Item& item : items_) {
+            if (item.control->kind() == Kind::TabStrip &&
+                reinterpret_cast<HWND>(SendMessageW(item.hwnd, TCM_GETTOOLTIPS, 0, 0)) == n.hwndFrom) {
+                const int tab = static_cast<int>(n.idFrom) + 1;
+                if (tab >= 1 && tab <= item.control->tabCount()) info.lpszText = const_cast<wchar_t*>(item.control->tab(tab).tooltip);
+                return 0;
+            }
+        }
+        if ((info.uFlags & TTF_IDISHWND) != 0) {
+            c = modelOf(reinterpret_cast<HWND>(n.idFrom));
+        } else if (n.idFrom >= kRectToolBase && n.idFrom - kRectToolBase < items_.size()) {
+            const Item& item = items_[n.idFrom - kRectToolBase];
+            // Only while the control is disabled: otherwise its own tool speaks.
+            if (IsWindowVisible(item.hwnd) && !IsWindowEnabled(item.hwnd)) c = item.control;
+        }
+        info.szText[0] = 0;
+        info.lpszText = c != nullptr ? const_cast<wchar_t*>(c->toolTip().c_str()) : info.szText;
+        return 0;
+    }
+    Item* item = itemOf(n.hwndFrom);
+    if (item == nullptr || mirroring_) return 0;
+    if (item->control->kind() == Kind::TabStrip && n.code == static_cast<UINT>(TCN_SELCHANGE)) {
+        const int tab = static_cast<int>(SendMessageW(n.hwndFrom, TCM_GETCURSEL, 0, 0)) + 1;
+        guard([&] { input::clickTab(*item->control, tab); });
+    }
+    return 0;
+}
+
+void WindowView::drawItem(const DRAWITEMSTRUCT& d) {
+    Item* item = itemOf(d.hwndItem);
+    if (item == nullptr) return;
+    const Control& c = *item->control;
+    HDC dc = d.hDC;
+    RECT r = d.rcItem;
+    const bool selected = (d.itemState & ODS_SELECTED) != 0;
+    FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (d.itemID != static_cast<UINT>(-1)) {
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        const std::wstring* text = nullptr;
+        int x = r.left + 2;
+        if (c.kind() == Kind::DirListBox) {
+            if (d.itemID < c.dirEntries().size()) {
+                const DirListEntry& e = c.dirEntries()[d.itemID];
+                const int size = GetSystemMetrics(SM_CXSMICON);
+                x += e.level * MulDiv(8, static_cast<int>(dpi_), 96);
+                HICON icon = e.open ? openFolder_ : closedFolder_;
+                if (icon != nullptr) DrawIconEx(dc, x, r.top + (r.bottom - r.top - size) / 2, icon, size, size, 0, nullptr, DI_NORMAL);
+                x += size + 3;
+                text = &e.name;
+            }
+        } else if (static_cast<int>(d.itemID) < c.listCount()) {
+            text = &c.items()[d.itemID];
+        }
+        if (text != nullptr) {
+            RECT t{x, r.top, r.right, r.bottom};
+            DrawTextW(dc, text->c_str(), static_cast<int>(text->size()), &t,
+                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        }
+    }
+    if ((d.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &r);
+}
+
+void WindowView::paintFrame(HWND h) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    RECT r;
+    GetClientRect(h, &r);
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    Item* item = itemOf(h);
+    HGDIOBJ old = SelectObject(dc, font_);
+    RECT edge{r.left, r.top + textHeight_ / 2, r.right, r.bottom};
+    DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+    if (item != nullptr && !item->control->caption().empty()) {
+        const std::wstring& text = item->control->caption();
+        RECT t{0, 0, 0, 0};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &t, DT_SINGLELINE | DT_CALCRECT);
+        const int pad = MulDiv(4, static_cast<int>(dpi_), 96);
+        RECT label{pad + MulDiv(4, static_cast<int>(dpi_), 96), 0, 0, textHeight_};
+        label.right = label.left + (t.right - t.left) + 2 * pad;
+        FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(IsWindowEnabled(h) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &label, DT_SINGLELINE | DT_CENTER);
+    }
+    SelectObject(dc, old);
+    EndPaint(h, &ps);
+}
+
+void WindowView::moveFocus(bool backwards) {
+    std::vector<Item*> order;
+    for (Item& item : items_) {
+        const Control& c = *item.control;
+        if (c.takesFocus() && c.usable() && c.tabIndex() >= 0) order.push_back(&item);
+    }
+    if (order.empty()) return;
+    std::sort(order.begin(), order.end(),
+              [](const Item* a, const Item* b) { return a->control->tabIndex() < b->control->tabIndex(); });
+    HWND focus = GetFocus();
+    std::size_t at = order.size();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (order[i]->hwnd == focus || IsChild(order[i]->hwnd, focus)) at = i;
+    }
+    std::size_t next = 0;
+    if (at == order.size()) {
+        next = backwards ? order.size() - 1 : 0;
+    } else {
+        next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
+    }
+    Control& target = *order[next]->control;
+    guard([&] { input::focus(target); });
+    if (GetFocus() != order[next]->hwnd) SetFocus(order[next]->hwnd);
+    if (target.kind() == Kind::TextBox && !target.onGotFocus) SendMessageW(order[next]->hwnd, EM_SETSEL, 0, -1);
+}
+
+bool WindowView::preTranslate(MSG& msg) {
+    if (hwnd_ == nullptr) return false;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
+        if ((GetKeyState(VK_CONTROL) & 0x8000) != 0) return false;
+        moveFocus((GetKeyState(VK_SHIFT) & 0x8000) != 0);
+        return true;
+    }
+    return IsDialogMessageW(hwnd_, &msg) != FALSE;
+}
+
+LRESULT WindowView::routed(HWND h, UINT msg, WPARAM w, LPARAM l, bool& done) {
+    done = true;
+    switch (msg) {
+        case WM_COMMAND:
+            if (l != 0) command(reinterpret_cast<HWND>(l), HIWORD(w));
+            return 0;
+        case WM_NOTIFY:
+            return notify(*reinterpret_cast<const NMHDR*>(l));
+        case WM_HSCROLL: {
+            HWND child = reinterpret_cast<HWND>(l);
+            Item* item = itemOf(child);
+            if (item != nullptr && item->control->kind() == Kind::Slider && !mirroring_) {
+                const int pos = static_cast<int>(SendMessageW(child, TBM_GETPOS, 0, 0));
+                guard([&] { input::moveSlider(*item->control, pos); });
+            }
+            return 0;
+        }
+        case WM_DRAWITEM:
+            drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return colour(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
+        default:
+            done = false;
+            return 0;
+    }
+    (void)h;
+}
+
+LRESULT WindowView::handle(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    bool done = false;
+    const LRESULT r = routed(h, msg, w, l, done);
+    if (done) return r;
+    switch (msg) {
+        case WM_CLOSE:
+            if (onClose) guard([&] { onClose(); });
+            return 0;
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(w);
+            makeFonts();
+            layout();
+            placeWindow(reinterpret_cast<const RECT*>(l));
+            return 0;
+        }
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+            makeFonts();
+            layout();
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(h, msg, w, l);
+}
+
+LRESULT CALLBACK WindowView::windowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    auto* view = reinterpret_cast<WindowView*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    if (view == nullptr) return DefWindowProcW(h, msg, w, l);
+    return view->handle(h, msg, w, l);
+}
+
+LRESULT CALLBACK WindowView::frameProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    auto* view = reinterpret_cast<WindowView*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    if (view == nullptr) return DefWindowProcW(h, msg, w, l);
+    bool done = false;
+    const LRESULT r = view->routed(h, msg, w, l, done);
+    if (done) return r;
+    switch (msg) {
+        case WM_PAINT:
+            view->paintFrame(h);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        default:
+            break;
+    }
+    Item* item = view->itemOf(h);
+    return item != nullptr ? view->controlMessage(*item, msg, w, l) : DefWindowProcW(h, msg, w, l);
+}
+
+LRESULT CALLBACK WindowView::controlProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    auto* view = reinterpret_cast<WindowView*>(GetPropW(h, L"CorvaneView"));
+    Item* item = view != nullptr ? view->itemOf(h) : nullptr;
+    if (item == nullptr) return DefWindowProcW(h, msg, w, l);
+    return view->controlMessage(*item, msg, w, l);
+}
+
+LRESULT WindowView::controlMessage(Item& item, UINT msg, WPARAM w, LPARAM l) {
+    const WNDPROC old = oldProcs_.count(item.hwnd) != 0 ? oldProcs_[item.hwnd] : DefWindowProcW;
+    Control& c = *item.control;
+    switch (msg) {
+        case WM_SETFOCUS: {
+            const LRESULT r = CallWindowProcW(old, item.hwnd, msg, w, l);
+            if (!mirroring_) guard([&] { input::focus(c); });
+            return r;
+        }
+        case WM_GETDLGCODE:
+            // Enter opens the highlighted folder of a directory list.
+            if (c.kind() == Kind::DirListBox && l != 0 && reinterpret_cast<const MSG*>(l)->message == WM_KEYDOWN &&
+                reinterpret_cast<const MSG*>(l)->wParam == VK_RETURN) {
+                return CallWindowProcW(old, item.hwnd, msg, w, l) | DLGC_WANTMESSAGE;
+            }
+            break;
+        case WM_KEYDOWN:
+            if (c.kind() == Kind::DirListBox && w == VK_RETURN) {
+                const int i = static_cast<int>(SendMessageW(item.hwnd, LB_GETCURSEL, 0, 0));
+                guard([&] { input::openDirEntry(c, i); });
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY: {
+            RemovePropW(item.hwnd, L"CorvaneView");
+            const LRESULT r = CallWindowProcW(old, item.hwnd, msg, w, l);
+            oldProcs_.erase(item.hwnd);
+            return r;
+        }
+        default:
+            break;
+    }
+    return CallWindowProcW(old, item.hwnd, msg, w, l);
+}
+
+}  // namespace corvane::win32

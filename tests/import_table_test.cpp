@@ -1,0 +1,104 @@
+// The shipped corvane.exe imports only Windows' own DLLs, and from them only
+// functions that Windows XP has.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::uint8_t> slurp(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Pe {
+    std::vector<std::uint8_t> bytes;
+    struct Section {
+        std::uint32_t va, size, raw, rawSize;
+    };
+    std::vector<Section> sections;
+    bool pe32plus = false;
+    std::uint32_t importRva = 0;
+    std::uint16_t machine = 0;
+
+    std::uint32_t u32(std::size_t at) const {
+        if (at + 4 > bytes.size()) throw std::runtime_error("read past the end");
+        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+    }
+    std::uint16_t u16(std::size_t at) const {
+        if (at + 2 > bytes.size()) throw std::runtime_error("read past the end");
+        return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+    }
+    std::size_t offset(std::uint32_t rva) const {
+        for (const auto& s : sections) {
+            if (rva >= s.va && rva < s.va + std::max(s.size, s.rawSize)) return s.raw + (rva - s.va);
+        }
+        throw std::runtime_error("address outside every section");
+    }
+    std::string text(std::uint32_t rva) const {
+        std::string s;
+        for (std::size_t at = offset(rva); at < bytes.size() && bytes[at] != 0; ++at) s += static_cast<char>(bytes[at]);
+        return s;
+    }
+    explicit Pe(std::vector<std::uint8_t> b) : bytes(std::move(b)) {
+        const std::uint32_t nt = u32(0x3C);
+        if (u32(nt) != 0x4550) throw std::runtime_error("not a PE file");
+        machine = u16(nt + 4);
+        const std::uint16_t count = u16(nt + 6);
+        const std::uint16_t optSize = u16(nt + 20);
+        const std::size_t opt = nt + 24;
+        pe32plus = u16(opt) == 0x20B;
+        importRva = u32(opt + (pe32plus ? 112 : 96) + 8);
+        for (std::size_t i = 0, at = opt + optSize; i < count; ++i, at += 40) {
+            sections.push_back({u32(at + 12), u32(at + 8), u32(at + 20), u32(at + 16)});
+        }
+    }
+};
+
+std::string lower(std::string s) {
+    for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+TEST(ShippedProgram, ImportsOnlyWhatWindowsXpHas) {
+    const Pe pe(slurp(CORVANE_SHIPPED_EXE));
+    EXPECT_EQ(pe.machine, 0x14C) << "the shipped program is 32-bit x86";
+    EXPECT_FALSE(pe.pe32plus);
+    ASSERT_NE(pe.importRva, 0u);
+
+    const std::set<std::string> windowsDlls = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll",
+                                               "shell32.dll", "version.dll", "msvcrt.dll", "advapi32.dll"};
+    std::set<std::string> missingOnXp;
+    std::ifstream list(CORVANE_NOT_ON_XP);
+    for (std::string line; std::getline(list, line);) {
+        if (!line.empty() && line[0] != '#') missingOnXp.insert(line);
+    }
+    ASSERT_GT(missingOnXp.size(), 50u);
+
+    std::set<std::string> dlls;
+    std::vector<std::string> functions;
+    for (std::size_t d = pe.offset(pe.importRva);; d += 20) {
+        const std::uint32_t lookup = pe.u32(d) != 0 ? pe.u32(d) : pe.u32(d + 16);
+        const std::uint32_t name = pe.u32(d + 12);
+        if (name == 0) break;
+        dlls.insert(lower(pe.text(name)));
+        for (std::size_t t = pe.offset(lookup);; t += 4) {
+            const std::uint32_t thunk = pe.u32(t);
+            if (thunk == 0) break;
+            if ((thunk & 0x80000000u) == 0) functions.push_back(pe.text(thunk + 2));
+        }
+    }
+    for (const auto& dll : dlls) EXPECT_TRUE(windowsDlls.count(dll)) << dll << " is not one of Windows' own DLLs";
+    EXPECT_TRUE(dlls.count("kernel32.dll"));
+    EXPECT_TRUE(dlls.count("version.dll"));
+    EXPECT_GT(functions.size(), 40u);
+    for (const auto& f : functions) EXPECT_FALSE(missingOnXp.count(f)) << f << " is missing on Windows XP";
+}
+
+}  // namespace

@@ -1,0 +1,150 @@
+// The real Windows services, and corvane.exe started as a user starts it.
+#include <gtest/gtest.h>
+
+#include "platform/win32/services.h"
+
+namespace corvane {
+namespace {
+
+std::wstring scratch(const wchar_t* name) {
+    wchar_t buf[MAX_PATH];
+    GetTempPathW(MAX_PATH, buf);
+    return std::wstring(buf) + name + std::to_wstring(GetCurrentProcessId());
+}
+
+void put(const std::wstring& path, const char* bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    DWORD n = 0;
+    WriteFile(f, bytes, static_cast<DWORD>(strlen(bytes)), &n, nullptr);
+    CloseHandle(f);
+}
+
+std::string get(const std::wstring& path) {
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string out(1024, '\0');
+    DWORD n = 0;
+    ReadFile(f, out.data(), 1024, &n, nullptr);
+    CloseHandle(f);
+    out.resize(n);
+    return out;
+}
+
+TEST(FoldersUnderWine, ListsNamesWithAttributesAndRefusesMissingFolders) {
+    const std::wstring dir = scratch(L"corvane-list-");
+    CreateDirectoryW(dir.c_str(), nullptr);
+    CreateDirectoryW((dir + L"\\sub").c_str(), nullptr);
+    put(dir + L"\\a.exe", "x");
+    put(dir + L"\\h.exe", "x", FILE_ATTRIBUTE_HIDDEN);
+    win32::Folders folders;
+    auto entries = folders.list(dir);
+    ASSERT_TRUE(entries);
+    ASSERT_EQ(entries->size(), 3u);
+    int hidden = 0, subfolders = 0;
+    for (const auto& e : *entries) {
+        hidden += e.hidden ? 1 : 0;
+        subfolders += e.isFolder ? 1 : 0;
+        EXPECT_NE(e.name, L".");
+        EXPECT_NE(e.name, L"..");
+    }
+    EXPECT_EQ(hidden, 1);
+    EXPECT_EQ(subfolders, 1);
+    EXPECT_FALSE(folders.list(dir + L"\\no such folder"));
+    SetFileAttributesW((dir + L"\\h.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW((dir + L"\\a.exe").c_str());
+    DeleteFileW((dir + L"\\h.exe").c_str());
+    RemoveDirectoryW((dir + L"\\sub").c_str());
+    RemoveDirectoryW(dir.c_str());
+}
+
+TEST(FilesUnderWine, TemporaryFileReplacesTheTargetWhole) {
+    const std::wstring dir = scratch(L"corvane-files-");
+    CreateDirectoryW(dir.c_str(), nullptr);
+    const std::wstring target = dir + L"\\game.bat";
+    put(target, "old content");
+    win32::Files files;
+    std::wstring temp;
+    ASSERT_TRUE(files.createTemp(dir, temp).ok());
+    EXPECT_EQ(temp.compare(0, dir.size(), dir), 0);
+    ASSERT_TRUE(files.append(temp, "@echo off\r\n").ok());
+    ASSERT_TRUE(files.append(temp, "game").ok());
+    EXPECT_EQ(get(target), "old content");  // untouched until the move
+    ASSERT_TRUE(files.replace(temp, target).ok());
+    EXPECT_EQ(get(target), "@echo off\r\ngame");
+    EXPECT_EQ(GetFileAttributesW(temp.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // A folder of the target's name can't be replaced; the reason comes
+    // from the system.
+    const std::wstring folder = dir + L"\taken.bat";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(files.createTemp(dir, temp).ok());
+    const FileStatus refused = files.replace(temp, folder);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_FALSE(refused.error.empty());
+    EXPECT_NE(GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    files.remove(temp);
+    EXPECT_EQ(GetFileAttributesW(temp.c_str()), INVALID_FILE_ATTRIBUTES);
+    RemoveDirectoryW(folder.c_str());
+    DeleteFileW(target.c_str());
+
+    EXPECT_FALSE(files.createTemp(dir + L"\\missing", temp).ok());
+    RemoveDirectoryW(dir.c_str());
+}
+
+TEST(CodePageUnderWine, RefusesWhatTheAnsiCodePageLacks) {
+    win32::AnsiCodePage cp;
+    EXPECT_EQ(cp.number(), GetACP());
+    EXPECT_EQ(cp.encode(L"HoverT~1"), std::string("HoverT~1"));
+    EXPECT_EQ(cp.decode("Glide 3.0"), L"Glide 3.0");
+    if (GetACP() == 1252) {
+        EXPECT_EQ(cp.encode(L"Caf\u00e9"), std::string("Caf\xE9"));
+        EXPECT_FALSE(cp.encode(L"\u65e5\u672c"));
+        EXPECT_FALSE(cp.encode(L"\u0100"));  // no best-fit "A"
+    }
+}
+
+TEST(SingleInstanceUnderWine, SecondHolderSeesTheFirst) {
+    win32::SingleInstance first;
+    win32::SingleInstance second;
+    EXPECT_FALSE(first.previousRunning());
+    EXPECT_TRUE(second.previousRunning());
+}
+
+// Windows of the program's class titled "3dfx Corvane".
+int mainWindows() {
+    int count = 0;
+    HWND h = nullptr;
+    while ((h = FindWindowExW(nullptr, h, L"CorvaneWindow", L"3dfx Corvane")) != nullptr) ++count;
+    return count;
+}
+
+TEST(ProgramUnderWine, SecondStartEndsWithoutAWindow) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring exe = self;
+    exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"" CORVANE_EXE;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION first{};
+    std::wstring cmd = L"\"" + exe + L"\"";
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &first));
+    for (int i = 0; i < 200 && mainWindows() == 0; ++i) Sleep(50);
+    ASSERT_EQ(mainWindows(), 1);
+
+    PROCESS_INFORMATION second{};
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &second));
+    EXPECT_EQ(WaitForSingleObject(second.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(second.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(mainWindows(), 1);
+    EXPECT_EQ(WaitForSingleObject(first.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));  // the first goes on
+
+    PostMessageW(FindWindowW(L"CorvaneWindow", L"3dfx Corvane"), WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(first.hProcess, 20000), WAIT_OBJECT_0);
+    for (HANDLE h : {first.hProcess, first.hThread, second.hProcess, second.hThread}) CloseHandle(h);
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,280 @@
+// The real main window, driven only by window messages as a user's clicks
+// and keys arrive, with the real folder listing and file store.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "app/app_info.h"
+#include "app/form1.h"
+#include "platform/win32/services.h"
+#include "platform/win32/window_view.h"
+#include "support/rig.h"
+
+namespace corvane {
+namespace {
+
+// Processes every message that is waiting, the way the program's loop does.
+void pump(win32::WindowView& view) {
+    MSG msg;
+    for (int rounds = 0; rounds < 50; ++rounds) {
+        bool any = false;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            any = true;
+            if (view.preTranslate(msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (!any) break;
+        Sleep(5);
+    }
+}
+
+std::wstring folderOnDisk() {
+    wchar_t buf[MAX_PATH];
+    GetTempPathW(MAX_PATH, buf);
+    return std::wstring(buf) + L"corvane-view-" + std::to_wstring(GetCurrentProcessId());
+}
+
+std::string readAll(const std::wstring& path) {
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string out(4096, '\0');
+    DWORD got = 0;
+    ReadFile(f, out.data(), static_cast<DWORD>(out.size()), &got, nullptr);
+    CloseHandle(f);
+    out.resize(got);
+    return out;
+}
+
+class MainWindowUnderWine : public ::testing::Test {
+protected:
+    test::ScriptedMessages messages;
+    win32::Folders folders;
+    win32::Files files;
+    win32::AnsiCodePage codePage;
+    test::FakeInstance instance;
+    test::EndRecorder program;
+    test::TableVersions versions;
+    test::FakeShell shell;
+    Services services{messages, folders, files, codePage, instance, program, versions, shell, corvaneInfo()};
+    Form1 form{services};
+    win32::WindowView view{form.window};
+    std::wstring root = folderOnDisk();
+
+    void SetUp() override {
+        CreateDirectoryW(root.c_str(), nullptr);
+        CreateDirectoryW((root + L"\\Hover").c_str(), nullptr);
+        for (const wchar_t* name : {L"\\Hover\\Hover Tank.exe", L"\\Hover\\readme.txt", L"\\Hover\\setup.exe"}) {
+            HANDLE f = CreateFileW((root + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            CloseHandle(f);
+        }
+        view.create(nullptr, {});
+        form.Form_Load();
+        view.show();
+        pump(view);
+    }
+    void TearDown() override {
+        view.destroy();
+        for (const wchar_t* name : {L"\\Hover\\Hover Tank.exe", L"\\Hover\\readme.txt", L"\\Hover\\setup.exe",
+                                    L"\\Hover\\Hover Tank.bat", L"\\Hover\\quake.bat"}) {
+            DeleteFileW((root + name).c_str());
+        }
+        RemoveDirectoryW((root + L"\\Hover").c_str());
+        RemoveDirectoryW(root.c_str());
+    }
+
+    HWND native(const char* name) { return view.nativeOf(form.window[name]); }
+
+    void mouse(HWND h, POINT p, UINT down, UINT up) {
+        const LPARAM at = MAKELPARAM(p.x, p.y);
+        PostMessageW(h, down, MK_LBUTTON, at);
+        PostMessageW(h, up, 0, at);
+        pump(view);
+    }
+    POINT listItem(HWND list, int index) {
+        RECT r{};
+        SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+        return {r.left + 20, (r.top + r.bottom) / 2};
+    }
+    // Double-clicks the directory list's entry for `path`.
+    void openFolder(const std::wstring& path) {
+        const auto& entries = form.Dir1.dirEntries();
+        int index = -1;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (_wcsicmp(entries[i].path.c_str(), path.c_str()) == 0) index = static_cast<int>(i);
+        }
+        ASSERT_GE(index, 0) << "no entry for the folder";
+        HWND list = native("Dir1");
+        const POINT p = listItem(list, index);
+        mouse(list, p, WM_LBUTTONDOWN, WM_LBUTTONUP);
+        mouse(list, p, WM_LBUTTONDBLCLK, WM_LBUTTONUP);
+    }
+    void walkTo(const std::wstring& target) {
+        // Down from the drive root, one folder at a time.
+        std::size_t at = target.find(L'\\', 3);
+        while (true) {
+            openFolder(target.substr(0, at));
+            if (at == std::wstring::npos) break;
+            at = target.find(L'\\', at + 1);
+        }
+    }
+    void clickTab(int n) {
+        HWND tab = native("TabStrip1");
+        RECT r{};
+        SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(&r));
+        mouse(tab, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}, WM_LBUTTONDOWN, WM_LBUTTONUP);
+    }
+    void key(HWND h, WPARAM vk) {
+        PostMessageW(h, WM_KEYDOWN, vk, 1);
+        PostMessageW(h, WM_KEYUP, vk, 0xC0000001);
+        pump(view);
+    }
+    void typeText(HWND h, const std::wstring& text) {
+        for (const wchar_t c : text) PostMessageW(h, WM_CHAR, c, 1);
+        pump(view);
+    }
+};
+
+TEST_F(MainWindowUnderWine, WindowMatchesItsDescription) {
+    HWND main = view.hwnd();
+    wchar_t caption[64];
+    GetWindowTextW(main, caption, 64);
+    EXPECT_STREQ(caption, L"3dfx Corvane");
+    const LONG_PTR style = GetWindowLongPtrW(main, GWL_STYLE);
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
+    EXPECT_EQ(style & WS_THICKFRAME, 0);
+    HDC dc = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+    RECT client{};
+    GetClientRect(main, &client);
+    EXPECT_EQ(client.right, MulDiv(4110, dpi, 1440));
+    EXPECT_EQ(client.bottom, MulDiv(4050, dpi, 1440));
+
+    HWND tab = native("TabStrip1");
+    ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 3);
+    wchar_t text[64];
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(tab, TCM_GETITEMW, 2, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(text, L"Driver Information");
+    EXPECT_EQ(SendMessageW(tab, TCM_GETCURSEL, 0, 0), 0);
+
+    EXPECT_TRUE(IsWindowVisible(native("Frame2")));
+    EXPECT_FALSE(IsWindowVisible(native("Frame1")));
+    EXPECT_FALSE(IsWindowEnabled(native("Command1")));
+    EXPECT_FALSE(IsWindowEnabled(native("cColor")));
+    EXPECT_EQ(SendMessageW(native("Check1"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    HWND clock = native("sClock");
+    EXPECT_EQ(SendMessageW(clock, TBM_GETRANGEMIN, 0, 0), 90);
+    EXPECT_EQ(SendMessageW(clock, TBM_GETRANGEMAX, 0, 0), 110);
+    EXPECT_EQ(SendMessageW(clock, TBM_GETPAGESIZE, 0, 0), 5);
+    GetWindowTextW(native("l1"), text, 64);
+    EXPECT_STREQ(text, L"Not Available");
+    RECT frame{};
+    GetWindowRect(native("Frame1"), &frame);
+    EXPECT_EQ(frame.right - frame.left, MulDiv(3855, dpi, 1440));
+}
+
+TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
+    walkTo(root + L"\\Hover");
+    ASSERT_EQ(_wcsicmp(form.Dir1.path().c_str(), (root + L"\\Hover").c_str()), 0);
+    HWND fileList = native("File1");
+    ASSERT_EQ(SendMessageW(fileList, LB_GETCOUNT, 0, 0), 2);  // the two programs, not the text file
+
+    // A click on the first entry picks it and proposes its name.
+    mouse(fileList, listItem(fileList, 0), WM_LBUTTONDOWN, WM_LBUTTONUP);
+    HWND name = native("Text1");
+    EXPECT_TRUE(IsWindowVisible(name));
+    EXPECT_EQ(GetFocus(), name);
+    wchar_t text[128];
+    GetWindowTextW(name, text, 128);
+    EXPECT_STREQ(text, L"Hover Tank");
+    DWORD from = 0, to = 0;
+    SendMessageW(name, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 0u);
+    EXPECT_EQ(to, 10u);
+    EXPECT_TRUE(IsWindowEnabled(native("Command1")));
+
+    // Settings: step the clock up twice with the keyboard, tick Fast PCI.
+    clickTab(2);
+    EXPECT_TRUE(IsWindowVisible(native("Frame1")));
+    EXPECT_FALSE(IsWindowVisible(native("Frame2")));
+    HWND clock = native("sClock");
+    SetFocus(clock);
+    key(clock, VK_RIGHT);
+    key(clock, VK_RIGHT);
+    GetWindowTextW(native("lblClock"), text, 128);
+    EXPECT_STREQ(text, L"Clock Speed: 92Mhz");
+    HWND refresh = native("sRefresh");
+    SetFocus(refresh);
+    key(refresh, VK_END);
+    EXPECT_TRUE(IsWindowEnabled(native("cColor")));
+    SendMessageW(native("cPci"), BM_CLICK, 0, 0);
+    pump(view);
+    EXPECT_EQ(form.cPci.value(), 1);
+
+    // Back to the first page, rename, and make.
+    clickTab(1);
+    SetFocus(name);
+    SendMessageW(name, EM_SETSEL, 0, -1);
+    typeText(name, L"quake");
+    EXPECT_EQ(form.Text1.text(), L"quake");
+    SendMessageW(native("Command1"), BM_CLICK, 0, 0);
+    pump(view);
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt, L"Make " + form.Dir1.path() + L"\\quake.bat?");
+    EXPECT_EQ(readAll(root + L"\\Hover\\quake.bat"),
+              "@echo off\r\n"
+              "SET SST_FASTMEM=0\r\n"
+              "SET SST_FASTPCIRD=1\r\n"
+              "SET FX_GLIDE_SWAPINTERVAL=1\r\n"
+              "SET SST_SWAP_EN_WAIT_ON_VSYNC=1\r\n"
+              "SET SST_VIDEO_24BPP=0\r\n"
+              "SET FX_GLIDE_NO_SPLASH=0\r\n"
+              "SET SST_GAMMA=0.25\r\n"
+              "SET SST_GRXCLK=92\r\n"
+              "SET SST_SCREENREFRESH=120\r\n"
+              "HoverT~1");
+    GetWindowTextW(name, text, 128);
+    EXPECT_STREQ(text, L"");
+    EXPECT_FALSE(IsWindowEnabled(native("Command1")));
+
+    // Opening the parent folder returns the page to browsing.
+    openFolder(root);
+    EXPECT_FALSE(IsWindowVisible(name));
+    EXPECT_FALSE(IsWindowVisible(native("Label1")));
+}
+
+TEST_F(MainWindowUnderWine, AccessKeysPressTheirButtons) {
+    MSG msg{};
+    msg.hwnd = native("Dir1");
+    msg.message = WM_SYSCHAR;
+    msg.wParam = L'x';
+    msg.lParam = 1 << 29;
+    SetFocus(native("Dir1"));
+    if (!view.preTranslate(msg)) DispatchMessageW(&msg);
+    pump(view);
+    EXPECT_EQ(program.ends, 1);
+}
+
+TEST_F(MainWindowUnderWine, TabKeyFollowsTheFocusOrder) {
+    // On the first page: File1 (1), Dir1 (2), then the buttons and the tab strip.
+    SetFocus(native("File1"));
+    pump(view);
+    key(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), native("Dir1"));
+    key(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), native("Command2"));  // Make is disabled, Text1 hidden
+    key(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), native("TabStrip1"));
+}
+
+}  // namespace
+}  // namespace corvane
