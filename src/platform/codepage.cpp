@@ -12,26 +12,38 @@ constexpr char16_t kHigh[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
+// The byte of one character; -1 where the code page has none.
+int byteOf(wchar_t c) {
+    const auto u = static_cast<std::uint32_t>(c);
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<int>(u);
+    for (int i = 0; i < 32; ++i) {
+        if (kHigh[i] != 0 && kHigh[i] == u) return 0x80 + i;
+    }
+    // The five bytes without a character stand for the control characters
+    // of the same number, both ways, as the system's conversion has them.
+    if (u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0) return static_cast<int>(u);
+    return -1;
+}
+
 }  // namespace
 
 std::optional<std::string> Windows1252::encode(std::wstring_view text) const {
     std::string out;
     out.reserve(text.size());
     for (const wchar_t c : text) {
-        const auto u = static_cast<std::uint32_t>(c);
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out += static_cast<char>(u);
-            continue;
-        }
-        int found = -1;
-        for (int i = 0; i < 32; ++i) {
-            if (kHigh[i] != 0 && kHigh[i] == u) found = i;
-        }
-        // The five bytes without a character stand for the control
-        // characters of the same number, both ways.
-        if (found < 0 && u >= 0x80 && u < 0xA0 && kHigh[u - 0x80] == 0) found = static_cast<int>(u - 0x80);
-        if (found < 0) return std::nullopt;
-        out += static_cast<char>(0x80 + found);
+        const int b = byteOf(c);
+        if (b < 0) return std::nullopt;
+        out += static_cast<char>(b);
+    }
+    return out;
+}
+
+std::string Windows1252::encodeLossy(std::wstring_view text) const {
+    std::string out;
+    out.reserve(text.size());
+    for (const wchar_t c : text) {
+        const int b = byteOf(c);
+        out += b < 0 ? '?' : static_cast<char>(b);
     }
     return out;
 }
@@ -41,13 +53,8 @@ std::wstring Windows1252::decode(std::string_view bytes) const {
     out.reserve(bytes.size());
     for (const char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b < 0xA0) {
-            // Bytes without a character map to the same-numbered control
-            // character, as the system's conversion does.
-            out += kHigh[b - 0x80] != 0 ? static_cast<wchar_t>(kHigh[b - 0x80]) : static_cast<wchar_t>(b);
-        } else {
-            out += static_cast<wchar_t>(b);
-        }
+        const bool high = b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0;
+        out += high ? static_cast<wchar_t>(kHigh[b - 0x80]) : static_cast<wchar_t>(b);
     }
     return out;
 }

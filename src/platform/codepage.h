@@ -10,6 +10,7 @@ class Windows1252 final : public CodePageService {
 public:
     unsigned number() const override { return 1252; }
     std::optional<std::string> encode(std::wstring_view text) const override;
+    std::string encodeLossy(std::wstring_view text) const override;
     std::wstring decode(std::string_view bytes) const override;
 };
 

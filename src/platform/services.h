@@ -64,6 +64,9 @@ public:
     virtual unsigned number() const = 0;
     // nullopt when some character has no byte in this code page.
     virtual std::optional<std::string> encode(std::wstring_view text) const = 0;
+    // As the system converts text it only shows: a character without a byte
+    // becomes the code page's default character.
+    virtual std::string encodeLossy(std::wstring_view text) const = 0;
     virtual std::wstring decode(std::string_view bytes) const = 0;
 };
 

@@ -98,6 +98,16 @@ std::optional<std::string> AnsiCodePage::encode(std::wstring_view text) const {
     return out;
 }
 
+std::string AnsiCodePage::encodeLossy(std::wstring_view text) const {
+    if (text.empty()) return {};
+    const int n = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), n, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return {};
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), n, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
 std::wstring AnsiCodePage::decode(std::string_view bytes) const {
     if (bytes.empty()) return {};
     const int n = static_cast<int>(bytes.size());

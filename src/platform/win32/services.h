@@ -28,6 +28,7 @@ class AnsiCodePage final : public CodePageService {
 public:
     unsigned number() const override { return GetACP(); }
     std::optional<std::string> encode(std::wstring_view text) const override;
+    std::string encodeLossy(std::wstring_view text) const override;
     std::wstring decode(std::string_view bytes) const override;
 };
 
