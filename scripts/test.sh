@@ -5,6 +5,7 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 source scripts/wine.sh
 source scripts/build-windows.sh
+source scripts/fuzz.sh
 need_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 jobs=$(nproc)
 
@@ -16,6 +17,9 @@ cmake -S . -B build/native -DCORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAK
     -DCORVANE_SHIPPED_EXE="$PWD/build/win/corvane.exe" >/dev/null
 cmake --build build/native -j"$jobs"
 ctest --test-dir build/native --output-on-failure -j"$jobs"
+
+echo "== Fuzzing the version-resource reader for 20 seconds"
+run_fuzzer 20
 
 echo "== Windows tests under Wine"
 wine_setup

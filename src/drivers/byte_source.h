@@ -24,7 +24,7 @@ public:
     explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
     std::uint64_t size() const override { return bytes_.size(); }
     std::size_t readAt(std::uint64_t offset, void* out, std::size_t n) override {
-        if (offset >= bytes_.size()) return 0;
+        if (n == 0 || offset >= bytes_.size()) return 0;
         const std::size_t count = std::min<std::uint64_t>(n, bytes_.size() - offset);
         std::memcpy(out, bytes_.data() + offset, count);
         return count;

@@ -14,7 +14,7 @@ std::uint32_t le32(const std::uint8_t* p) {
 
 // Reads exactly `n` bytes or fails.
 bool readExact(ByteSource& file, std::uint64_t offset, void* out, std::size_t n) {
-    return file.readAt(offset, out, n) == n;
+    return n == 0 || file.readAt(offset, out, n) == n;
 }
 
 struct Section {
@@ -32,6 +32,7 @@ public:
     bool read(std::uint64_t at, void* out, std::size_t n) {
         const std::uint64_t from = base_ + at;  // from the section's start
         if (from + n > size_) return false;
+        if (n == 0) return true;
         std::memset(out, 0, n);
         if (from >= s_.rawSize) return true;
         const std::size_t raw = static_cast<std::size_t>(std::min<std::uint64_t>(n, s_.rawSize - from));

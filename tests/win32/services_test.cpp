@@ -111,11 +111,13 @@ TEST(SingleInstanceUnderWine, SecondHolderSeesTheFirst) {
     EXPECT_TRUE(second.previousRunning());
 }
 
-// Windows of the program's class titled "3dfx Corvane".
+// Shown windows of the program's class titled "3dfx Corvane".
 int mainWindows() {
     int count = 0;
     HWND h = nullptr;
-    while ((h = FindWindowExW(nullptr, h, L"CorvaneWindow", L"3dfx Corvane")) != nullptr) ++count;
+    while ((h = FindWindowExW(nullptr, h, L"CorvaneWindow", L"3dfx Corvane")) != nullptr) {
+        if (IsWindowVisible(h)) ++count;
+    }
     return count;
 }
 

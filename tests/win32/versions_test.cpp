@@ -1,0 +1,265 @@
+// Our version-resource reader against the system's version.dll, on every
+// program file of the prefix and on files of chosen shape; and the driver
+// page of corvane.exe as it shows crafted driver files.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "app/app_info.h"
+#include "app/form1.h"
+#include "drivers/version_reader.h"
+#include "platform/win32/services.h"
+#include "support/images.h"
+#include "support/rig.h"
+
+namespace corvane {
+namespace {
+
+using namespace test;
+
+class HandleSource final : public ByteSource {
+public:
+    explicit HandleSource(HANDLE h) : h_(h) {}
+    ~HandleSource() override { CloseHandle(h_); }
+    std::uint64_t size() const override {
+        LARGE_INTEGER s{};
+        return GetFileSizeEx(h_, &s) ? static_cast<std::uint64_t>(s.QuadPart) : 0;
+    }
+    std::size_t readAt(std::uint64_t offset, void* out, std::size_t n) override {
+        LARGE_INTEGER at{};
+        at.QuadPart = static_cast<LONGLONG>(offset);
+        DWORD got = 0;
+        if (!SetFilePointerEx(h_, at, nullptr, FILE_BEGIN)) return 0;
+        if (!ReadFile(h_, out, static_cast<DWORD>(n), &got, nullptr)) return 0;
+        return got;
+    }
+
+private:
+    HANDLE h_;
+};
+
+std::unique_ptr<ByteSource> openFile(const std::wstring& path) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<HandleSource>(h);
+}
+
+// Two main windows that differ only in who reads version resources.
+struct TwoReaders {
+    ScriptedMessages messages;
+    win32::Folders folders;
+    win32::Files files;
+    win32::AnsiCodePage codePage;
+    FakeInstance instance;
+    EndRecorder program;
+    FakeShell shell;
+    win32::VersionDll system;
+    VersionReader ours{openFile, codePage, LANGIDFROMLCID(GetUserDefaultLCID())};
+    Services withSystem{messages, folders, files, codePage, instance, program, system, shell, corvaneInfo()};
+    Services withOurs{messages, folders, files, codePage, instance, program, ours, shell, corvaneInfo()};
+    Form1 a{withSystem};
+    Form1 b{withOurs};
+};
+
+std::vector<std::wstring> programFiles(const std::wstring& dir) {
+    std::vector<std::wstring> out;
+    WIN32_FIND_DATAW d;
+    HANDLE f = FindFirstFileW((dir + L"\\*").c_str(), &d);
+    if (f == INVALID_HANDLE_VALUE) return out;
+    do {
+        std::wstring name = d.cFileName;
+        if ((d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || name.size() < 4) continue;
+        std::wstring ext = name.substr(name.size() - 4);
+        for (auto& c : ext) c = static_cast<wchar_t>(towlower(c));
+        if (ext == L".dll" || ext == L".drv" || ext == L".exe") out.push_back(dir + L"\\" + name);
+    } while (FindNextFileW(f, &d));
+    FindClose(f);
+    return out;
+}
+
+std::wstring scratchDir() {
+    wchar_t buf[MAX_PATH];
+    GetTempPathW(MAX_PATH, buf);
+    std::wstring dir = std::wstring(buf) + L"corvane-versions-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(dir.c_str(), nullptr);
+    return dir;
+}
+
+void write(const std::wstring& path, const std::string& bytes) {
+    std::FILE* f = _wfopen(path.c_str(), L"wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+std::string slurp(const std::wstring& path) {
+    std::string out;
+    std::FILE* f = _wfopen(path.c_str(), L"rb");
+    if (f == nullptr) return out;
+    char buf[65536];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) out.append(buf, n);
+    std::fclose(f);
+    return out;
+}
+
+std::string embeddedNe(const std::string& file) {
+    for (std::size_t at = 1; (at = file.find("MZ", at)) != std::string::npos; ++at) {
+        if (at + 0x40 > file.size()) break;
+        const std::uint32_t lfanew = static_cast<std::uint8_t>(file[at + 0x3C]) |
+                                     static_cast<std::uint8_t>(file[at + 0x3D]) << 8;
+        if (at + lfanew + 2 <= file.size() && file.compare(at + lfanew, 2, "NE") == 0) return file.substr(at);
+    }
+    return {};
+}
+
+std::string wideVersion(const std::u16string& v, std::uint32_t translation = 0x04B00409, const char* table = "040904B0") {
+    return serialize32(versionInfo({{table, {{"FileVersion", v}}}}, {translation}));
+}
+
+// Files of chosen shape, written to `dir`.
+std::vector<std::wstring> craftedFiles(const std::wstring& dir) {
+    const std::vector<std::pair<std::wstring, std::string>> files = {
+        {L"usual.dll", peImage({{0x0409, wideVersion(u"1.00.0035")}})},
+        {L"plus.dll", peImage({{0x0409, wideVersion(u"2.0")}}, {.pe32plus = true})},
+        {L"low.dll", peImage({{0, wideVersion(u"9.4", 0x00040009, "00090004")}})},
+        {L"missing.dll", peImage({{0, wideVersion(u"x", 0x04E40409)}})},
+        {L"none.dll", peImage({})},
+        {L"languages.dll", peImage({{0x0407, wideVersion(u"german")}, {0x0409, wideVersion(u"english")}})},
+        {L"neutral.dll", peImage({{0, wideVersion(u"neutral")}, {0x0409, wideVersion(u"english")}})},
+        {L"empty.dll", peImage({{0, wideVersion(u"")}})},
+        {L"latin.dll", peImage({{0, wideVersion(u"1.0 caf\u00e9")}})},
+        {L"ne4.drv", neImage(serialize16(versionInfo({{"040904E4", {{"FileVersion", u"4.03.00.2102"}}}}, {0x04E40409}, false)), 4)},
+        {L"ne9.drv", neImage(serialize16(versionInfo({{"040904E4", {{"fileversion", u"3.1"}}}}, {0x04E40409}, false)), 9)},
+        {L"text.drv", "not a program at all"},
+    };
+    std::vector<std::wstring> out;
+    for (const auto& [name, bytes] : files) {
+        write(dir + L"\\" + name, bytes);
+        out.push_back(dir + L"\\" + name);
+    }
+    // The 16-bit images inside Wine's own 16-bit modules.
+    const std::wstring wine16 = L"Z:\\usr\\lib\\i386-linux-gnu\\wine\\i386-windows\\";
+    for (const wchar_t* name : {L"mouse.drv16", L"gdi.exe16", L"krnl386.exe16", L"user.exe16", L"shell.dll16",
+                                L"ole2nls.dll16", L"display.drv16", L"system.drv16"}) {
+        const std::string ne = embeddedNe(slurp(wine16 + name));
+        if (ne.empty()) continue;
+        std::wstring cut = dir + L"\\cut-" + name;
+        cut.resize(cut.size() - 2);  // .drv16 -> .drv
+        write(cut, ne);
+        out.push_back(cut);
+    }
+    return out;
+}
+
+TEST(VersionsUnderWine, OurReaderAnswersAsVersionDllDoes) {
+    TwoReaders t;
+    std::vector<std::wstring> files;
+    wchar_t dir[MAX_PATH];
+    GetSystemDirectoryW(dir, MAX_PATH);
+    for (const auto& f : programFiles(dir)) files.push_back(f);
+    GetWindowsDirectoryW(dir, MAX_PATH);
+    for (const wchar_t* sub : {L"\\system", L"\\syswow64"}) {
+        for (const auto& f : programFiles(std::wstring(dir) + sub)) files.push_back(f);
+    }
+    const std::size_t real = files.size();
+    const std::wstring scratch = scratchDir();
+    const auto crafted = craftedFiles(scratch);
+    files.insert(files.end(), crafted.begin(), crafted.end());
+
+    int withVersion = 0;
+    int mismatches = 0;
+    for (const auto& path : files) {
+        std::wstring expected = L"<unset>", actual = L"<unset>";
+        t.a.VerInfo(path, expected);
+        t.b.VerInfo(path, actual);
+        if (!expected.empty()) ++withVersion;
+        if (expected != actual) {
+            ++mismatches;
+            ADD_FAILURE() << "version.dll and our reader differ on " << std::string(path.begin(), path.end());
+        }
+    }
+    std::printf("compared %zu files (%zu of the prefix, %zu crafted or cut out); %d have a FileVersion; %d differ\n",
+                files.size(), real, crafted.size(), withVersion, mismatches);
+    EXPECT_GT(real, 200u);
+    EXPECT_GT(withVersion, 200);
+    for (const auto& f : crafted) DeleteFileW(f.c_str());
+    RemoveDirectoryW(scratch.c_str());
+}
+
+// The IDs that the view gives the controls: their places in the description.
+int controlId(const char* name) {
+    for (std::size_t i = 0; i < kForm1.controls.size(); ++i) {
+        if (std::string(kForm1.controls[i].name) == name) return 100 + static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::wstring textOf(HWND main, const char* name) {
+    struct Find {
+        int id;
+        HWND found;
+    } find{controlId(name), nullptr};
+    EnumChildWindows(
+        main,
+        [](HWND h, LPARAM l) -> BOOL {
+            auto* f = reinterpret_cast<Find*>(l);
+            if (GetDlgCtrlID(h) == f->id) {
+                f->found = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&find));
+    if (find.found == nullptr) return L"<no control>";
+    wchar_t text[256];
+    GetWindowTextW(find.found, text, 256);
+    return text;
+}
+
+TEST(VersionsUnderWine, DriverPageShowsWhatTheSystemFolderHolds) {
+    const std::wstring system = L"C:\\Windows\\System";
+    const bool made = CreateDirectoryW(system.c_str(), nullptr) != FALSE;
+    const std::vector<std::pair<std::wstring, std::string>> drivers = {
+        {L"glide2x.dll", peImage({{0x0409, wideVersion(u"2.43.00.0455")}})},
+        {L"GLIDE3X.DLL", peImage({{0x0409, wideVersion(u"3.01.00.0455")}})},
+        {L"3dfxvs.drv", neImage(serialize16(versionInfo({{"040904E4", {{"FileVersion", u"4.03.00.2102"}}}}, {0x04E40409}, false)), 4)},
+        {L"3dfxogl.dll", peImage({{0x0409, wideVersion(u"1.0.0.0761")}})},
+        {L"dd3dfx16.dll", "no version resource here"},
+    };
+    for (const auto& [name, bytes] : drivers) write(system + L"\\" + name, bytes);
+
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring exe = self;
+    exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"" CORVANE_EXE;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::wstring cmd = L"\"" + exe + L"\"";
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    HWND main = nullptr;
+    // Shown only once start-up, the scan included, is over.
+    for (int i = 0; i < 200 && (main == nullptr || !IsWindowVisible(main)); ++i) {
+        Sleep(50);
+        main = FindWindowW(L"CorvaneWindow", L"3dfx Corvane");
+    }
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(textOf(main, "l1"), L"4.03.00.2102");
+    EXPECT_EQ(textOf(main, "l2"), L"2.43.00.0455");
+    EXPECT_EQ(textOf(main, "l3"), L"3.01.00.0455");
+    EXPECT_EQ(textOf(main, "l4"), L"1.0.0.0761");
+    EXPECT_EQ(textOf(main, "l7"), L"");
+    EXPECT_EQ(textOf(main, "l8"), L"Not Available");
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 20000), WAIT_OBJECT_0);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    for (const auto& [name, bytes] : drivers) DeleteFileW((system + L"\\" + name).c_str());
+    if (made) RemoveDirectoryW(system.c_str());
+}
+
+}  // namespace
+}  // namespace corvane
