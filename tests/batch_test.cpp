@@ -66,7 +66,7 @@ const std::string kWorkedExample =
 
 TEST_F(Make, WorkedExampleWritesTwoBlocksOf162And72Bytes) {
     CountingDisk counting(r.disk);
-    Services services{r.messages, r.disk, counting, r.codePage, r.instance, r.program, r.versions, r.shell, corvaneInfo()};
+    Services services{r.messages, r.disk, counting, r.codePage, r.instance, r.program, r.versions, r.shell, r.windows, corvaneInfo()};
     Form1 g(services);
     r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
     g.Form_Load();

@@ -25,7 +25,7 @@ struct Scan : ::testing::Test {
                              return std::make_unique<MemorySource>(*bytes);
                          },
                          r.codePage};
-    Services services{r.messages, r.disk, r.disk, r.codePage, r.instance, r.program, reader, r.shell, corvaneInfo()};
+    Services services{r.messages, r.disk, r.disk, r.codePage, r.instance, r.program, reader, r.shell, r.windows, corvaneInfo()};
     Form1 form{services};
 
     void add(const std::wstring& name, std::string bytes, bool hidden = false, bool system = false) {

@@ -43,6 +43,7 @@ Form1::Form1(Services& s)
     sRefresh.onChange = [this] { sRefresh_PositionChanged(); };
     sGamma.onChange = [this] { sGamma_PositionChanged(); };
     Command1.onClick = [this] { Command1_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
 }
 
 void Form1::Form_Load() {

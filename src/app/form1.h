@@ -21,6 +21,7 @@ struct Services {
     ProgramService& program;
     VersionService& versions;
     ShellService& shell;
+    WindowService& windows;
     AppInfo app;
 };
 
@@ -82,6 +83,9 @@ public:
 
     // Batch file.
     void Command1_Click();
+
+    // Help window.
+    void Command3_Click();
 
     // Driver information.
     void ScanDrivers();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -107,6 +108,19 @@ public:
     // Opens `target` with the operation "open"; returns the shell's result
     // code, where 32 or less means failure.
     virtual std::intptr_t open(const std::wstring& target) = 0;
+};
+
+class Window;
+
+// Modal windows. The caller loads the window, then waits here while it is
+// shown; the owner takes no input meanwhile.
+class WindowService {
+public:
+    virtual ~WindowService() = default;
+    // Shows `dialog` centred over `owner` and returns once `unloaded` answers
+    // true. `closeButton` is what the title bar's close button does.
+    virtual void showModal(Window& dialog, Window& owner, const std::function<bool()>& unloaded,
+                           const std::function<void()>& closeButton) = 0;
 };
 
 struct AppInfo {

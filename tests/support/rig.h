@@ -89,6 +89,24 @@ public:
     }
 };
 
+// Shows a modal window by running a script of what the user does in it.
+class ScriptedWindows final : public WindowService {
+public:
+    std::function<void(Window& dialog, Window& owner)> whileShown;
+    int shown = 0;
+    bool ownerTookInput = false;
+    std::wstring caption;
+    void showModal(Window& dialog, Window& owner, const std::function<bool()>& unloaded,
+                   const std::function<void()>& closeButton) override {
+        ++shown;
+        caption = dialog.caption();
+        ownerTookInput = owner.acceptsInput();
+        if (whileShown) whileShown(dialog, owner);
+        // A user who has not returned yet closes the window by its title bar.
+        if (!unloaded()) closeButton();
+    }
+};
+
 struct Rig {
     MemoryDisk disk;
     ScriptedMessages messages;
@@ -97,7 +115,8 @@ struct Rig {
     EndRecorder program;
     TableVersions versions;
     FakeShell shell;
-    Services services{messages, disk, disk, codePage, instance, program, versions, shell, corvaneInfo()};
+    ScriptedWindows windows;
+    Services services{messages, disk, disk, codePage, instance, program, versions, shell, windows, corvaneInfo()};
     Form1 form{services};
 
     void start() { form.Form_Load(); }

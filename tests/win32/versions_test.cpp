@@ -56,10 +56,11 @@ struct TwoReaders {
     FakeInstance instance;
     EndRecorder program;
     FakeShell shell;
+    ScriptedWindows windows;
     win32::VersionDll system;
     VersionReader ours{openFile, codePage, LANGIDFROMLCID(GetUserDefaultLCID())};
-    Services withSystem{messages, folders, files, codePage, instance, program, system, shell, corvaneInfo()};
-    Services withOurs{messages, folders, files, codePage, instance, program, ours, shell, corvaneInfo()};
+    Services withSystem{messages, folders, files, codePage, instance, program, system, shell, windows, corvaneInfo()};
+    Services withOurs{messages, folders, files, codePage, instance, program, ours, shell, windows, corvaneInfo()};
     Form1 a{withSystem};
     Form1 b{withOurs};
 };

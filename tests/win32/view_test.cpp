@@ -2,11 +2,14 @@
 // and keys arrive, with the real folder listing and file store.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "app/app_info.h"
 #include "app/form1.h"
+#include "platform/win32/modal_host.h"
 #include "platform/win32/services.h"
 #include "platform/win32/window_view.h"
 #include "support/rig.h"
@@ -57,7 +60,8 @@ protected:
     test::EndRecorder program;
     test::TableVersions versions;
     test::FakeShell shell;
-    Services services{messages, folders, files, codePage, instance, program, versions, shell, corvaneInfo()};
+    win32::ModalHost windows;
+    Services services{messages, folders, files, codePage, instance, program, versions, shell, windows, corvaneInfo()};
     Form1 form{services};
     win32::WindowView view{form.window};
     std::wstring root = folderOnDisk();
@@ -70,6 +74,7 @@ protected:
             CloseHandle(f);
         }
         view.create(nullptr, {});
+        windows.track(view);
         form.Form_Load();
         view.show();
         pump(view);
@@ -274,6 +279,97 @@ TEST_F(MainWindowUnderWine, TabKeyFollowsTheFocusOrder) {
     EXPECT_EQ(GetFocus(), native("Command2"));  // Make is disabled, Text1 hidden
     key(GetFocus(), VK_TAB);
     EXPECT_EQ(GetFocus(), native("TabStrip1"));
+}
+
+// What a user sees and does in the help window, done from a second thread
+// while the program's thread waits inside "&About...".
+struct HelpVisit {
+    std::atomic<bool> found{false};
+    std::wstring caption, version, before, answer, returnTip;
+    bool ownerEnabled = true;
+    HWND focus = nullptr, returnButton = nullptr;
+    RECT window{}, owner{};
+    int entries = 0;
+};
+
+HWND childWithText(HWND parent, const wchar_t* text) {
+    struct Find {
+        const wchar_t* text;
+        HWND found;
+    } find{text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND h, LPARAM l) -> BOOL {
+            auto* f = reinterpret_cast<Find*>(l);
+            wchar_t buf[512];
+            GetWindowTextW(h, buf, 512);
+            if (wcscmp(buf, f->text) == 0) {
+                f->found = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+std::wstring textOf(HWND h) {
+    wchar_t buf[512] = {0};
+    if (h != nullptr) GetWindowTextW(h, buf, 512);
+    return buf;
+}
+
+TEST_F(MainWindowUnderWine, AboutOpensTheHelpWindowModally) {
+    HelpVisit visit;
+    HWND main = view.hwnd();
+    std::thread user([&] {
+        HWND help = nullptr;
+        for (int i = 0; i < 200 && help == nullptr; ++i) {
+            Sleep(25);
+            help = FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane");
+            if (help != nullptr && !IsWindowVisible(help)) help = nullptr;
+        }
+        if (help == nullptr) return;
+        visit.found = true;
+        visit.caption = textOf(help);
+        visit.ownerEnabled = IsWindowEnabled(main) != FALSE;
+        GetWindowRect(help, &visit.window);
+        GetWindowRect(main, &visit.owner);
+        visit.version = textOf(childWithText(help, L"Version 1.0.35"));
+        HWND answer = childWithText(help, L"Select a topic above.");
+        visit.before = textOf(answer);
+        HWND combo = FindWindowExW(help, nullptr, L"ComboBox", nullptr);
+        visit.entries = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
+        GetGUIThreadInfo(GetWindowThreadProcessId(help, nullptr), &gui);
+        visit.focus = gui.hwndFocus;
+        visit.returnButton = childWithText(help, L"&Return");
+        // Down arrow in the list picks the first topic, again the second.
+        SendMessageW(combo, WM_KEYDOWN, VK_DOWN, 1);
+        SendMessageW(combo, WM_KEYDOWN, VK_DOWN, 1);
+        visit.answer = textOf(answer);
+        SendMessageW(visit.returnButton, BM_CLICK, 0, 0);
+    });
+    PostMessageW(native("Command3"), BM_CLICK, 0, 0);
+    pump(view);
+    user.join();
+    ASSERT_TRUE(visit.found);
+    EXPECT_EQ(visit.caption, L"About 3dfx Corvane");
+    EXPECT_EQ(visit.version, L"Version 1.0.35");
+    EXPECT_EQ(visit.before, L"Select a topic above.");
+    EXPECT_EQ(visit.entries, 3);
+    EXPECT_FALSE(visit.ownerEnabled);
+    EXPECT_EQ(visit.focus, visit.returnButton);
+    EXPECT_EQ(visit.answer.substr(0, 29), L"Go to the Choose Settings tab");
+    // Centred over the main window.
+    EXPECT_NEAR((visit.window.left + visit.window.right) / 2, (visit.owner.left + visit.owner.right) / 2, 2);
+    EXPECT_NEAR((visit.window.top + visit.window.bottom) / 2, (visit.owner.top + visit.owner.bottom) / 2, 2);
+    // Returned: the help window is gone and the main window takes input again.
+    EXPECT_EQ(FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane"), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(main));
+    clickTab(3);
+    EXPECT_TRUE(IsWindowVisible(native("Frame3")));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/modal_host.h"
 #include "platform/win32/services.h"
 #include "platform/win32/window_view.h"
 
@@ -18,12 +19,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Program program;
     win32::VersionDll versions;
     win32::Shell shell;
-    Services services{messages, folders, files, codePage, instance, program, versions, shell, corvaneInfo()};
+    win32::ModalHost windows;
+    Services services{messages,      folders, files, codePage, instance, program, versions, shell, windows,
+                      corvaneInfo()};
 
     Form1 form(services);
     win32::WindowView view(form.window);
     view.create(nullptr, {});
     view.onClose = [&] { program.end(); };
+    windows.track(view);
     win32::WindowView::guard([&] { form.Form_Load(); });
     view.show();
     win32::runMessageLoop([&] { return false; }, view);

@@ -31,6 +31,22 @@ HICON folderIcon(bool open) {
     return info.hIcon;
 }
 
+bool faceExists(const wchar_t* face) {
+    LOGFONTW want{};
+    want.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(want.lfFaceName, face, LF_FACESIZE);
+    HDC dc = GetDC(nullptr);
+    bool found = false;
+    EnumFontFamiliesExW(
+        dc, &want, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM l) -> int {
+            *reinterpret_cast<bool*>(l) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+
 void registerClasses() {
     static bool done = false;
     if (done) return;
@@ -81,7 +97,7 @@ void WindowView::create(HWND owner, FrameStyle style) {
     style_ = style;
     DWORD ws = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     ws |= style.minimizeBox ? (WS_OVERLAPPED | WS_MINIMIZEBOX) : WS_POPUP;
-    const DWORD ex = WS_EX_CONTROLPARENT | (style.minimizeBox ? 0 : WS_EX_DLGMODALFRAME);
+    const DWORD ex = WS_EX_CONTROLPARENT;
     hwnd_ = CreateWindowExW(ex, kWindowClass, model_.caption().c_str(), ws, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100,
                             owner, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (hwnd_ == nullptr) throw std::runtime_error("the window could not be created");
@@ -149,6 +165,8 @@ void WindowView::destroy() {
         if (icon != nullptr) DestroyIcon(icon);
     }
     openFolder_ = closedFolder_ = icon_ = smallIcon_ = nullptr;
+    if (photo_ != nullptr) DeleteObject(photo_);
+    photo_ = nullptr;
     items_.clear();
     byHwnd_.clear();
 }
@@ -160,10 +178,11 @@ void WindowView::createControl(Item& item) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD ex = 0;
     const wchar_t* cls = L"STATIC";
-    std::wstring text = row.caption;
+    // The model may have moved on from the description before the view is made.
+    std::wstring text = c.kind() == Kind::TextBox ? c.text() : c.caption();
     switch (c.kind()) {
         case Kind::Label:
-            style |= SS_NOTIFY | (row.align == Align::Center ? SS_CENTER : SS_LEFT);
+            style |= SS_NOTIFY | (c.alignment() == Align::Center ? SS_CENTER : SS_LEFT);
             if (row.border) ex |= WS_EX_STATICEDGE;
             break;
         case Kind::Line:
@@ -279,7 +298,8 @@ void WindowView::makeFonts() {
         own.lfHeight = -MulDiv(f->hundredthsOfPoint, static_cast<int>(dpi_), 7200);
         own.lfWidth = 0;
         own.lfWeight = f->bold ? FW_BOLD : FW_NORMAL;
-        lstrcpynW(own.lfFaceName, f->face, LF_FACESIZE);
+        // Where the face is missing, the message font's face stands in.
+        if (faceExists(f->face)) lstrcpynW(own.lfFaceName, f->face, LF_FACESIZE);
         item.font = CreateFontIndirectW(&own);
     }
 }
@@ -380,15 +400,31 @@ void WindowView::syncAll() {
                 if (nativeText(item.hwnd) != c.text()) SetWindowTextW(item.hwnd, c.text().c_str());
                 break;
             case Kind::Image:
-                if (c.picture() == Picture::Icon) {
-                    SendMessageW(item.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icon_ != nullptr ? icon_ : programIcon(SM_CXICON)), 0);
-                }
+                syncPicture(item);
                 break;
             default:
                 break;
         }
     }
     mirroring_ = false;
+}
+
+void WindowView::syncPicture(Item& item) {
+    const Control& c = *item.control;
+    if (c.picture() == Picture::Icon) {
+        if (icon_ == nullptr) icon_ = programIcon(SM_CXICON);
+        SendMessageW(item.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+    } else if (c.picture() == Picture::Photo) {
+        // Loaded at the box's size, so the picture is stretched to fill it.
+        const int w = twips(c.row().box.width, dpi_);
+        const int h = twips(c.row().box.height, dpi_);
+        HBITMAP photo = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2), IMAGE_BITMAP,
+                                                        w, h, LR_DEFAULTCOLOR));
+        SendMessageW(item.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(photo));
+        SetWindowPos(item.hwnd, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (photo_ != nullptr) DeleteObject(photo_);
+        photo_ = photo;
+    }
 }
 
 void WindowView::syncList(Item& item) {
@@ -481,7 +517,7 @@ void WindowView::changed(Control& c, Prop p) {
             break;
         }
         case Prop::Picture:
-            syncAll();
+            syncPicture(*item);
             break;
         case Prop::Focus:
             if (GetFocus() != h) SetFocus(h);
@@ -749,6 +785,9 @@ LRESULT WindowView::handle(HWND h, UINT msg, WPARAM w, LPARAM l) {
             dpi_ = HIWORD(w);
             makeFonts();
             layout();
+            for (Item& item : items_) {
+                if (item.control->kind() == Kind::Image) syncPicture(item);
+            }
             placeWindow(reinterpret_cast<const RECT*>(l));
             return 0;
         }

@@ -72,6 +72,7 @@ private:
     void freeFonts();
     void syncAll();
     void syncList(Item& item);
+    void syncPicture(Item& item);
     void paintFrame(HWND h);
     void drawItem(const DRAWITEMSTRUCT& d);
     LRESULT colour(HDC dc, HWND child);
@@ -99,6 +100,7 @@ private:
     HICON closedFolder_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    HBITMAP photo_ = nullptr;
 };
 
 // The program's icon at the size the system wants for `metric`

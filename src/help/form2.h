@@ -1,0 +1,47 @@
+// The about and help window: version line, three "How do I " answers and the
+// homepage button. Each opening loads it afresh.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/form1.h"
+#include "platform/model.h"
+
+namespace corvane {
+
+extern const WindowDesc kForm2;
+
+// The program's own homepage and the credit line's name.
+inline constexpr const wchar_t* kHomepage = L"https://corvane.example/";
+
+class Form2 {
+public:
+    explicit Form2(Services& services);
+
+    Services& services;
+    Window window;
+    bool loaded = true;  // until unloaded by "&Return" or the close button
+
+    std::array<std::wstring, 3> HelpTopics;
+    std::array<std::wstring, 3> HelpTexts;
+
+    Control& Combo1;
+    Control& Command1;
+    Control& Command2;
+    Control& Label2;
+    Control& Label5;
+    Control& Image1;
+
+    void Form_Load();
+    void Combo1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void OpenWebsite(const std::wstring& strWebsite);
+
+private:
+    void LoadHelpTopics();
+    void LoadHelpTexts();
+};
+
+}  // namespace corvane

@@ -1,0 +1,123 @@
+// The help window: what it shows after loading, the topics, returning, and
+// the homepage button.
+#include <gtest/gtest.h>
+
+#include "help/form2.h"
+#include "support/rig.h"
+
+namespace corvane {
+namespace {
+
+using test::Rig;
+
+struct Help : ::testing::Test {
+    Rig r;
+    Form2 help{r.services};
+    void SetUp() override { help.Form_Load(); }
+};
+
+TEST_F(Help, LoadSetsCaptionsTooltipsVersionAndTopics) {
+    EXPECT_EQ(help.window.caption(), L"About 3dfx Corvane");
+    EXPECT_EQ(help.Command1.toolTip(), L"Return to 3dfx Corvane.");
+    EXPECT_EQ(help.Command2.toolTip(), L"Visit 3dfx Corvane homepage.");
+    EXPECT_EQ(help.Command2.caption(), L"&Visit Hompage");
+    EXPECT_EQ(help.Label5.caption(), L"Version 1.0.35");
+    EXPECT_EQ(help.Image1.picture(), Picture::Icon);
+    EXPECT_EQ(help.Combo1.items(), (std::vector<std::wstring>{L"How do I select a program?", L"How do I choose settings?",
+                                                              L"How do I apply the settings to the program?"}));
+    EXPECT_EQ(help.Combo1.listIndex(), -1);
+    EXPECT_EQ(help.Combo1.text(), L"");
+    EXPECT_EQ(help.Label2.caption(), L"Select a topic above.");
+    EXPECT_EQ(help.Label2.alignment(), Align::Center);
+    EXPECT_EQ(help.window["Image2"].toolTip(), L"Hello, it's me!");
+    EXPECT_EQ(help.window["Label1"].caption(), L"Corvane");
+}
+
+TEST_F(Help, AnswersAreJoinedFromTheirPieces) {
+    EXPECT_EQ(help.HelpTexts[0],
+              L"On the Select Program tab, browse for the program folder and select the program in the list to the "
+              L"right. You can then type a name for the batch file, or use the one that Corvane provides. Then click "
+              L"Make.");
+    EXPECT_EQ(help.HelpTexts[1],
+              L"Go to the Choose Settings tab. Set the sliders to the desired settings. Note: on the Clock Speed "
+              L"slider, when the display turns red, you've exceeded the manufacturers suggested limit and can damage "
+              L"your card! Then select whatever options you wish to the right.");
+    EXPECT_EQ(help.HelpTexts[2],
+              L"Corvane will write your settings to a batch file in the program folder. Simply double-click this file "
+              L"to launch the program with the selected settings applied.");
+}
+
+TEST_F(Help, PickingATopicShowsItsAnswerLeftAligned) {
+    for (const int i : {1, 1, 0, 2}) {
+        ASSERT_TRUE(input::pickEntry(help.Combo1, i));
+        EXPECT_EQ(help.Label2.caption(), help.HelpTexts[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(help.Label2.alignment(), Align::Left);
+    }
+}
+
+TEST_F(Help, HomepageFailureIsReportedAndTheWindowStays) {
+    r.shell.result = 32;
+    ASSERT_TRUE(input::press(help.Command2));
+    ASSERT_EQ(r.shell.opened, std::vector<std::wstring>{kHomepage});
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].prompt, L"Error: site could not be opened");
+    EXPECT_EQ(r.messages.shown[0].buttons, 48);
+    EXPECT_EQ(r.messages.shown[0].title, L"3dfx Corvane");
+    EXPECT_TRUE(help.loaded);
+    r.shell.result = 33;
+    input::press(help.Command2);
+    EXPECT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.shell.opened.size(), 2u);
+}
+
+TEST(About, OpensModallyAndEveryOpeningStartsAfresh) {
+    Rig r;
+    r.start();
+    int opening = 0;
+    r.windows.whileShown = [&](Window& dialog, Window&) {
+        ++opening;
+        Control& combo = dialog["Combo1"];
+        EXPECT_EQ(combo.listCount(), 3) << opening;
+        EXPECT_EQ(dialog["Label2"].caption(), L"Select a topic above.");
+        EXPECT_EQ(dialog["Label2"].alignment(), Align::Center);
+        // The main window takes no input while the help window is shown.
+        EXPECT_FALSE(input::press(r.form.Command2));
+        EXPECT_FALSE(input::clickTab(r.form.TabStrip1, 2));
+        input::pickEntry(combo, 1);
+        if (opening == 1) {
+            EXPECT_TRUE(input::press(dialog["Command1"]));  // "&Return"
+        }
+    };
+    ASSERT_TRUE(input::press(r.form.Command3));
+    ASSERT_TRUE(input::press(r.form.Command3));  // the second time closed by the title bar
+    EXPECT_EQ(r.windows.shown, 2);
+    EXPECT_EQ(r.windows.caption, L"About 3dfx Corvane");
+    EXPECT_FALSE(r.windows.ownerTookInput);
+    EXPECT_EQ(r.program.ends, 0);
+    // Afterwards the main window takes input again.
+    EXPECT_TRUE(input::clickTab(r.form.TabStrip1, 2));
+    EXPECT_TRUE(r.form.Frame1.visible());
+}
+
+TEST(About, DescriptionHoldsTheLayout) {
+    Rig r;
+    Form2 help(r.services);
+    EXPECT_EQ(help.window.desc().clientWidth, 4575);
+    EXPECT_EQ(help.window.desc().clientHeight, 3450);
+    const ControlRow& grey = help.window["Line1(0)"].row();
+    const ControlRow& white = help.window["Line2(0)"].row();
+    EXPECT_EQ(white.box.top - grey.box.top, 15);  // one pixel under it
+    EXPECT_EQ(grey.colour, kGrey);
+    EXPECT_EQ(white.colour, kWhite);
+    EXPECT_EQ(help.window["Line1(1)"].row().box.top, 2880);
+    ASSERT_NE(help.window["Label1"].row().font, nullptr);
+    EXPECT_EQ(help.window["Label1"].row().font->hundredthsOfPoint, 1350);
+    EXPECT_EQ(help.window["Label5"].row().font->hundredthsOfPoint, 975);
+    EXPECT_EQ(help.window["Label3"].row().font->hundredthsOfPoint, 1200);
+    EXPECT_EQ(help.window["Label3"].caption().substr(0, 3), L"By ");
+    EXPECT_EQ(help.window["Image2"].row().box.width, 480);
+    EXPECT_EQ(help.window["Image2"].row().box.height, 600);
+}
+
+}  // namespace
+}  // namespace corvane
