@@ -127,6 +127,22 @@ TEST_F(ModelTest, DirectoryListShowsTheWayDownAndSortedSubfolders) {
     EXPECT_FALSE(input::openDirEntry(dir, 7));
 }
 
+TEST_F(ModelTest, ChangeOfFolderReadsItOnce) {
+    disk.addFile(L"C:\\Games\\a.exe");
+    Control& dir = w["Dir"];
+    Control& files = w["Files"];
+    dir.onChange = [&] { files.setPath(dir.path()); };
+    const int before = disk.listings;
+    dir.setPath(L"C:\\Games");
+    EXPECT_EQ(disk.listings - before, 1);
+    EXPECT_EQ(files.items(), std::vector<std::wstring>{L"a.exe"});
+    // Outside a change of folder, every read is fresh.
+    disk.addFile(L"C:\\Games\\b.exe");
+    files.setPath(L"C:\\Games");
+    EXPECT_EQ(files.listCount(), 2);
+    EXPECT_EQ(disk.listings - before, 2);
+}
+
 TEST_F(ModelTest, UnreadableFolderGivesOnlyTheWayDown) {
     disk.addFolder(L"C:\\Locked\\Inner");
     disk.unreadable.insert(L"C:\\Locked");

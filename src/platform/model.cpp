@@ -127,9 +127,14 @@ void Control::setPath(std::wstring p) {
     if (kind() == Kind::DirListBox) {
         if (!differs) return;
         path_ = std::move(p);
+        window_.sharing_ = true;
+        window_.sharedFolder_ = path_;
+        window_.shared_ = window_.folders().list(path_);
         buildDirEntries();
         changed(Prop::Path);
         if (onChange) onChange();
+        window_.sharing_ = false;
+        window_.shared_.reset();
         return;
     }
     // A file list re-reads its folder on every assignment.
@@ -178,7 +183,7 @@ void Control::setFocus() { window_.setFocus(*this); }
 void Control::readFolder() {
     items_.clear();
     listIndex_ = -1;
-    auto entries = window_.folders().list(path_);
+    auto entries = window_.listFolder(path_);
     unreadable_ = !entries.has_value();
     if (entries) {
         for (auto& e : *entries) {
@@ -214,7 +219,7 @@ void Control::buildDirEntries() {
         }
         start = end + 1;
     }
-    auto entries = window_.folders().list(path_);
+    auto entries = window_.listFolder(path_);
     unreadable_ = !entries.has_value();
     if (!entries) return;
     std::vector<std::wstring> subfolders;
@@ -280,6 +285,11 @@ void Window::setFocus(Control& c) {
     focus_ = &c;
     notify(c, Prop::Focus);
     if (c.onGotFocus) c.onGotFocus();
+}
+
+std::optional<std::vector<DirEntry>> Window::listFolder(const std::wstring& folder) {
+    if (sharing_ && folder == sharedFolder_) return shared_;
+    return folders_.list(folder);
 }
 
 void Window::notify(Control& c, Prop p) const {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -252,6 +253,10 @@ public:
     void unblock() { if (blocked_ > 0) --blocked_; }
 
     FolderService& folders() const { return folders_; }
+    // Lists a folder. A directory list that has just read its new folder
+    // shares that listing with the lists its change handler points there,
+    // so that one change of folder reads the folder once.
+    std::optional<std::vector<DirEntry>> listFolder(const std::wstring& folder);
     void attach(ViewSink* view) { view_ = view; }
     void notify(Control& c, Prop p) const;
 
@@ -262,6 +267,10 @@ private:
     std::wstring caption_;
     Control* focus_ = nullptr;
     int blocked_ = 0;
+    friend class Control;
+    bool sharing_ = false;
+    std::wstring sharedFolder_;
+    std::optional<std::vector<DirEntry>> shared_;
     ViewSink* view_ = nullptr;
 };
 

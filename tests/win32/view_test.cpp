@@ -9,6 +9,7 @@
 
 #include "app/app_info.h"
 #include "app/form1.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/modal_host.h"
 #include "platform/win32/services.h"
 #include "platform/win32/window_view.h"
@@ -184,6 +185,26 @@ TEST_F(MainWindowUnderWine, WindowMatchesItsDescription) {
     RECT frame{};
     GetWindowRect(native("Frame1"), &frame);
     EXPECT_EQ(frame.right - frame.left, MulDiv(3855, dpi, 1440));
+}
+
+TEST_F(MainWindowUnderWine, RescalesWhenTheDpiChanges) {
+    HWND main = view.hwnd();
+    RECT suggested{};
+    GetWindowRect(main, &suggested);
+    SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT client{};
+    GetClientRect(main, &client);
+    EXPECT_EQ(client.right, 411);  // 4110 twips at 10 twips a pixel
+    EXPECT_EQ(client.bottom, 405);
+    RECT frame{};
+    GetWindowRect(native("Frame2"), &frame);
+    EXPECT_EQ(frame.right - frame.left, 386);  // 3855 twips
+    RECT make{};
+    GetWindowRect(native("Command1"), &make);
+    POINT corner{make.left, make.top};
+    ScreenToClient(main, &corner);
+    EXPECT_EQ(corner.x, 12);
+    EXPECT_EQ(corner.y, 366);
 }
 
 TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {

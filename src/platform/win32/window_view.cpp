@@ -111,7 +111,6 @@ void WindowView::create(HWND owner, FrameStyle style) {
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
     dpi_ = windowDpi(hwnd_);
-    makeFonts();
     openFolder_ = folderIcon(true);
     closedFolder_ = folderIcon(false);
 
@@ -131,6 +130,7 @@ void WindowView::create(HWND owner, FrameStyle style) {
         }
         addToolTips(item);
     }
+    makeFonts();
     layout();
     placeWindow(nullptr);
     syncAll();
@@ -375,6 +375,13 @@ void WindowView::placeWindow(const RECT* suggested) {
         y = area.top + ((area.bottom - area.top) - h) / 2;
     }
     SetWindowPos(hwnd_, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame is drawn at another scale than the one asked about,
+    // the client area tells: make up the difference.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int dw = twips(d.clientWidth, dpi_) - client.right;
+    const int dh = twips(d.clientHeight, dpi_) - client.bottom;
+    if (dw != 0 || dh != 0) SetWindowPos(hwnd_, nullptr, 0, 0, w + dw, h + dh, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WindowView::syncAll() {
@@ -419,7 +426,7 @@ void WindowView::syncPicture(Item& item) {
         const int w = twips(c.row().box.width, dpi_);
         const int h = twips(c.row().box.height, dpi_);
         HBITMAP photo = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2), IMAGE_BITMAP,
-                                                        w, h, LR_DEFAULTCOLOR));
+                                                        w, h, LR_CREATEDIBSECTION));
         SendMessageW(item.hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(photo));
         SetWindowPos(item.hwnd, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (photo_ != nullptr) DeleteObject(photo_);
