@@ -20,6 +20,24 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE" wineboot -i >/dev/null 2>&1 || true
     wineserver -w
 fi
+# Thousands of files are made from this side: through Wine each new name
+# costs a look through the whole folder.
+c="$WINEPREFIX/drive_c"
+if [ ! -e "$c/corvane-bench-populated" ]; then
+    echo "Filling C:\ with 5,000 folders and 5,000 programs, the system folder with 5,000 files"
+    mkdir -p "$c/windows/system"
+    for i in $(seq 0 4999); do
+        mkdir -p "$c/folder$i"
+        : > "$c/game$i.exe"
+        if [ $((i % 10)) -eq 0 ]; then : > "$c/windows/system/file$i.drv"; else : > "$c/windows/system/file$i.dll"; fi
+    done
+    : > "$c/corvane-bench-populated"
+fi
+if [ ! -e "$c/corvane-100k/program99999.exe" ]; then
+    echo "Making a folder of 100,000 programs"
+    mkdir -p "$c/corvane-100k"
+    (cd "$c/corvane-100k" && seq -f 'program%.0f.exe' 0 99999 | xargs touch)
+fi
 dir="build/benchwin-$WIN_ARCH"
 cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake -DCORVANE_MINGW_ARCH="$WIN_ARCH" \
     -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -1,13 +1,29 @@
 // The floor for start-up: a program that only shows an empty window of the
-// main window's size.
+// main window's size. Started with "list", it first reads C:\ and the system
+// folder as start-up must, with a bare FindFirstFileW loop.
 #include <windows.h>
+
+#include <cwchar>
+
+static void readFolder(const wchar_t* pattern) {
+    WIN32_FIND_DATAW d;
+    HANDLE f = FindFirstFileW(pattern, &d);
+    if (f == INVALID_HANDLE_VALUE) return;
+    while (FindNextFileW(f, &d)) {
+    }
+    FindClose(f);
+}
 
 static LRESULT CALLBACK proc(HWND h, UINT m, WPARAM w, LPARAM l) {
     if (m == WM_DESTROY) PostQuitMessage(0);
     return DefWindowProcW(h, m, w, l);
 }
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int) {
+    if (command != nullptr && std::wcsstr(command, L"list") != nullptr) {
+        readFolder(L"C:\\*");
+        readFolder(L"c:\\Windows\\System\\*");
+    }
     WNDCLASSW wc{};
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;

@@ -25,7 +25,7 @@ public:
     std::uint64_t size() const override { return bytes_.size(); }
     std::size_t readAt(std::uint64_t offset, void* out, std::size_t n) override {
         if (n == 0 || offset >= bytes_.size()) return 0;
-        const std::size_t count = std::min<std::uint64_t>(n, bytes_.size() - offset);
+        const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(n, bytes_.size() - offset));
         std::memcpy(out, bytes_.data() + offset, count);
         return count;
     }

@@ -198,22 +198,21 @@ int controlId(const char* name) {
     return -1;
 }
 
+struct FindById {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK matchId(HWND h, LPARAM l) {
+    auto* f = reinterpret_cast<FindById*>(l);
+    if (GetDlgCtrlID(h) != f->id) return TRUE;
+    f->found = h;
+    return FALSE;
+}
+
 std::wstring textOf(HWND main, const char* name) {
-    struct Find {
-        int id;
-        HWND found;
-    } find{controlId(name), nullptr};
-    EnumChildWindows(
-        main,
-        [](HWND h, LPARAM l) -> BOOL {
-            auto* f = reinterpret_cast<Find*>(l);
-            if (GetDlgCtrlID(h) == f->id) {
-                f->found = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&find));
+    FindById find{controlId(name), nullptr};
+    EnumChildWindows(main, matchId, reinterpret_cast<LPARAM>(&find));
     if (find.found == nullptr) return L"<no control>";
     wchar_t text[256];
     GetWindowTextW(find.found, text, 256);

@@ -313,24 +313,23 @@ struct HelpVisit {
     int entries = 0;
 };
 
+struct FindByText {
+    const wchar_t* text;
+    HWND found;
+};
+
+BOOL CALLBACK matchText(HWND h, LPARAM l) {
+    auto* f = reinterpret_cast<FindByText*>(l);
+    wchar_t buf[512];
+    GetWindowTextW(h, buf, 512);
+    if (wcscmp(buf, f->text) != 0) return TRUE;
+    f->found = h;
+    return FALSE;
+}
+
 HWND childWithText(HWND parent, const wchar_t* text) {
-    struct Find {
-        const wchar_t* text;
-        HWND found;
-    } find{text, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND h, LPARAM l) -> BOOL {
-            auto* f = reinterpret_cast<Find*>(l);
-            wchar_t buf[512];
-            GetWindowTextW(h, buf, 512);
-            if (wcscmp(buf, f->text) == 0) {
-                f->found = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&find));
+    FindByText find{text, nullptr};
+    EnumChildWindows(parent, matchText, reinterpret_cast<LPARAM>(&find));
     return find.found;
 }
 

@@ -27,7 +27,13 @@ std::optional<std::vector<DirEntry>> Folders::list(const std::wstring& folder) {
     WIN32_FIND_DATAW data;
     // No message box for a drive that is not ready.
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    HANDLE find = FindFirstFileW(pattern.c_str(), &data);
+    // The basic information level (no short names) and large fetches came
+    // with Windows 7; older systems refuse them, and the plain call serves.
+    HANDLE find = FindFirstFileExW(pattern.c_str(), static_cast<FINDEX_INFO_LEVELS>(1), &data, FindExSearchNameMatch,
+                                   nullptr, 2);
+    if (find == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER) {
+        find = FindFirstFileW(pattern.c_str(), &data);
+    }
     SetErrorMode(oldMode);
     if (find == INVALID_HANDLE_VALUE) {
         // An empty drive root has nothing to find but is readable.

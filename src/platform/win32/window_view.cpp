@@ -23,12 +23,37 @@ std::wstring nativeText(HWND h) {
     return s;
 }
 
-HICON folderIcon(bool open) {
-    SHFILEINFOW info{};
-    UINT flags = SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES;
-    if (open) flags |= SHGFI_OPENICON;
-    if (SHGetFileInfoW(L"folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags) == 0) return nullptr;
-    return info.hIcon;
+// A folder of the small-icon size, open (on the way to the current folder)
+// or closed, drawn rather than asked of the shell: the shell's icon cache
+// costs more to start than the whole window.
+void drawFolder(HDC dc, int x, int y, int size, bool open) {
+    const int u = std::max(1, size / 16);
+    HPEN pen = CreatePen(PS_SOLID, u, RGB(128, 96, 0));
+    HBRUSH back = CreateSolidBrush(RGB(224, 176, 48));
+    HBRUSH front = CreateSolidBrush(RGB(255, 216, 96));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, back);
+    const POINT body[] = {{x + u, y + 3 * u},  {x + 6 * u, y + 3 * u},  {x + 7 * u, y + 4 * u},
+                          {x + 14 * u, y + 4 * u}, {x + 14 * u, y + 13 * u}, {x + u, y + 13 * u}};
+    Polygon(dc, body, 6);
+    SelectObject(dc, front);
+    if (open) {
+        const POINT flap[] = {{x + 3 * u, y + 7 * u}, {x + 15 * u, y + 7 * u}, {x + 13 * u, y + 13 * u},
+                              {x + u, y + 13 * u}};
+        Polygon(dc, flap, 4);
+    } else {
+        Rectangle(dc, x + u, y + 6 * u, x + 14 * u + 1, y + 13 * u + 1);
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(front);
+    DeleteObject(back);
+    DeleteObject(pen);
+}
+
+int CALLBACK noteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
 }
 
 bool faceExists(const wchar_t* face) {
@@ -37,12 +62,7 @@ bool faceExists(const wchar_t* face) {
     lstrcpynW(want.lfFaceName, face, LF_FACESIZE);
     HDC dc = GetDC(nullptr);
     bool found = false;
-    EnumFontFamiliesExW(
-        dc, &want, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM l) -> int {
-            *reinterpret_cast<bool*>(l) = true;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExW(dc, &want, noteFace, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, dc);
     return found;
 }
@@ -111,17 +131,17 @@ void WindowView::create(HWND owner, FrameStyle style) {
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
     dpi_ = windowDpi(hwnd_);
-    openFolder_ = folderIcon(true);
-    closedFolder_ = folderIcon(false);
 
     tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
 
     items_.resize(model_.controls().size());
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        items_[i].control = model_.controls()[i].get();
-        createControl(items_[i]);
+    for (std::size_t i = 0; i < items_.size(); ++i) items_[i].control = model_.controls()[i].get();
+    makeFonts();
+    for (Item& item : items_) {
+        createControl(item);
+        restyle(item);
     }
     for (Item& item : items_) {
         // The tab strip lies behind the frames that form its pages.
@@ -130,8 +150,7 @@ void WindowView::create(HWND owner, FrameStyle style) {
         }
         addToolTips(item);
     }
-    makeFonts();
-    layout();
+    if (tips_ != nullptr) SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
     placeWindow(nullptr);
     syncAll();
     model_.attach(this);
@@ -161,10 +180,10 @@ void WindowView::destroy() {
     freeFonts();
     for (auto& [c, b] : brushes_) DeleteObject(b);
     brushes_.clear();
-    for (HICON icon : {openFolder_, closedFolder_, icon_, smallIcon_}) {
+    for (HICON icon : {icon_, smallIcon_}) {
         if (icon != nullptr) DestroyIcon(icon);
     }
-    openFolder_ = closedFolder_ = icon_ = smallIcon_ = nullptr;
+    icon_ = smallIcon_ = nullptr;
     if (photo_ != nullptr) DeleteObject(photo_);
     photo_ = nullptr;
     items_.clear();
@@ -175,67 +194,69 @@ void WindowView::createControl(Item& item) {
     const Control& c = *item.control;
     const ControlRow& row = c.row();
     item.parent = c.container() != nullptr ? nativeOf(*c.container()) : hwnd_;
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD ws = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD ex = 0;
     const wchar_t* cls = L"STATIC";
     // The model may have moved on from the description before the view is made.
     std::wstring text = c.kind() == Kind::TextBox ? c.text() : c.caption();
     switch (c.kind()) {
         case Kind::Label:
-            style |= SS_NOTIFY | (c.alignment() == Align::Center ? SS_CENTER : SS_LEFT);
+            ws |= SS_NOTIFY | (c.alignment() == Align::Center ? SS_CENTER : SS_LEFT);
             if (row.border) ex |= WS_EX_STATICEDGE;
             break;
         case Kind::Line:
             text.clear();
             break;
         case Kind::Image:
-            style |= SS_NOTIFY | (row.picture == Picture::Photo ? SS_BITMAP : SS_ICON);
+            ws |= SS_NOTIFY | (row.picture == Picture::Photo ? SS_BITMAP : SS_ICON);
             text.clear();
             break;
         case Kind::Frame:
             cls = kFrameClass;
-            style |= WS_CLIPCHILDREN;
+            ws |= WS_CLIPCHILDREN;
             ex |= WS_EX_CONTROLPARENT;
             break;
         case Kind::CommandButton:
             cls = L"BUTTON";
-            style |= BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP;
+            ws |= BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP;
             break;
         case Kind::CheckBox:
             cls = L"BUTTON";
-            style |= BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP;
+            ws |= BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP;
             break;
         case Kind::TextBox:
             cls = L"EDIT";
-            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            ws |= ES_AUTOHSCROLL | WS_TABSTOP;
             ex |= WS_EX_CLIENTEDGE;
             break;
         case Kind::DirListBox:
         case Kind::FileListBox:
             cls = L"LISTBOX";
-            style |= LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+            ws |= LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
             ex |= WS_EX_CLIENTEDGE;
             text.clear();
             break;
         case Kind::ComboBox:
             cls = L"COMBOBOX";
-            style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+            ws |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
             text.clear();
             break;
         case Kind::Slider:
             cls = TRACKBAR_CLASSW;
-            style |= TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP;
+            ws |= TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP;
             break;
         case Kind::TabStrip:
             cls = WC_TABCONTROLW;
-            style |= TCS_TOOLTIPS | WS_TABSTOP;
+            ws |= TCS_TOOLTIPS | WS_TABSTOP;
             text.clear();
             break;
     }
-    if (c.visible()) style |= WS_VISIBLE;
-    if (!c.enabled()) style |= WS_DISABLED;
+    if (c.visible()) ws |= WS_VISIBLE;
+    if (!c.enabled()) ws |= WS_DISABLED;
     const int id = kFirstId + static_cast<int>(&item - items_.data());
-    item.hwnd = CreateWindowExW(ex, cls, text.c_str(), style, 0, 0, 0, 0, item.parent,
+    const RECT box = boxOf(item);
+    item.hwnd = CreateWindowExW(ex, cls, text.c_str(), ws, box.left, box.top, box.right - box.left,
+                                box.bottom - box.top, item.parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (item.hwnd == nullptr) throw std::runtime_error("control " + c.name() + " could not be created");
     byHwnd_[item.hwnd] = static_cast<std::size_t>(&item - items_.data());
@@ -265,7 +286,11 @@ void WindowView::createControl(Item& item) {
 }
 
 void WindowView::addToolTips(Item& item) {
-    if (tips_ == nullptr || item.control->kind() == Kind::TabStrip) return;
+    // Controls get their tools when they first have a tooltip.
+    if (tips_ == nullptr || item.tipped || item.control->kind() == Kind::TabStrip || item.control->toolTip().empty()) {
+        return;
+    }
+    item.tipped = true;
     // One tool on the control itself, and one on its rectangle in the
     // container: a disabled control gets no mouse input, its container does.
     TOOLINFOW ti{};
@@ -277,6 +302,7 @@ void WindowView::addToolTips(Item& item) {
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     ti.uFlags = TTF_SUBCLASS;
     ti.uId = kRectToolBase + static_cast<UINT_PTR>(&item - items_.data());
+    ti.rect = boxOf(item);
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
@@ -313,39 +339,53 @@ void WindowView::freeFonts() {
     font_ = nullptr;
 }
 
+RECT WindowView::boxOf(const Item& item) const {
+    const Control& c = *item.control;
+    const Box& b = c.row().box;
+    int w = twips(b.width, dpi_);
+    int h = twips(c.height(), dpi_);
+    if (c.kind() == Kind::Line) {
+        w = std::max(w, 1);
+        h = std::max(h, 1);
+    } else if (c.kind() == Kind::ComboBox) {
+        h = twips(b.height, dpi_) + textHeight_ * 8;  // the dropped-down list
+    }
+    const int x = twips(b.left, dpi_), y = twips(b.top, dpi_);
+    return {x, y, x + w, y + h};
+}
+
+// What depends on the DPI besides the box: the font, row heights, padding.
+void WindowView::restyle(Item& item) {
+    const Control& c = *item.control;
+    if (c.kind() == Kind::TabStrip) {
+        // Narrow padding, so that the three captions fit side by side.
+        SendMessageW(item.hwnd, TCM_SETPADDING, 0,
+                     MAKELPARAM(MulDiv(4, static_cast<int>(dpi_), 96), MulDiv(3, static_cast<int>(dpi_), 96)));
+    }
+    SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(item.font != nullptr ? item.font : font_), FALSE);
+    if (c.kind() == Kind::DirListBox || c.kind() == Kind::FileListBox) {
+        const int icon = c.kind() == Kind::DirListBox ? GetSystemMetrics(SM_CYSMICON) : 0;
+        SendMessageW(item.hwnd, LB_SETITEMHEIGHT, 0, std::max(textHeight_, icon) + 2);
+    }
+}
+
+void WindowView::place(Item& item) {
+    const RECT r = boxOf(item);
+    SetWindowPos(item.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (item.tipped) {
+        TOOLINFOW ti{};
+        ti.cbSize = sizeof ti;
+        ti.hwnd = item.parent;
+        ti.uId = kRectToolBase + static_cast<UINT_PTR>(&item - items_.data());
+        ti.rect = r;
+        SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+}
+
 void WindowView::layout() {
-    const int small = GetSystemMetrics(SM_CYSMICON);
     for (Item& item : items_) {
-        const Control& c = *item.control;
-        const Box& b = c.row().box;
-        int w = twips(b.width, dpi_);
-        int h = twips(c.height(), dpi_);
-        if (c.kind() == Kind::Line) {
-            w = std::max(w, 1);
-            h = std::max(h, 1);
-        } else if (c.kind() == Kind::ComboBox) {
-            h = twips(b.height, dpi_) + textHeight_ * 8;  // the dropped-down list
-        }
-        SetWindowPos(item.hwnd, nullptr, twips(b.left, dpi_), twips(b.top, dpi_), w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-        if (c.kind() == Kind::TabStrip) {
-            // Narrow padding, so that the three captions fit side by side.
-            SendMessageW(item.hwnd, TCM_SETPADDING, 0, MAKELPARAM(MulDiv(4, static_cast<int>(dpi_), 96),
-                                                                   MulDiv(3, static_cast<int>(dpi_), 96)));
-        }
-        SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(item.font != nullptr ? item.font : font_), FALSE);
-        if (c.kind() == Kind::DirListBox || c.kind() == Kind::FileListBox) {
-            const int rowHeight = std::max(textHeight_, c.kind() == Kind::DirListBox ? small : 0) + 2;
-            SendMessageW(item.hwnd, LB_SETITEMHEIGHT, 0, rowHeight);
-        }
-        if (tips_ != nullptr) {
-            TOOLINFOW ti{};
-            ti.cbSize = sizeof ti;
-            ti.hwnd = item.parent;
-            ti.uId = kRectToolBase + static_cast<UINT_PTR>(&item - items_.data());
-            GetWindowRect(item.hwnd, &ti.rect);
-            MapWindowPoints(nullptr, item.parent, reinterpret_cast<POINT*>(&ti.rect), 2);
-            SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
-        }
+        restyle(item);
+        place(item);
         InvalidateRect(item.hwnd, nullptr, TRUE);
     }
     if (tips_ != nullptr) SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
@@ -487,10 +527,11 @@ void WindowView::changed(Control& c, Prop p) {
             EnableWindow(h, c.enabled() ? TRUE : FALSE);
             break;
         case Prop::ToolTip:
+            addToolTips(*item);
             SendMessageW(tips_, TTM_UPDATE, 0, 0);
             break;
         case Prop::Height:
-            layout();
+            place(*item);
             break;
         case Prop::BackColor:
             InvalidateRect(h, nullptr, TRUE);
@@ -671,8 +712,7 @@ void WindowView::drawItem(const DRAWITEMSTRUCT& d) {
                 const DirListEntry& e = c.dirEntries()[d.itemID];
                 const int size = GetSystemMetrics(SM_CXSMICON);
                 x += e.level * MulDiv(8, static_cast<int>(dpi_), 96);
-                HICON icon = e.open ? openFolder_ : closedFolder_;
-                if (icon != nullptr) DrawIconEx(dc, x, r.top + (r.bottom - r.top - size) / 2, icon, size, size, 0, nullptr, DI_NORMAL);
+                drawFolder(dc, x, r.top + (r.bottom - r.top - size) / 2, size, e.open);
                 x += size + 3;
                 text = &e.name;
             }

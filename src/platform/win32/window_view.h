@@ -55,6 +55,7 @@ private:
         HWND hwnd = nullptr;
         HWND parent = nullptr;
         HFONT font = nullptr;  // a font of the control's own, or null
+        bool tipped = false;   // its tooltip tools are added
     };
 
     static LRESULT CALLBACK windowProc(HWND h, UINT msg, WPARAM w, LPARAM l);
@@ -67,6 +68,9 @@ private:
     void createControl(Item& item);
     void addToolTips(Item& item);
     void layout();
+    RECT boxOf(const Item& item) const;
+    void restyle(Item& item);
+    void place(Item& item);
     void placeWindow(const RECT* suggested);
     void makeFonts();
     void freeFonts();
@@ -96,8 +100,6 @@ private:
     std::map<HWND, std::size_t> byHwnd_;
     std::map<HWND, WNDPROC> oldProcs_;
     std::map<std::uint32_t, HBRUSH> brushes_;
-    HICON openFolder_ = nullptr;
-    HICON closedFolder_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     HBITMAP photo_ = nullptr;
