@@ -2,6 +2,8 @@
 // window on the real folder listing, against a bare FindFirstFileW loop over
 // the same folder. Prints the medians, their ratio and how often the folder
 // was read for one change of folder.
+#include "clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -18,13 +20,7 @@ using namespace corvane;
 
 namespace {
 
-double now() {
-    static LARGE_INTEGER f{};
-    if (f.QuadPart == 0) QueryPerformanceFrequency(&f);
-    LARGE_INTEGER c;
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
+double now() { return bench::seconds(); }
 
 const std::wstring kFolder = L"C:\\corvane-100k";
 

@@ -2,41 +2,24 @@
 // with the real services, after the process itself has started.
 #include <cstdio>
 
-#include "app/app_info.h"
-#include "app/form1.h"
+#include "clock.h"
 #include "platform/win32/dpi.h"
-#include "platform/win32/modal_host.h"
-#include "platform/win32/services.h"
+#include "platform/win32/real_services.h"
 #include "platform/win32/window_view.h"
 
 using namespace corvane;
 
 namespace {
 
-double now() {
-    static LARGE_INTEGER f{};
-    if (f.QuadPart == 0) QueryPerformanceFrequency(&f);
-    LARGE_INTEGER c;
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart) * 1000.0;
-}
+double now() { return bench::seconds() * 1000.0; }
 
 }  // namespace
 
 int main() {
     const double t0 = now();
     win32::becomeDpiAware();
-    win32::MessageBoxes messages;
-    win32::Folders folders;
-    win32::Files files;
-    win32::AnsiCodePage codePage;
-    win32::SingleInstance instance;
-    win32::Program program;
-    win32::VersionDll versions;
-    win32::Shell shell;
-    win32::ModalHost windows;
-    Services services{messages, folders, files, codePage, instance, program, versions, shell, windows, corvaneInfo()};
-    Form1 form(services);
+    win32::RealServices real;
+    Form1 form(real.services);
     const double t1 = now();
     win32::WindowView view(form.window);
     view.create(nullptr, {});

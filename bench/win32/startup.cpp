@@ -3,6 +3,8 @@
 // files. Prints the medians and their ratio.
 #include <windows.h>
 
+#include "clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -10,13 +12,7 @@
 
 namespace {
 
-double now() {
-    static LARGE_INTEGER f{};
-    if (f.QuadPart == 0) QueryPerformanceFrequency(&f);
-    LARGE_INTEGER c;
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
+double now() { return bench::seconds(); }
 
 void touch(const std::wstring& path) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);

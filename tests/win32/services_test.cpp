@@ -1,6 +1,7 @@
 // The real Windows services, and corvane.exe started as a user starts it.
 #include <gtest/gtest.h>
 
+#include "launch.h"
 #include "platform/win32/services.h"
 
 namespace corvane {
@@ -122,20 +123,13 @@ int mainWindows() {
 }
 
 TEST(ProgramUnderWine, SecondStartEndsWithoutAWindow) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring exe = self;
-    exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"" CORVANE_EXE;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     PROCESS_INFORMATION first{};
-    std::wstring cmd = L"\"" + exe + L"\"";
-    ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &first));
-    for (int i = 0; i < 200 && mainWindows() == 0; ++i) Sleep(50);
+    ASSERT_TRUE(test::startCorvane(first));
+    ASSERT_NE(test::shownMainWindow(), nullptr);
     ASSERT_EQ(mainWindows(), 1);
 
     PROCESS_INFORMATION second{};
-    ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &second));
+    ASSERT_TRUE(test::startCorvane(second));
     EXPECT_EQ(WaitForSingleObject(second.hProcess, 20000), WAIT_OBJECT_0);
     DWORD code = 1;
     GetExitCodeProcess(second.hProcess, &code);

@@ -10,6 +10,7 @@
 #include "app/app_info.h"
 #include "app/form1.h"
 #include "drivers/version_reader.h"
+#include "launch.h"
 #include "platform/win32/services.h"
 #include "support/images.h"
 #include "support/rig.h"
@@ -231,21 +232,9 @@ TEST(VersionsUnderWine, DriverPageShowsWhatTheSystemFolderHolds) {
     };
     for (const auto& [name, bytes] : drivers) write(system + L"\\" + name, bytes);
 
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring exe = self;
-    exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"" CORVANE_EXE;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    std::wstring cmd = L"\"" + exe + L"\"";
-    ASSERT_TRUE(CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    HWND main = nullptr;
-    // Shown only once start-up, the scan included, is over.
-    for (int i = 0; i < 200 && (main == nullptr || !IsWindowVisible(main)); ++i) {
-        Sleep(50);
-        main = FindWindowW(L"CorvaneWindow", L"3dfx Corvane");
-    }
+    ASSERT_TRUE(startCorvane(pi));
+    HWND main = shownMainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(textOf(main, "l1"), L"4.03.00.2102");
     EXPECT_EQ(textOf(main, "l2"), L"2.43.00.0455");
