@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "drivers/verinfo.h"
+#include "drivers/version_reader.h"
+#include "platform/codepage.h"
+
 namespace {
 
 std::vector<std::uint8_t> slurp(const char* path) {
@@ -99,6 +103,38 @@ TEST(ShippedProgram, ImportsOnlyWhatWindowsXpHas) {
     EXPECT_TRUE(dlls.count("version.dll"));
     EXPECT_GT(functions.size(), 40u);
     for (const auto& f : functions) EXPECT_FALSE(missingOnXp.count(f)) << f << " is missing on Windows XP";
+}
+
+TEST(ShippedProgram, CarriesItsVersionResource) {
+    const auto bytes = slurp(CORVANE_SHIPPED_EXE);
+    const corvane::Windows1252 cp;
+    corvane::VersionReader reader(
+        [&](const std::wstring&) {
+            return std::make_unique<corvane::MemorySource>(std::string(bytes.begin(), bytes.end()));
+        },
+        cp);
+    const std::uint32_t size = reader.size(L"corvane.exe");
+    ASSERT_GT(size, 0u);
+    std::vector<std::uint8_t> block(size + 1, 0);
+    ASSERT_TRUE(reader.read(L"corvane.exe", block));
+    auto text = [&](const char* key) {
+        std::size_t at = 0;
+        std::uint32_t length = 0;
+        const std::string sub = std::string("\\StringFileInfo\\040904B0\\") + key;
+        if (!reader.query(block, sub, at, length) || length == 0) return std::wstring(L"<none>");
+        return corvane::StringFromPtr(block, at, cp);
+    };
+    EXPECT_EQ(text("FileVersion"), L"1.0.0.35");
+    EXPECT_EQ(text("ProductName"), L"Corvane");
+    std::size_t at = 0;
+    std::uint32_t length = 0;
+    ASSERT_TRUE(reader.query(block, "\\", at, length));
+    ASSERT_EQ(length, 52u);
+    const auto word = [&](std::size_t i) { return block[at + i] | block[at + i + 1] << 8; };
+    EXPECT_EQ(word(10), 1);   // file version 1.0 (most significant word: 1, 0)
+    EXPECT_EQ(word(8), 0);
+    EXPECT_EQ(word(14), 0);   // and 0.35
+    EXPECT_EQ(word(12), 35);
 }
 
 }  // namespace

@@ -290,6 +290,39 @@ TEST_F(MainWindowUnderWine, AccessKeysPressTheirButtons) {
     EXPECT_EQ(program.ends, 1);
 }
 
+TEST_F(MainWindowUnderWine, EnterOpensTheHighlightedFolder) {
+    HWND dirs = native("Dir1");
+    // The first folder on the way from C:\ to the test's folder.
+    const std::wstring target = root.substr(0, root.find(L'\\', 3));
+    const auto& entries = form.Dir1.dirEntries();
+    int index = -1;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (_wcsicmp(entries[i].path.c_str(), target.c_str()) == 0) index = static_cast<int>(i);
+    }
+    ASSERT_GE(index, 0);
+    // A single click only highlights; Enter opens.
+    mouse(dirs, listItem(dirs, index), WM_LBUTTONDOWN, WM_LBUTTONUP);
+    EXPECT_EQ(form.Dir1.path(), L"C:\\");
+    key(dirs, VK_RETURN);
+    EXPECT_EQ(_wcsicmp(form.Dir1.path().c_str(), target.c_str()), 0);
+}
+
+TEST_F(MainWindowUnderWine, AltKeysReachMakeAndAbout) {
+    walkTo(root + L"\\Hover");
+    HWND fileList = native("File1");
+    mouse(fileList, listItem(fileList, 0), WM_LBUTTONDOWN, WM_LBUTTONUP);
+    messages.answers = {2};  // Cancel the question
+    MSG msg{};
+    msg.hwnd = GetFocus();
+    msg.message = WM_SYSCHAR;
+    msg.wParam = L'm';
+    msg.lParam = 1 << 29;
+    if (!view.preTranslate(msg)) DispatchMessageW(&msg);
+    pump(view);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt.substr(0, 5), L"Make ");
+}
+
 TEST_F(MainWindowUnderWine, TabKeyFollowsTheFocusOrder) {
     // On the first page: File1 (1), Dir1 (2), then the buttons and the tab strip.
     SetFocus(native("File1"));
