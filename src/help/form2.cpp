@@ -73,10 +73,13 @@ void Form2::OpenWebsite(const std::wstring& strWebsite) {
 void Form1::Command3_Click() {
     Form2 help(services);
     help.Form_Load();
-    window.block();
+    struct Blocked {
+        Window& w;
+        explicit Blocked(Window& window) : w(window) { w.block(); }
+        ~Blocked() { w.unblock(); }
+    } blocked(window);
     services.windows.showModal(help.window, window, [&help] { return !help.loaded; },
                                [&help] { help.Command1_Click(); });
-    window.unblock();
 }
 
 }  // namespace corvane

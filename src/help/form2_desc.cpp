@@ -18,7 +18,7 @@ constexpr ControlRow kControls[] = {
      .tooltip = L"Click to visit Quillet homepage."},
     {.name = "Command1", .kind = CommandButton, .caption = L"&Return", .box = {1020, 3000, 1215, 375}, .tab = 2},
     {.name = "Label2", .kind = Label, .caption = L"Select a topic above.", .box = {120, 1560, 4335, 1215}, .tab = 6,
-     .align = Align::Center, .wordWrap = true},
+     .align = Align::Center},  // labels wrap their text inside their box
     {.name = "Line2(1)", .kind = Line, .box = {120, 2895, 4320, 0}, .colour = kWhite},
     {.name = "Line1(1)", .kind = Line, .box = {120, 2880, 4320, 0}, .colour = kGrey},
     {.name = "Image2", .kind = Image, .box = {3720, 300, 480, 600}, .tooltip = L"Hello, it's me!",

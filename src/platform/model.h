@@ -61,7 +61,6 @@ struct ControlRow {
     std::uint32_t colour = kButtonFace;  // background; the colour of a line
     const wchar_t* pattern = L"*.*";     // file list
     bool listsHiddenAndSystem = false;   // file list
-    bool wordWrap = false;               // label
     const Font* font = nullptr;          // nullptr: the dialog font
     Picture picture = Picture::None;     // image
 };
