@@ -425,5 +425,27 @@ TEST_F(MainWindowUnderWine, AboutOpensTheHelpWindowModally) {
     EXPECT_TRUE(IsWindowVisible(native("Frame3")));
 }
 
+TEST_F(MainWindowUnderWine, TitleBarCloseActsAsReturn) {
+    std::atomic<bool> closed{false};
+    std::thread user([&] {
+        for (int i = 0; i < 200; ++i) {
+            Sleep(25);
+            HWND help = FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane");
+            if (help != nullptr && IsWindowVisible(help)) {
+                SendMessageW(help, WM_CLOSE, 0, 0);
+                closed = true;
+                return;
+            }
+        }
+    });
+    PostMessageW(native("Command3"), BM_CLICK, 0, 0);
+    pump(view);
+    user.join();
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane"), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(view.hwnd()));
+    EXPECT_EQ(program.ends, 0);  // closing the help window does not end the program
+}
+
 }  // namespace
 }  // namespace corvane
