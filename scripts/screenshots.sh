@@ -8,14 +8,7 @@ source scripts/wine.sh
 need_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" imagemagick
 wine_setup
 # A prefix of its own: the pictures need sample programs and drivers on C:\.
-export WINEPREFIX="$PWD/build/wine-shots-$WIN_ARCH"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    "$WINE" wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d corvane /f >/dev/null 2>&1
-    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v corvane /d 1024x768 /f >/dev/null 2>&1
-    wineserver -w
-fi
+wine_prefix "$PWD/build/wine-shots-$WIN_ARCH"
 dir="build/wintest-$WIN_ARCH"
 cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake -DCORVANE_MINGW_ARCH="$WIN_ARCH" \
     -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Debug >/dev/null

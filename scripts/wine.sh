@@ -17,19 +17,32 @@ wine_setup() {
         echo "note: this kernel runs no 32-bit programs; using 64-bit Wine and an x86_64 build of the same code" >&2
     fi
     export WINELOADER="$WINE"
-    export WINEPREFIX="$PWD/build/wine-$WIN_ARCH"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
+    wine_prefix "$PWD/build/wine-$WIN_ARCH"
+}
+
+# Makes WINEPREFIX the given prefix, creating it when it does not exist yet,
+# with one virtual desktop for every program of the prefix (it draws the title
+# bars and keeps the keyboard focus where a window manager would) and Wine's
+# own fonts in its Fonts folder. 64-bit Wine 8 on Debian does not look for
+# them in its data folder: without them MS Shell Dlg, Tahoma and Marlett fall
+# back to a wider face and the title-bar buttons show letters.
+wine_prefix() {
+    export WINEPREFIX="$1"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the Wine prefix $WINEPREFIX"
         "$WINE" wineboot -i >/dev/null 2>&1 || true
         wineserver -w
-        # One virtual desktop for every program of the prefix: it draws the
-        # title bars and keeps the keyboard focus where a window manager would.
         "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d corvane /f >/dev/null 2>&1
         "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v corvane /d 1024x768 /f >/dev/null 2>&1
         wineserver -w
     fi
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
+    mkdir -p "$fonts"
+    for f in /usr/share/wine/fonts/*.ttf; do
+        [ -e "$fonts/$(basename "$f")" ] || cp "$f" "$fonts/"
+    done
 }
 
 # Runs a command with a display: the current one, or a virtual X server.

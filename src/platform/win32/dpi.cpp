@@ -12,7 +12,6 @@ F lookup(const wchar_t* module, const char* name) {
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 using SetProcessDpiAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
 using SetProcessDPIAwareFn = BOOL(WINAPI*)();
@@ -23,10 +22,6 @@ UINT systemDpi() {
     if (dc != nullptr) ReleaseDC(nullptr, dc);
     return dpi > 0 ? static_cast<UINT>(dpi) : 96u;
 }
-
-// Built for Windows XP, the structure has XP's size (no padded border
-// width), which every later system accepts too.
-constexpr UINT kXpMetricsSize = sizeof(NONCLIENTMETRICSW);
 
 }  // namespace
 
@@ -47,20 +42,10 @@ UINT windowDpi(HWND hwnd) {
     return systemDpi();
 }
 
-LOGFONTW messageFont(UINT dpi) {
-    static const auto forDpi = lookup<SystemParametersInfoForDpiFn>(L"user32.dll", "SystemParametersInfoForDpi");
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = kXpMetricsSize;
-    if (forDpi != nullptr && forDpi(SPI_GETNONCLIENTMETRICS, kXpMetricsSize, &metrics, 0, dpi)) {
-        return metrics.lfMessageFont;
-    }
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kXpMetricsSize, &metrics, 0)) {
-        LOGFONTW font = metrics.lfMessageFont;
-        font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi()));
-        return font;
-    }
+LOGFONTW dialogFont(UINT dpi) {
     LOGFONTW font{};
     font.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
+    font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(font.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
     return font;

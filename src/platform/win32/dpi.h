@@ -21,8 +21,10 @@ UINT windowDpi(HWND hwnd);
 // Twips to pixels at `dpi` (1440 twips an inch).
 inline int twips(int value, UINT dpi) { return MulDiv(value, static_cast<int>(dpi), 1440); }
 
-// The system's message font at `dpi`.
-LOGFONTW messageFont(UINT dpi);
+// The default dialog font, MS Shell Dlg at 8 points, at `dpi`: the font the
+// windows' twips were drawn for. It does not follow the system's message
+// font; where the face is missing the system substitutes, as for dialogs.
+LOGFONTW dialogFont(UINT dpi);
 
 // Window size for a client area of the given size at `dpi`.
 RECT windowRectFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi);

@@ -166,11 +166,6 @@ LRESULT WindowView::handle(HWND h, UINT msg, WPARAM w, LPARAM l) {
             placeWindow(reinterpret_cast<const RECT*>(l));
             return 0;
         }
-        case WM_SETTINGCHANGE:
-        case WM_THEMECHANGED:
-            makeFonts();
-            layout();
-            break;
         default:
             break;
     }
@@ -195,6 +190,8 @@ LRESULT CALLBACK WindowView::frameProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_GETFONT:  // the font its caption is drawn in
+            return reinterpret_cast<LRESULT>(view->font_);
         default:
             break;
     }

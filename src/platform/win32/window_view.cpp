@@ -279,7 +279,7 @@ void WindowView::addToolTips(Item& item) {
 
 void WindowView::makeFonts() {
     freeFonts();
-    LOGFONTW lf = messageFont(dpi_);
+    LOGFONTW lf = dialogFont(dpi_);
     font_ = CreateFontIndirectW(&lf);
     HDC dc = GetDC(hwnd_);
     HGDIOBJ old = SelectObject(dc, font_);
@@ -295,7 +295,7 @@ void WindowView::makeFonts() {
         own.lfHeight = -MulDiv(f->hundredthsOfPoint, static_cast<int>(dpi_), 7200);
         own.lfWidth = 0;
         own.lfWeight = f->bold ? FW_BOLD : FW_NORMAL;
-        // Where the face is missing, the message font's face stands in.
+        // Where the face is missing, the dialog font's face stands in.
         if (faceExists(f->face)) lstrcpynW(own.lfFaceName, f->face, LF_FACESIZE);
         item.font = CreateFontIndirectW(&own);
     }
@@ -328,16 +328,36 @@ RECT WindowView::boxOf(const Item& item) const {
 // What depends on the DPI besides the box: the font, row heights, padding.
 void WindowView::restyle(Item& item) {
     const Control& c = *item.control;
-    if (c.kind() == Kind::TabStrip) {
-        // Narrow padding, so that the three captions fit side by side.
-        SendMessageW(item.hwnd, TCM_SETPADDING, 0,
-                     MAKELPARAM(MulDiv(4, static_cast<int>(dpi_), 96), MulDiv(3, static_cast<int>(dpi_), 96)));
-    }
+    // The tab strip lays its tabs out again when it is given its font.
+    if (c.kind() == Kind::TabStrip) fitTabs(item);
     SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(item.font != nullptr ? item.font : font_), FALSE);
     if (c.kind() == Kind::DirListBox || c.kind() == Kind::FileListBox) {
         const int icon = c.kind() == Kind::DirListBox ? GetSystemMetrics(SM_CYSMICON) : 0;
         SendMessageW(item.hwnd, LB_SETITEMHEIGHT, 0, std::max(textHeight_, icon) + 2);
     }
+}
+
+// The tabs stand side by side in one row, without scroll arrows: their
+// horizontal padding is what the strip's width leaves beside the captions in
+// this font, at most the usual padding.
+void WindowView::fitTabs(Item& item) {
+    const Control& c = *item.control;
+    const int dpi = static_cast<int>(dpi_);
+    HDC dc = GetDC(item.hwnd);
+    HGDIOBJ old = SelectObject(dc, font_);
+    int text = 0;
+    for (int n = 1; n <= c.tabCount(); ++n) {
+        const std::wstring caption = c.tab(n).caption;
+        SIZE size{};
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+        text += size.cx;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(item.hwnd, dc);
+    // The selected tab stands out 2 pixels on either side, at every DPI.
+    const int spare = twips(c.row().box.width, dpi_) - text - 4;
+    const int padding = std::clamp(spare / (2 * std::max(c.tabCount(), 1)), 1, MulDiv(6, dpi, 96));
+    SendMessageW(item.hwnd, TCM_SETPADDING, 0, MAKELPARAM(padding, MulDiv(3, dpi, 96)));
 }
 
 void WindowView::place(Item& item) {
@@ -355,8 +375,9 @@ void WindowView::place(Item& item) {
 
 void WindowView::layout() {
     for (Item& item : items_) {
-        restyle(item);
+        // Sized first, so that what a control lays out for its font fits its new size.
         place(item);
+        restyle(item);
         InvalidateRect(item.hwnd, nullptr, TRUE);
     }
     if (tips_ != nullptr) SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));

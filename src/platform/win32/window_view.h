@@ -70,6 +70,7 @@ private:
     void layout();
     RECT boxOf(const Item& item) const;
     void restyle(Item& item);
+    void fitTabs(Item& item);
     void place(Item& item);
     void placeWindow(const RECT* suggested);
     void makeFonts();
