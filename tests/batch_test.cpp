@@ -132,43 +132,61 @@ TEST_F(Make, GreyedBoxCountsAsClearAndDisabledTickStillCounts) {
     EXPECT_NE(bytes.find("SET SST_SCREENREFRESH=75\r\n"), std::string::npos);
 }
 
-TEST_F(Make, ShortNames) {
-    const std::pair<const wchar_t*, const char*> cases[] = {
-        {L"Racer", "Racer"},
-        {L"Overdrive", "Overdr~1"},
-        {L"Big Red Car Race", "BigRed~1"},
-        {L"a b c d e", "abcde~1"},
-        {L"12345678", "12345678"},
-        {L"Hover Tank", "HoverT~1"},
-        {L"  lead", "  lead"},
-        {L"Q.U.A.K.E", "Q.U.A.~1"},
-        {L"A  B  C  D", "ABCD~1"},
+// The start line names the program the system knows by that short name:
+// the rule's spelling where the system agrees, the system's short name where
+// it differs, the long name (quoted, "%" doubled) where the volume keeps no
+// short names or the system can't say.
+TEST_F(Make, StartLineNamesThePickedProgram) {
+    struct Case {
+        const wchar_t* program;
+        std::optional<std::optional<std::wstring>> system;  // unset: the name the disk makes
+        const char* line;
     };
-    for (const auto& [name, expected] : cases) {
+    const Case cases[] = {
+        {L"Hover Tank", {}, "HoverT~1"},
+        {L"Racer", {}, "Racer"},
+        {L"Overdrive", {}, "Overdr~1"},
+        {L"Big Red Car Race", {}, "BigRed~1"},
+        {L"a b c d e", {}, "abcde~1"},
+        {L"12345678", {}, "12345678"},
+        {L"A  B  C  D", {}, "ABCD~1"},
+        {L"100%", {}, "100%%"},
+        {L"  lead", {}, "LEAD~1"},
+        {L"Q.U.A.K.E", {}, "QUAKE~1"},
+        {L"My Game", {}, "MYGAME~1"},
+        {L"Hover Tank", std::optional<std::wstring>(L"HOVE~4WI.EXE"), "HOVE~4WI"},
+        {L"Hover Tank", std::optional<std::wstring>(L"Hover Tank.exe"), "\"Hover Tank\""},
+        {L"Hover Tank", std::optional<std::wstring>(), "\"Hover Tank\""},
+        {L"100% Speed", std::optional<std::wstring>(L"100% Speed.exe"), "\"100%% Speed\""},
+        {L"R&D Racer", std::optional<std::wstring>(), "\"R&D Racer\""},
+        {L"Odd(1)", std::optional<std::wstring>(L"ODD(1)~1.EXE"), "\"ODD(1)~1\""},
+    };
+    for (const Case& c : cases) {
         Rig q;
-        q.disk.addFile(joinPath(L"C:\\", std::wstring(name) + L".exe"));
+        const std::wstring path = joinPath(L"C:\\", std::wstring(c.program) + L".exe");
+        q.disk.addFile(path);
+        if (c.system) q.disk.setShortName(path, *c.system);
         q.start();
         input::pickFile(q.form.File1, 0);
         input::type(q.form.Text1, L"out");
         ASSERT_TRUE(input::press(q.form.Command1));
         const std::string bytes = q.disk.read(L"C:\\out.bat").value_or("");
-        const std::string last = bytes.substr(bytes.rfind('\n') + 1);
-        const std::string quoted = std::string("\"") + expected + "\"";
-        EXPECT_TRUE(last == expected || last == quoted) << last;
+        EXPECT_EQ(bytes.substr(bytes.rfind('\n') + 1), c.line) << std::string(path.begin(), path.end());
     }
 }
 
-TEST_F(Make, SameFirstSixCharactersGiveTheSameShortName) {
-    r.disk.addFile(L"C:\\Racing One.exe");
-    r.disk.addFile(L"C:\\RacingTwo.exe");
+TEST_F(Make, ProgramsSharingTheirFirstSixCharactersEachStartThemselves) {
+    r.disk.addFile(L"C:\\Tomb Raider.exe");
+    r.disk.addFile(L"C:\\Tomb Raider Setup.exe");
     r.start();
     for (int i = 0; i < 2; ++i) {
         input::pickFile(f.File1, i);
         input::type(f.Text1, L"b" + std::to_wstring(i));
         input::press(f.Command1);
     }
-    EXPECT_EQ(file(L"C:\\b0.bat").substr(file(L"C:\\b0.bat").rfind('\n') + 1), "Racing~1");
-    EXPECT_EQ(file(L"C:\\b1.bat").substr(file(L"C:\\b1.bat").rfind('\n') + 1), "Racing~1");
+    // Listed by name: "Tomb Raider Setup.exe" first, made second.
+    EXPECT_EQ(file(L"C:\\b0.bat").substr(file(L"C:\\b0.bat").rfind('\n') + 1), "TOMBRA~2");
+    EXPECT_EQ(file(L"C:\\b1.bat").substr(file(L"C:\\b1.bat").rfind('\n') + 1), "TombRa~1");
 }
 
 TEST_F(Make, BatchPathKeepsTheNameAsTyped) {
@@ -301,8 +319,9 @@ TEST(StartLine, OnlyNamesTheInterpreterWouldMisreadChange) {
     EXPECT_EQ(startLine(L"a,b;c=d"), L"\"a,b;c=d\"");
 }
 
-TEST_F(Make, BlankInAShortNameIsQuotedSoTheRightProgramStarts) {
+TEST_F(Make, BlankInALongNameIsQuotedSoTheRightProgramStarts) {
     choose(L"C:\\", L"My Game.exe");
+    r.disk.setShortName(L"C:\\My Game.exe", L"My Game.exe");  // a volume without short names
     input::press(f.Command1);
     const std::string bytes = file(L"C:\\My Game.bat");
     EXPECT_EQ(bytes.substr(bytes.rfind('\n') + 1), "\"My Game\"");

@@ -59,6 +59,7 @@ public:
         seconds += now() - t0;
         return out;
     }
+    std::optional<std::wstring> shortName(const std::wstring& path) override { return real.shortName(path); }
 };
 
 double median(std::vector<double> v) {

@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "batch/batch_text.h"
+#include "platform/names.h"
 
 namespace corvane {
 
@@ -38,6 +39,20 @@ std::wstring shortName(Control& scratch, const std::wstring& name) {
         }
     }
     return joined.substr(0, kShortNameKeeps) + L"~1";
+}
+
+// The name the start line runs the program by. The rule's short name is a
+// guess: where the folder holds another program with the same first six
+// characters, or the system made another short name, it starts the wrong
+// program or none. So the system is asked: where it agrees with the rule the
+// rule's spelling stays; where it differs its own short name is used; where
+// the volume keeps no short names the long name is.
+std::wstring startName(FolderService& folders, const std::wstring& program, const std::wstring& ruleName,
+                       const std::wstring& longName) {
+    const std::optional<std::wstring> system = folders.shortName(program);
+    if (!system || !isDosName(*system)) return longName;
+    const std::wstring stem = system->substr(0, system->find(L'.'));
+    return equalNoCase(stem, ruleName) ? ruleName : stem;
 }
 
 }  // namespace
@@ -83,7 +98,8 @@ void Form1::Command1_Click() {
     settings.gammaPosition = sGamma.value();
     settings.clockMhz = sClock.value();
     settings.refreshHz = RefreshHz;
-    settings.shortName = ShortName;
+    // Label3 holds the picked program's full path.
+    settings.shortName = startName(services.folders, Label3.caption(), ShortName, ProgramName);
     const BatchText text = batchText(settings);
     const std::optional<std::string> switches = cp.encode(text.switches);
     const std::optional<std::string> numbers = cp.encode(text.numbers);

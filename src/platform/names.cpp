@@ -74,6 +74,21 @@ bool matchesPatterns(std::wstring_view name, std::wstring_view patterns) {
     return false;
 }
 
+bool isDosName(std::wstring_view name) {
+    const std::size_t dot = name.find(L'.');
+    const std::wstring_view base = name.substr(0, dot);
+    const std::wstring_view ext = dot == std::wstring_view::npos ? std::wstring_view() : name.substr(dot + 1);
+    if (base.empty() || base.size() > 8 || ext.size() > 3) return false;
+    if (dot != std::wstring_view::npos && ext.empty()) return false;
+    constexpr std::wstring_view kNotInDosNames = L" \"*+,./:;<=>?[\\]|";
+    for (const std::wstring_view part : {base, ext}) {
+        for (const wchar_t c : part) {
+            if (c < 0x20 || kNotInDosNames.find(c) != std::wstring_view::npos) return false;
+        }
+    }
+    return true;
+}
+
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name) {
     std::wstring out(folder);
     if (out.empty() || out.back() != L'\\') out += L'\\';

@@ -19,6 +19,11 @@ bool containsNoCase(std::wstring_view text, std::wstring_view word);
 // ("*" any run of characters, "?" any one character), letter case ignored.
 bool matchesPatterns(std::wstring_view name, std::wstring_view patterns);
 
+// True for a name that DOS can use as it stands: at most eight characters,
+// optionally a dot and at most three more, none of them a blank or one of
+// "*+,./:;<=>?[\]|.
+bool isDosName(std::wstring_view name);
+
 // folder + "\" + name, without doubling the backslash of a drive root.
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name);
 

@@ -36,6 +36,11 @@ public:
     // Everything directly inside a DOS path such as "C:\" or "C:\GAMES", in
     // any order, without "." and "..". nullopt when the folder can't be read.
     virtual std::optional<std::vector<DirEntry>> list(const std::wstring& folder) = 0;
+    // The last part of the system's short (8.3) form of a file's path: the
+    // file's short name where the volume keeps one, its long name where the
+    // volume keeps none. nullopt when the system can't say (the file is gone,
+    // the call fails).
+    virtual std::optional<std::wstring> shortName(const std::wstring& path) = 0;
 };
 
 // Outcome of a file operation: empty on success, otherwise the reason in

@@ -29,12 +29,51 @@ std::wstring MemoryDisk::parentKey(const std::wstring& k) { return key(parentOf(
 void MemoryDisk::addFolder(const std::wstring& path) {
     const std::wstring parent = parentOf(path);
     if (!parent.empty() && nodes_.count(key(parent)) == 0) addFolder(parent);
-    nodes_[key(path)] = Node{path, true, false, false, {}};
+    nodes_[key(path)] = Node{path, true, false, false, {}, {}};
 }
 
 void MemoryDisk::addFile(const std::wstring& path, std::string bytes, bool hidden, bool system) {
-    addFolder(parentOf(path));
-    nodes_[key(path)] = Node{path, false, hidden, system, std::move(bytes)};
+    const std::wstring parent = parentOf(path);
+    addFolder(parent);
+    const std::wstring name = path.substr(path.find_last_of(L'\\') + 1);
+    nodes_[key(path)] = Node{path, false, hidden, system, std::move(bytes), makeShortName(parent, name)};
+}
+
+// A name DOS can't use becomes its first six usable characters in capitals,
+// "~" and the lowest number no other file of the folder has, and the first
+// three characters of its extension.
+std::wstring MemoryDisk::makeShortName(const std::wstring& parent, const std::wstring& name) const {
+    if (isDosName(name)) return name;
+    const std::size_t dot = name.find_last_of(L'.');
+    const auto usable = [](std::wstring_view part, std::size_t most) {
+        std::wstring out;
+        for (const wchar_t c : part) {
+            if (out.size() == most) break;
+            if (c == L' ' || c == L'.') continue;
+            out += std::wstring_view(L"+,;=[]").find(c) != std::wstring_view::npos ? L'_' : foldCase(c);
+        }
+        return out;
+    };
+    const std::wstring base = usable(std::wstring_view(name).substr(0, dot), 6);
+    const std::wstring ext = dot == std::wstring::npos ? L"" : usable(std::wstring_view(name).substr(dot + 1), 3);
+    const std::wstring folder = key(parent);
+    for (int n = 1;; ++n) {
+        const std::wstring candidate = base + L"~" + std::to_wstring(n) + (ext.empty() ? L"" : L"." + ext);
+        bool taken = false;
+        for (const auto& [k, node] : nodes_) {
+            if (parentKey(k) == folder && node.shortName && equalNoCase(*node.shortName, candidate)) taken = true;
+        }
+        if (!taken) return candidate;
+    }
+}
+
+void MemoryDisk::setShortName(const std::wstring& path, std::optional<std::wstring> answer) {
+    nodes_.at(key(path)).shortName = std::move(answer);
+}
+
+std::optional<std::wstring> MemoryDisk::shortName(const std::wstring& path) {
+    auto it = nodes_.find(key(path));
+    return it == nodes_.end() ? std::nullopt : it->second.shortName;
 }
 
 void MemoryDisk::remove(const std::wstring& path) { nodes_.erase(key(path)); }
@@ -77,7 +116,7 @@ FileStatus MemoryDisk::createTemp(const std::wstring& folder, std::wstring& path
         if (key(r) == key(folder)) return {L"Access is denied."};
     }
     path = joinPath(folder, L"cvn" + std::to_wstring(++temps_) + L".tmp");
-    nodes_[key(path)] = Node{path, false, false, false, {}};
+    nodes_[key(path)] = Node{path, false, false, false, {}, {}};
     return {};
 }
 

@@ -32,6 +32,13 @@ public:
 
     int listings = 0;  // calls of list()
 
+    // Each file gets a short name as a volume with short names makes it, in
+    // the order the files are added (the lowest free "~n"); this answers
+    // for a path in its place: a name the system made otherwise, the long
+    // name (a volume without short names), or nullopt (the call fails).
+    void setShortName(const std::wstring& path, std::optional<std::wstring> answer);
+    std::optional<std::wstring> shortName(const std::wstring& path) override;
+
     std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
     FileStatus createTemp(const std::wstring& folder, std::wstring& path) override;
     FileStatus append(const std::wstring& path, std::string_view bytes) override;
@@ -44,7 +51,9 @@ private:
         bool hidden = false;
         bool system = false;
         std::string bytes;
+        std::optional<std::wstring> shortName;
     };
+    std::wstring makeShortName(const std::wstring& parent, const std::wstring& name) const;
     static std::wstring key(std::wstring path);
     static std::wstring parentKey(const std::wstring& k);
     std::map<std::wstring, Node> nodes_;

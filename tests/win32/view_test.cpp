@@ -14,6 +14,7 @@
 #include "platform/win32/services.h"
 #include "platform/win32/window_view.h"
 #include "support/rig.h"
+#include "win32/launch.h"
 
 namespace corvane {
 namespace {
@@ -49,6 +50,34 @@ std::string readAll(const std::wstring& path) {
     CloseHandle(f);
     out.resize(got);
     return out;
+}
+
+// The last part of the system's short form of `path`, without its extension.
+std::string shortStem(const std::wstring& path) {
+    wchar_t out[MAX_PATH];
+    const DWORD n = GetShortPathNameW(path.c_str(), out, MAX_PATH);
+    std::wstring s(out, n);
+    s = s.substr(s.find_last_of(L'\\') + 1);
+    s = s.substr(0, s.find(L'.'));
+    return std::string(s.begin(), s.end());
+}
+
+// Runs a batch file with the system's command interpreter in its folder, as
+// a double-click does, and returns what the program it started reported.
+std::string runBatch(const std::wstring& folder, const std::wstring& batch) {
+    DeleteFileW((folder + L"\\report.txt").c_str());
+    std::wstring command = L"cmd /c \"" + batch + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, folder.c_str(), &si,
+                        &pi)) {
+        return "<cmd did not start>";
+    }
+    WaitForSingleObject(pi.hProcess, 20000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return readAll(folder + L"\\report.txt");
 }
 
 class MainWindowUnderWine : public ::testing::Test {
@@ -266,8 +295,8 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
               "SET FX_GLIDE_NO_SPLASH=0\r\n"
               "SET SST_GAMMA=0.25\r\n"
               "SET SST_GRXCLK=92\r\n"
-              "SET SST_SCREENREFRESH=120\r\n"
-              "HoverT~1");
+              "SET SST_SCREENREFRESH=120\r\n" +
+                  shortStem(root + L"\\Hover\\Hover Tank.exe"));
     GetWindowTextW(name, text, 128);
     EXPECT_STREQ(text, L"");
     EXPECT_FALSE(IsWindowEnabled(native("Command1")));
@@ -276,6 +305,43 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
     openFolder(root);
     EXPECT_FALSE(IsWindowVisible(name));
     EXPECT_FALSE(IsWindowVisible(native("Label1")));
+}
+
+// The batch file, run by the command interpreter, starts the very program
+// that was picked, with the settings it sets: also where the system's short
+// name is not the one the old rule guessed, where the name holds "%", and
+// where two programs share their first six characters.
+TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
+    const std::wstring play = root + L"\\Play";
+    CreateDirectoryW(play.c_str(), nullptr);
+    const std::wstring exe = test::corvaneExe();
+    const std::wstring game = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"corvane_fake_game.exe";
+    const wchar_t* programs[] = {L"Hover Tank.exe", L"100% Speed.exe", L"Tomb Raider.exe", L"Tomb Raider Setup.exe"};
+    for (const wchar_t* p : programs) ASSERT_TRUE(CopyFileW(game.c_str(), (play + L"\\" + p).c_str(), FALSE)) << p;
+    walkTo(play);
+    HWND fileList = native("File1");
+    const std::string settings =
+        "FX_GLIDE_NO_SPLASH=0\nFX_GLIDE_SWAPINTERVAL=1\nSST_FASTMEM=0\nSST_FASTPCIRD=0\nSST_GAMMA=0.25\n"
+        "SST_GRXCLK=90\nSST_SCREENREFRESH=0\nSST_SWAP_EN_WAIT_ON_VSYNC=1\nSST_VIDEO_24BPP=0\n";
+    for (const wchar_t* p : programs) {
+        int index = -1;
+        for (int i = 0; i < form.File1.listCount(); ++i) {
+            if (form.File1.list(i) == p) index = i;
+        }
+        ASSERT_GE(index, 0) << "not listed";
+        mouse(fileList, listItem(fileList, index), WM_LBUTTONDOWN, WM_LBUTTONUP);
+        HWND name = native("Text1");
+        SendMessageW(name, EM_SETSEL, 0, -1);
+        typeText(name, L"run");
+        SendMessageW(native("Command1"), BM_CLICK, 0, 0);
+        pump(view);
+        const std::string started(p, p + wcslen(p));
+        EXPECT_EQ(runBatch(play, play + L"\\run.bat"), started + "\n" + settings) << readAll(play + L"\\run.bat");
+    }
+    for (const wchar_t* p : programs) DeleteFileW((play + L"\\" + p).c_str());
+    DeleteFileW((play + L"\\run.bat").c_str());
+    DeleteFileW((play + L"\\report.txt").c_str());
+    RemoveDirectoryW(play.c_str());
 }
 
 TEST_F(MainWindowUnderWine, AccessKeysPressTheirButtons) {

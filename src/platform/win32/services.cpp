@@ -54,6 +54,17 @@ std::optional<std::vector<DirEntry>> Folders::list(const std::wstring& folder) {
     return out;
 }
 
+std::optional<std::wstring> Folders::shortName(const std::wstring& path) {
+    const DWORD need = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (need == 0) return std::nullopt;
+    std::wstring out(need, L'\0');
+    const DWORD got = GetShortPathNameW(path.c_str(), out.data(), need);
+    if (got == 0 || got >= need) return std::nullopt;
+    out.resize(got);
+    const std::size_t cut = out.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? out : out.substr(cut + 1);
+}
+
 FileStatus Files::createTemp(const std::wstring& folder, std::wstring& path) {
     wchar_t name[MAX_PATH + 16];
     if (GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"cvn", 0, name) == 0) return failure(GetLastError());

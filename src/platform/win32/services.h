@@ -14,6 +14,7 @@ public:
 class Folders final : public FolderService {
 public:
     std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
+    std::optional<std::wstring> shortName(const std::wstring& path) override;
 };
 
 class Files final : public FileStore {
