@@ -113,7 +113,7 @@ TEST_F(Scan, EmptyMissingOrUnreadableFolderLeavesEveryRowNotAvailable) {
 TEST_F(Scan, FolderIsReadOnce) {
     add(L"glide2x.dll", driver(u"2.0"));
     const int before = r.disk.listings;
-    form.ScanDrivers();
+    form.drivers.ScanDrivers();
     EXPECT_EQ(r.disk.listings - before, 1);
 }
 

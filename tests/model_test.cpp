@@ -141,6 +141,18 @@ TEST_F(ModelTest, ChangeOfFolderReadsItOnce) {
     files.setPath(L"C:\\Games");
     EXPECT_EQ(files.listCount(), 2);
     EXPECT_EQ(disk.listings - before, 2);
+    // A handler that fails still ends the change: the next one reads afresh,
+    // whichever list asks first.
+    dir.onChange = [&] { throw std::runtime_error("handler failed"); };
+    EXPECT_THROW(dir.setPath(L"C:\\"), std::runtime_error);
+    disk.addFile(L"C:\\Games\\c.exe");
+    dir.onChange = [&] {
+        files.setPath(dir.path());
+        files.setPath(dir.path());
+    };
+    dir.setPath(L"C:\\Games");
+    EXPECT_EQ(files.listCount(), 3);
+    EXPECT_EQ(disk.listings - before, 4);
 }
 
 TEST_F(ModelTest, UnreadableFolderGivesOnlyTheWayDown) {

@@ -120,13 +120,13 @@ TEST_F(Picker, TextIsEmptiedAndMakeDisabledBeforeTheBoxIsHidden) {
     pick(L"GAME.EXE");
     std::vector<std::string> order;
     f.Text1.onChange = [&] {
-        f.Text1_Change();
+        f.picker.Text1_Change();
         order.push_back(std::string("change: make ") + (f.Command1.enabled() ? "on" : "off") +
                         ", box " + (f.Text1.visible() ? "shown" : "hidden"));
     };
     f.File1.onPathChange = [&] {
         order.push_back("path change starts");
-        f.File1_PathChange();
+        f.picker.File1_PathChange();
         order.push_back("path change ends");
     };
     open(L"C:\\Other");

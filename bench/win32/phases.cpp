@@ -29,7 +29,7 @@ int main() {
     form.TabStrip1.selectTab(1);
     form.TabStrip1_Click();
     form.Check1.setValue(1);
-    form.ScanDrivers();
+    form.drivers.ScanDrivers();
     const double t4 = now();
     view.show();
     const double t5 = now();

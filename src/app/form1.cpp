@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "help/form2.h"
+
 namespace corvane {
 
 Form1::Form1(Services& s)
@@ -31,19 +33,25 @@ Form1::Form1(Services& s)
       cBuff(window["cBuff"]),
       cRefresh(window["cRefresh"]),
       cColor(window["cColor"]),
-      Check1(window["Check1"]) {
+      Check1(window["Check1"]),
+      picker({Dir1, File1, Text1, Label1, Label3, Command1}, ProgramName),
+      settings({sClock, sRefresh, sGamma, lblClock, lblRefresh, lblGamma, cColor}, RefreshHz),
+      batch({Dir1, Text1, Text2, Label3, lbl1, cMem, cPci, cBuff, cRefresh, cColor, Check1, sGamma, sClock},
+            {s.messages, s.folders, s.files, s.codePage, s.app.title}, ProgramName, RefreshHz),
+      drivers({File2, window["l1"], window["l2"], window["l3"], window["l4"], window["l7"], window["l8"]}, s.versions,
+              s.codePage) {
     TabStrip1.onClick = [this] { TabStrip1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
-    Dir1.onChange = [this] { Dir1_Change(); };
-    File1.onPathChange = [this] { File1_PathChange(); };
-    File1.onClick = [this] { File1_Click(); };
-    Text1.onChange = [this] { Text1_Change(); };
-    Text1.onGotFocus = [this] { Text1_GotFocus(); };
-    sClock.onChange = [this] { sClock_PositionChanged(); };
-    sRefresh.onChange = [this] { sRefresh_PositionChanged(); };
-    sGamma.onChange = [this] { sGamma_PositionChanged(); };
-    Command1.onClick = [this] { Command1_Click(); };
     Command3.onClick = [this] { Command3_Click(); };
+    Dir1.onChange = [this] { picker.Dir1_Change(); };
+    File1.onPathChange = [this] { picker.File1_PathChange(); };
+    File1.onClick = [this] { picker.File1_Click(); };
+    Text1.onChange = [this] { picker.Text1_Change(); };
+    Text1.onGotFocus = [this] { picker.Text1_GotFocus(); };
+    sClock.onChange = [this] { settings.sClock_PositionChanged(); };
+    sRefresh.onChange = [this] { settings.sRefresh_PositionChanged(); };
+    sGamma.onChange = [this] { settings.sGamma_PositionChanged(); };
+    Command1.onClick = [this] { batch.Command1_Click(); };
 }
 
 void Form1::Form_Load() {
@@ -55,7 +63,7 @@ void Form1::Form_Load() {
     TabStrip1.selectTab(1);
     TabStrip1_Click();
     Check1.setValue(1);
-    ScanDrivers();
+    drivers.ScanDrivers();
 }
 
 void Form1::TabStrip1_Click() {
@@ -75,5 +83,7 @@ void Form1::TabStrip1_Click() {
 }
 
 void Form1::Command2_Click() { services.program.end(); }
+
+void Form1::Command3_Click() { showHelp(services, window); }
 
 }  // namespace corvane

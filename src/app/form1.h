@@ -1,29 +1,21 @@
-// The main window: its controls, its two form-level variables and the
-// handlers of every page. Each page's handlers live in their own folder.
+// The main window: built from its description, with the features of its
+// pages made on the controls each works on, and their handlers wired to the
+// controls' events. Start-up, the page switch and exit are its own.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "batch/make.h"
+#include "drivers/scan.h"
 #include "platform/model.h"
 #include "platform/services.h"
+#include "selection/picker.h"
+#include "settings/panel.h"
 
 namespace corvane {
 
 extern const WindowDesc kForm1;
-
-struct Services {
-    MessageBoxService& messages;
-    FolderService& folders;
-    FileStore& files;
-    CodePageService& codePage;
-    InstanceService& instance;
-    ProgramService& program;
-    VersionService& versions;
-    ShellService& shell;
-    WindowService& windows;
-    AppInfo app;
-};
 
 class Form1 {
 public:
@@ -64,32 +56,20 @@ public:
     Control& cColor;
     Control& Check1;
 
-    // Start-up, pages and exit.
+    // The pages' features.
+    Picker picker;
+    SettingsPanel settings;
+    BatchMaker batch;
+    DriverScan drivers;
+
+    // Start-up, pages, help and exit.
     void Form_Load();
     void TabStrip1_Click();
     void Command2_Click();
-
-    // Program picker.
-    void Dir1_Change();
-    void File1_PathChange();
-    void File1_Click();
-    void Text1_Change();
-    void Text1_GotFocus();
-
-    // Settings panel.
-    void sClock_PositionChanged();
-    void sRefresh_PositionChanged();
-    void sGamma_PositionChanged();
-
-    // Batch file.
-    void Command1_Click();
-
-    // Help window.
     void Command3_Click();
 
-    // Driver information.
-    void ScanDrivers();
-    void VerInfo(const std::wstring& PathName, std::wstring& VerFileVer);
+    // The window's public procedure for the version of a file.
+    void VerInfo(const std::wstring& PathName, std::wstring& VerFileVer) { drivers.VerInfo(PathName, VerFileVer); }
 };
 
 }  // namespace corvane

@@ -1,9 +1,9 @@
-// "&Make": confirm the batch file's path and write it beside the program.
 #include <optional>
 #include <utility>
 #include <string>
 
-#include "app/form1.h"
+#include "batch/make.h"
+
 #include "batch/batch_text.h"
 #include "platform/names.h"
 
@@ -57,7 +57,7 @@ std::wstring startName(FolderService& folders, const std::wstring& program, cons
 
 }  // namespace
 
-void Form1::Command1_Click() {
+void BatchMaker::Command1_Click() {
     const std::wstring ShortName = shortName(Text2, ProgramName);
     std::wstring BatchPath = Dir1.path();
     if (BatchPath.empty() || BatchPath.back() != L'\\') BatchPath += L'\\';
@@ -65,8 +65,8 @@ void Form1::Command1_Click() {
     BatchPath += L".bat";
     lbl1.setCaption(BatchPath);
 
-    MessageBoxService& box = services.messages;
-    const std::wstring& title = services.app.title;
+    MessageBoxService& box = services_.messages;
+    const std::wstring& title = services_.title;
     if (Text1.text().empty()) {
         box.show(L"Don't forget a name!", kExclamation, L"Oops!");
         Text1.setFocus();
@@ -75,7 +75,7 @@ void Form1::Command1_Click() {
 
     // The batch file is 8-bit text: a name its code page can't hold would be
     // written with stand-in characters and start nothing.
-    const CodePageService& cp = services.codePage;
+    const CodePageService& cp = services_.codePage;
     for (const auto& [what, name] : {std::pair{L"program name", ProgramName}, std::pair{L"batch name", Text1.text()}}) {
         if (!cp.encode(name)) {
             box.show(L"Cannot make " + BatchPath + L".\n\nThe " + what + L" \"" + name +
@@ -99,14 +99,14 @@ void Form1::Command1_Click() {
     settings.clockMhz = sClock.value();
     settings.refreshHz = RefreshHz;
     // Label3 holds the picked program's full path.
-    settings.shortName = startName(services.folders, Label3.caption(), ShortName, ProgramName);
+    settings.shortName = startName(services_.folders, Label3.caption(), ShortName, ProgramName);
     const BatchText text = batchText(settings);
     const std::optional<std::string> switches = cp.encode(text.switches);
     const std::optional<std::string> numbers = cp.encode(text.numbers);
 
     // Written beside the target and moved over it only when complete, so a
     // failure never leaves half a file nor costs the file that was there.
-    FileStore& files = services.files;
+    FileStore& files = services_.files;
     std::wstring temp;
     FileStatus status;
     if (!switches || !numbers) status.error = L"The text can't be written in code page " + std::to_wstring(cp.number()) + L".";

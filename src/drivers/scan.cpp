@@ -1,9 +1,7 @@
-// The "Driver Information" page: which 3dfx driver files the system folder
-// holds, and the file version of each.
 #include <array>
 #include <string_view>
 
-#include "app/form1.h"
+#include "drivers/scan.h"
 #include "platform/names.h"
 
 namespace corvane {
@@ -16,35 +14,35 @@ constexpr const wchar_t* kDriverPattern = L"glide2x.dll;glide3x.dll;*3dfx*.drv;3
 
 // A file belongs to the first row whose words its name all contains.
 struct DriverRow {
-    const char* label;
     std::wstring_view first;
     std::wstring_view second;  // empty: one word is enough
 };
 
 constexpr std::array<DriverRow, 6> kRows = {{
-    {"l2", L"glide2x.dll", L""},
-    {"l3", L"glide3x.dll", L""},
-    {"l1", L"3dfx", L".drv"},
-    {"l4", L"3dfx", L"GL.dll"},
-    {"l7", L"3dfx", L"16"},
-    {"l8", L"3dfx", L"32"},
+    {L"glide2x.dll", L""},  // l2
+    {L"glide3x.dll", L""},  // l3
+    {L"3dfx", L".drv"},     // l1
+    {L"3dfx", L"GL.dll"},   // l4
+    {L"3dfx", L"16"},       // l7
+    {L"3dfx", L"32"},       // l8
 }};
 
 }  // namespace
 
-void Form1::ScanDrivers() {
+void DriverScan::ScanDrivers() {
     // The pattern goes first so that the folder is read once. A folder that
     // can't be read lists nothing, and every row keeps "Not Available".
     File2.setPattern(kDriverPattern);
     File2.setPath(kSystemFolder);
+    Control* const labels[kRows.size()] = {&l2, &l3, &l1, &l4, &l7, &l8};
     const int n = File2.listCount();
     for (int i = 0; i < n; ++i) {
         const std::wstring& name = File2.list(i);
         std::wstring version;
         VerInfo(kSystemPrefix + name, version);
-        for (const DriverRow& row : kRows) {
-            if (containsNoCase(name, row.first) && containsNoCase(name, row.second)) {
-                window[row.label].setCaption(version);
+        for (std::size_t r = 0; r < kRows.size(); ++r) {
+            if (containsNoCase(name, kRows[r].first) && containsNoCase(name, kRows[r].second)) {
+                labels[r]->setCaption(version);
                 break;
             }
         }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/form1.h"
+#include "drivers/scan.h"
 
 namespace corvane {
 
@@ -30,9 +30,9 @@ std::string translationKey(const std::string& t) {
     return key;
 }
 
-void Form1::VerInfo(const std::wstring& PathName, std::wstring& VerFileVer) {
+void DriverScan::VerInfo(const std::wstring& PathName, std::wstring& VerFileVer) {
     VerFileVer.clear();
-    VersionService& versions = services.versions;
+    VersionService& versions = versions_;
     const std::uint32_t size = versions.size(PathName);
     if (size == 0) return;
     std::vector<std::uint8_t> block(static_cast<std::size_t>(size) + 1, 0);
@@ -45,7 +45,7 @@ void Form1::VerInfo(const std::wstring& PathName, std::wstring& VerFileVer) {
     if (t.size() < 4) return;
     const std::string sub = "\\StringFileInfo\\" + translationKey(t) + "\\FileVersion";
     if (!versions.query(block, sub, at, length) || length == 0) return;
-    VerFileVer = StringFromPtr(block, at, services.codePage);
+    VerFileVer = StringFromPtr(block, at, codePage_);
 }
 
 }  // namespace corvane

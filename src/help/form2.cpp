@@ -68,17 +68,15 @@ void Form2::OpenWebsite(const std::wstring& strWebsite) {
     }
 }
 
-// "&About..." of the main window: the help window, loaded afresh, shown
-// modally over the main window until it is unloaded.
-void Form1::Command3_Click() {
+void showHelp(Services& services, Window& owner) {
     Form2 help(services);
     help.Form_Load();
     struct Blocked {
         Window& w;
         explicit Blocked(Window& window) : w(window) { w.block(); }
         ~Blocked() { w.unblock(); }
-    } blocked(window);
-    services.windows.showModal(help.window, window, [&help] { return !help.loaded; },
+    } blocked(owner);
+    services.windows.showModal(help.window, owner, [&help] { return !help.loaded; },
                                [&help] { help.Command1_Click(); });
 }
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "app/form1.h"
 #include "platform/model.h"
+#include "platform/services.h"
 
 namespace corvane {
 
@@ -43,5 +43,9 @@ private:
     void LoadHelpTopics();
     void LoadHelpTexts();
 };
+
+// Loads the help window afresh and shows it modally over `owner`, which
+// takes no input until it is unloaded.
+void showHelp(Services& services, Window& owner);
 
 }  // namespace corvane

@@ -127,17 +127,15 @@ void Control::setPath(std::wstring p) {
     if (kind() == Kind::DirListBox) {
         if (!differs) return;
         path_ = std::move(p);
-        window_.sharing_ = true;
-        window_.sharedFolder_ = path_;
-        window_.shared_ = window_.folders().list(path_);
+        // The lists that the change handler points at this folder read it from here.
+        const FolderReads::Scope event(window_.folderReads());
         buildDirEntries();
         changed(Prop::Path);
         if (onChange) onChange();
-        window_.sharing_ = false;
-        window_.shared_.reset();
         return;
     }
     // A file list re-reads its folder on every assignment.
+    const FolderReads::Scope event(window_.folderReads());
     path_ = std::move(p);
     readFolder();
     if (differs && onPathChange) onPathChange();
@@ -183,14 +181,14 @@ void Control::setFocus() { window_.setFocus(*this); }
 void Control::readFolder() {
     items_.clear();
     listIndex_ = -1;
-    auto entries = window_.listFolder(path_);
+    const auto& entries = window_.folderReads().list(path_);
     unreadable_ = !entries.has_value();
     if (entries) {
-        for (auto& e : *entries) {
+        for (const auto& e : *entries) {
             if (e.isFolder) continue;
             if ((e.hidden || e.system) && !row_.listsHiddenAndSystem) continue;
             if (!matchesPatterns(e.name, pattern_)) continue;
-            items_.push_back(std::move(e.name));
+            items_.push_back(e.name);
         }
         std::sort(items_.begin(), items_.end(), [](const std::wstring& a, const std::wstring& b) {
             const int c = compareNoCase(a, b);
@@ -219,12 +217,12 @@ void Control::buildDirEntries() {
         }
         start = end + 1;
     }
-    auto entries = window_.listFolder(path_);
+    const auto& entries = window_.folderReads().list(path_);
     unreadable_ = !entries.has_value();
     if (!entries) return;
     std::vector<std::wstring> subfolders;
-    for (auto& e : *entries) {
-        if (e.isFolder && e.name != L"." && e.name != L"..") subfolders.push_back(std::move(e.name));
+    for (const auto& e : *entries) {
+        if (e.isFolder && e.name != L"." && e.name != L"..") subfolders.push_back(e.name);
     }
     std::sort(subfolders.begin(), subfolders.end(), [](const std::wstring& a, const std::wstring& b) {
         const int c = compareNoCase(a, b);
@@ -237,7 +235,7 @@ void Control::buildDirEntries() {
 }
 
 Window::Window(const WindowDesc& desc, FolderService& folders)
-    : desc_(desc), folders_(folders), caption_(desc.caption) {
+    : desc_(desc), folderReads_(folders), caption_(desc.caption) {
     controls_.reserve(desc.controls.size());
     for (const ControlRow& row : desc.controls) {
         Control* container = nullptr;
@@ -285,11 +283,6 @@ void Window::setFocus(Control& c) {
     focus_ = &c;
     notify(c, Prop::Focus);
     if (c.onGotFocus) c.onGotFocus();
-}
-
-std::optional<std::vector<DirEntry>> Window::listFolder(const std::wstring& folder) {
-    if (sharing_ && folder == sharedFolder_) return shared_;
-    return folders_.list(folder);
 }
 
 void Window::notify(Control& c, Prop p) const {

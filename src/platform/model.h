@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/folder_reads.h"
 #include "platform/services.h"
 
 namespace corvane {
@@ -251,25 +252,19 @@ public:
     void block() { ++blocked_; }
     void unblock() { if (blocked_ > 0) --blocked_; }
 
-    FolderService& folders() const { return folders_; }
-    // Lists a folder. A directory list that has just read its new folder
-    // shares that listing with the lists its change handler points there,
-    // so that one change of folder reads the folder once.
-    std::optional<std::vector<DirEntry>> listFolder(const std::wstring& folder);
+    FolderService& folders() const { return folderReads_.service(); }
+    // The lists' folder reads: once per folder within one change of folder.
+    FolderReads& folderReads() { return folderReads_; }
     void attach(ViewSink* view) { view_ = view; }
     void notify(Control& c, Prop p) const;
 
 private:
     const WindowDesc& desc_;
-    FolderService& folders_;
+    FolderReads folderReads_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::wstring caption_;
     Control* focus_ = nullptr;
     int blocked_ = 0;
-    friend class Control;
-    bool sharing_ = false;
-    std::wstring sharedFolder_;
-    std::optional<std::vector<DirEntry>> shared_;
     ViewSink* view_ = nullptr;
 };
 

@@ -135,4 +135,18 @@ struct AppInfo {
     int revision = 0;
 };
 
+// Every service, as the program is put together with them.
+struct Services {
+    MessageBoxService& messages;
+    FolderService& folders;
+    FileStore& files;
+    CodePageService& codePage;
+    InstanceService& instance;
+    ProgramService& program;
+    VersionService& versions;
+    ShellService& shell;
+    WindowService& windows;
+    AppInfo app;
+};
+
 }  // namespace corvane

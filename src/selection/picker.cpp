@@ -1,8 +1,6 @@
-// The "Select Program" page: browsing folders and .exe files, recording the
-// chosen program and proposing a name for its batch file.
 #include <algorithm>
 
-#include "app/form1.h"
+#include "selection/picker.h"
 
 namespace corvane {
 
@@ -15,13 +13,13 @@ constexpr int kListsShort = 1455;
 
 }  // namespace
 
-void Form1::Dir1_Change() {
+void Picker::Dir1_Change() {
     File1.setPath(Dir1.path());
     Label3.setCaption(Dir1.path());
     Dir1.setToolTip(Dir1.path());
 }
 
-void Form1::File1_PathChange() {
+void Picker::File1_PathChange() {
     Text1.setText(L"");
     Text1.setVisible(false);
     Label1.setVisible(false);
@@ -29,7 +27,7 @@ void Form1::File1_PathChange() {
     Dir1.setHeight(kDirListFull);
 }
 
-void Form1::File1_Click() {
+void Picker::File1_Click() {
     Text1.setText(L"");
     ProgramName = File1.list(File1.listIndex());
     File1.setHeight(kListsShort);
@@ -48,9 +46,9 @@ void Form1::File1_Click() {
     File1.setToolTip(Label3.caption());
 }
 
-void Form1::Text1_Change() { Command1.setEnabled(!Text1.text().empty()); }
+void Picker::Text1_Change() { Command1.setEnabled(!Text1.text().empty()); }
 
-void Form1::Text1_GotFocus() {
+void Picker::Text1_GotFocus() {
     Text1.setSelStart(0);
     Text1.setSelLength(static_cast<int>(Text1.text().size()));
 }

@@ -1,9 +1,7 @@
-// The "Choose Settings" page: slider captions, the clock warning, the
-// refresh rate and the rule that ties "24-Bit Color" to it.
 #include <array>
 #include <string>
 
-#include "app/form1.h"
+#include "settings/panel.h"
 #include "settings/number_text.h"
 
 namespace corvane {
@@ -16,19 +14,19 @@ constexpr int kTrueColourAbove = 75;
 
 }  // namespace
 
-void Form1::sClock_PositionChanged() {
+void SettingsPanel::sClock_PositionChanged() {
     const int v = sClock.value();
     lblClock.setCaption(L"Clock Speed: " + std::to_wstring(v) + L"Mhz");
     lblClock.setBackColor(v > kSafeClock ? kRed : kButtonFace);
 }
 
-void Form1::sRefresh_PositionChanged() {
+void SettingsPanel::sRefresh_PositionChanged() {
     const int p = sRefresh.value();
     if (p >= 1 && p <= static_cast<int>(kRefreshRates.size())) RefreshHz = kRefreshRates[static_cast<std::size_t>(p - 1)];
     lblRefresh.setCaption(L"Refresh: " + std::to_wstring(RefreshHz) + L"Hz");
     cColor.setEnabled(RefreshHz > kTrueColourAbove);
 }
 
-void Form1::sGamma_PositionChanged() { lblGamma.setCaption(L"Gamma: " + gammaText(sGamma.value())); }
+void SettingsPanel::sGamma_PositionChanged() { lblGamma.setCaption(L"Gamma: " + gammaText(sGamma.value())); }
 
 }  // namespace corvane
