@@ -14,7 +14,7 @@
 #include "platform/win32/modal_host.h"
 #include "platform/win32/services.h"
 #include "platform/win32/window_view.h"
-#include "support/rig.h"
+#include "win32/windows_rig.h"
 
 using namespace corvane;
 
@@ -79,17 +79,9 @@ void pump() {
 
 int main() {
     populate();
-    test::ScriptedMessages messages;
-    CountingFolders folders;
-    win32::Files files;
-    win32::AnsiCodePage codePage;
-    test::FakeInstance instance;
-    test::EndRecorder program;
-    test::TableVersions versions;
-    test::FakeShell shell;
-    win32::ModalHost windows;
-    Services services{messages, folders, files, codePage, instance, program, versions, shell, windows, corvaneInfo()};
-    Form1 form(services);
+    test::WindowsRig<CountingFolders> rig;
+    CountingFolders& folders = rig.folders;
+    Form1& form = rig.form;
     win32::WindowView view(form.window);
     view.create(nullptr, {});
     form.Form_Load();

@@ -4,7 +4,8 @@
 
 #include "clock.h"
 #include "platform/win32/dpi.h"
-#include "platform/win32/real_services.h"
+#include "app/form1.h"
+#include "main/real_services.h"
 #include "platform/win32/window_view.h"
 
 using namespace corvane;
@@ -18,7 +19,7 @@ double now() { return bench::seconds() * 1000.0; }
 int main() {
     const double t0 = now();
     win32::becomeDpiAware();
-    win32::RealServices real;
+    RealServices real;
     Form1 form(real.services);
     const double t1 = now();
     win32::WindowView view(form.window);

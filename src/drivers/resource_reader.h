@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "drivers/byte_source.h"
+#include "platform/byte_source.h"
 
 namespace corvane {
 

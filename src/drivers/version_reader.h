@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "drivers/byte_source.h"
+#include "platform/byte_source.h"
 #include "platform/services.h"
 
 namespace corvane {

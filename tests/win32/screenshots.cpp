@@ -13,7 +13,7 @@
 #include "platform/win32/services.h"
 #include "platform/win32/window_view.h"
 #include "support/images.h"
-#include "support/rig.h"
+#include "win32/windows_rig.h"
 
 using namespace corvane;
 
@@ -82,9 +82,6 @@ std::string driver(const std::u16string& v) {
     return test::peImage({{0x0409, test::serialize32(test::versionInfo({{"040904B0", {{"FileVersion", v}}}}, {0x04B00409}))}});
 }
 
-win32::ModalHost* host = nullptr;
-Form1* mainForm = nullptr;
-
 // Runs inside the help window's own message loop.
 void CALLBACK inHelp(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
@@ -119,22 +116,11 @@ int wmain(int argc, wchar_t** argv) {
                                                           4));
 
     win32::becomeDpiAware();
-    win32::MessageBoxes messages;
-    win32::Folders folders;
-    win32::Files files;
-    win32::AnsiCodePage codePage;
-    test::FakeInstance instance;
-    test::EndRecorder program;
-    win32::VersionDll versions;
-    win32::Shell shell;
-    win32::ModalHost windows;
-    host = &windows;
-    Services services{messages, folders, files, codePage, instance, program, versions, shell, windows, corvaneInfo()};
-    Form1 form(services);
-    mainForm = &form;
+    test::WindowsRig<> rig;
+    Form1& form = rig.form;
     win32::WindowView view(form.window);
     view.create(nullptr, {});
-    windows.track(view);
+    rig.windows.track(view);
     form.Form_Load();
     view.show();
     pump();

@@ -11,6 +11,7 @@
 #include "app/form1.h"
 #include "drivers/version_reader.h"
 #include "launch.h"
+#include "main/real_services.h"
 #include "platform/win32/services.h"
 #include "support/images.h"
 #include "support/rig.h"
@@ -20,33 +21,36 @@ namespace {
 
 using namespace test;
 
-class HandleSource final : public ByteSource {
+// version.dll, the system's own reader: the oracle ours is checked against.
+class VersionDll final : public VersionService {
 public:
-    explicit HandleSource(HANDLE h) : h_(h) {}
-    ~HandleSource() override { CloseHandle(h_); }
-    std::uint64_t size() const override {
-        LARGE_INTEGER s{};
-        return GetFileSizeEx(h_, &s) ? static_cast<std::uint64_t>(s.QuadPart) : 0;
+    std::uint32_t size(const std::wstring& path) override {
+        DWORD unused = 0;
+        const std::string a = ansi(path);
+        return a.empty() ? 0u : GetFileVersionInfoSizeA(a.c_str(), &unused);
     }
-    std::size_t readAt(std::uint64_t offset, void* out, std::size_t n) override {
-        LARGE_INTEGER at{};
-        at.QuadPart = static_cast<LONGLONG>(offset);
-        DWORD got = 0;
-        if (!SetFilePointerEx(h_, at, nullptr, FILE_BEGIN)) return 0;
-        if (!ReadFile(h_, out, static_cast<DWORD>(n), &got, nullptr)) return 0;
-        return got;
+    bool read(const std::wstring& path, std::vector<std::uint8_t>& block) override {
+        const std::string a = ansi(path);
+        if (a.empty() || block.empty()) return false;
+        // The block holds one spare byte beyond the size that was reported.
+        return GetFileVersionInfoA(a.c_str(), 0, static_cast<DWORD>(block.size() - 1), block.data()) != FALSE;
+    }
+    bool query(std::vector<std::uint8_t>& block, std::string_view subBlock, std::size_t& offset,
+               std::uint32_t& length) override {
+        const std::string sub(subBlock);
+        void* value = nullptr;
+        UINT len = 0;
+        if (!VerQueryValueA(block.data(), sub.c_str(), &value, &len) || value == nullptr) return false;
+        const auto* p = static_cast<const std::uint8_t*>(value);
+        if (p < block.data() || p >= block.data() + block.size()) return false;
+        offset = static_cast<std::size_t>(p - block.data());
+        length = len;
+        return true;
     }
 
 private:
-    HANDLE h_;
+    static std::string ansi(const std::wstring& text) { return win32::AnsiCodePage().encode(text).value_or(""); }
 };
-
-std::unique_ptr<ByteSource> openFile(const std::wstring& path) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    if (h == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<HandleSource>(h);
-}
 
 // Two main windows that differ only in who reads version resources.
 struct TwoReaders {
@@ -58,8 +62,8 @@ struct TwoReaders {
     EndRecorder program;
     FakeShell shell;
     ScriptedWindows windows;
-    win32::VersionDll system;
-    VersionReader ours{openFile, codePage, LANGIDFROMLCID(GetUserDefaultLCID())};
+    VersionDll system;
+    VersionReader ours{fileVersions(codePage)};
     Services withSystem{messages, folders, files, codePage, instance, program, system, shell, windows, corvaneInfo()};
     Services withOurs{messages, folders, files, codePage, instance, program, ours, shell, windows, corvaneInfo()};
     Form1 a{withSystem};

@@ -13,7 +13,7 @@
 #include "platform/win32/modal_host.h"
 #include "platform/win32/services.h"
 #include "platform/win32/window_view.h"
-#include "support/rig.h"
+#include "win32/windows_rig.h"
 #include "win32/launch.h"
 
 namespace corvane {
@@ -82,17 +82,10 @@ std::string runBatch(const std::wstring& folder, const std::wstring& batch) {
 
 class MainWindowUnderWine : public ::testing::Test {
 protected:
-    test::ScriptedMessages messages;
-    win32::Folders folders;
-    win32::Files files;
-    win32::AnsiCodePage codePage;
-    test::FakeInstance instance;
-    test::EndRecorder program;
-    test::TableVersions versions;
-    test::FakeShell shell;
-    win32::ModalHost windows;
-    Services services{messages, folders, files, codePage, instance, program, versions, shell, windows, corvaneInfo()};
-    Form1 form{services};
+    test::WindowsRig<> rig;
+    Form1& form = rig.form;
+    test::ScriptedMessages& messages = rig.messages;
+    test::EndRecorder& program = rig.program;
     win32::WindowView view{form.window};
     std::wstring root = folderOnDisk();
 
@@ -104,7 +97,7 @@ protected:
             CloseHandle(f);
         }
         view.create(nullptr, {});
-        windows.track(view);
+        rig.windows.track(view);
         form.Form_Load();
         view.show();
         pump(view);

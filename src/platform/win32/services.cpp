@@ -1,17 +1,10 @@
 #include "platform/win32/services.h"
 
-#include <winver.h>
-
 namespace corvane::win32 {
 
 namespace {
 
 FileStatus failure(DWORD code) { return {errorText(code)}; }
-
-std::string ansi(const std::wstring& text) {
-    AnsiCodePage cp;
-    return cp.encode(text).value_or(std::string());
-}
 
 }  // namespace
 
@@ -149,32 +142,6 @@ SingleInstance::~SingleInstance() {
 }
 
 void Program::end() { ExitProcess(0); }
-
-std::uint32_t VersionDll::size(const std::wstring& path) {
-    DWORD unused = 0;
-    const std::string a = ansi(path);
-    return a.empty() ? 0u : GetFileVersionInfoSizeA(a.c_str(), &unused);
-}
-
-bool VersionDll::read(const std::wstring& path, std::vector<std::uint8_t>& block) {
-    const std::string a = ansi(path);
-    if (a.empty() || block.empty()) return false;
-    // The block holds one spare byte beyond the size that was reported.
-    return GetFileVersionInfoA(a.c_str(), 0, static_cast<DWORD>(block.size() - 1), block.data()) != FALSE;
-}
-
-bool VersionDll::query(std::vector<std::uint8_t>& block, std::string_view subBlock, std::size_t& offset,
-                       std::uint32_t& length) {
-    const std::string sub(subBlock);
-    void* value = nullptr;
-    UINT len = 0;
-    if (!VerQueryValueA(block.data(), sub.c_str(), &value, &len) || value == nullptr) return false;
-    const auto* p = static_cast<const std::uint8_t*>(value);
-    if (p < block.data() || p >= block.data() + block.size()) return false;
-    offset = static_cast<std::size_t>(p - block.data());
-    length = len;
-    return true;
-}
 
 std::intptr_t Shell::open(const std::wstring& target) {
     return reinterpret_cast<std::intptr_t>(ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));

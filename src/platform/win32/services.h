@@ -47,15 +47,6 @@ public:
     void end() override;
 };
 
-// version.dll, with the program's strings in the ANSI code page.
-class VersionDll final : public VersionService {
-public:
-    std::uint32_t size(const std::wstring& path) override;
-    bool read(const std::wstring& path, std::vector<std::uint8_t>& block) override;
-    bool query(std::vector<std::uint8_t>& block, std::string_view subBlock, std::size_t& offset,
-               std::uint32_t& length) override;
-};
-
 class Shell final : public ShellService {
 public:
     std::intptr_t open(const std::wstring& target) override;

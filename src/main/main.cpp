@@ -1,14 +1,16 @@
-// corvane.exe: the main window on the real Windows services.
+// corvane.exe: the main window, its view and the real Windows services,
+// put together.
+#include "app/form1.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/message_loop.h"
-#include "platform/win32/real_services.h"
+#include "main/real_services.h"
 #include "platform/win32/window_view.h"
 
 using namespace corvane;
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::becomeDpiAware();
-    win32::RealServices real;
+    RealServices real;
     Form1 form(real.services);
     win32::WindowView view(form.window);
     view.create(nullptr, {});

@@ -1,0 +1,28 @@
+// The main window on the real folders, files, code page, version files and
+// modal windows, with the message box, a running instance, the program's end
+// and the shell scripted: what the Wine tests, the screenshots and the
+// benchmarks run the window on.
+#pragma once
+
+#include "app/form1.h"
+#include "main/real_services.h"
+#include "support/rig.h"
+
+namespace corvane::test {
+
+template <class FolderT = win32::Folders>
+struct WindowsRig {
+    ScriptedMessages messages;
+    FolderT folders;
+    win32::Files files;
+    win32::AnsiCodePage codePage;
+    FakeInstance instance;
+    EndRecorder program;
+    VersionReader versions{fileVersions(codePage)};
+    FakeShell shell;
+    win32::ModalHost windows;
+    Services services{messages, folders, files, codePage, instance, program, versions, shell, windows, corvaneInfo()};
+    Form1 form{services};
+};
+
+}  // namespace corvane::test
