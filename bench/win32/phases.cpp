@@ -22,19 +22,25 @@ int main() {
     RealServices real;
     Form1 form(real.services);
     const double t1 = now();
-    win32::WindowView view(form.window);
-    view.create(nullptr, {});
-    const double t2 = now();
+    // Start-up as the program runs it: C:\, the first page, the splash box,
+    // the driver scan; then the view, and the window shown.
     form.Dir1.setPath(L"C:\\");
-    const double t3 = now();
+    const double t2 = now();
     form.TabStrip1.selectTab(1);
     form.TabStrip1_Click();
     form.Check1.setValue(1);
     form.drivers.ScanDrivers();
+    const double t3 = now();
+    win32::WindowView view(form.window);
+    view.create(nullptr, {});
     const double t4 = now();
     view.show();
     const double t5 = now();
-    std::printf("model %.1f ms, window and controls %.1f ms, C:\\ %.1f ms, scan %.1f ms, show %.1f ms\n", t1 - t0,
-                t2 - t1, t3 - t2, t4 - t3, t5 - t4);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    const double t6 = now();
+    std::printf("model %.1f ms, C:\\ %.1f ms, scan %.1f ms, window and first page %.1f ms, show %.1f ms, "
+                "other pages after showing %.1f ms\n",
+                t1 - t0, t2 - t1, t3 - t2, t4 - t3, t5 - t4, t6 - t5);
     return 0;
 }

@@ -1,9 +1,9 @@
 // corvane.exe: the main window, its view and the real Windows services,
 // put together.
 #include "app/form1.h"
+#include "main/real_services.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/message_loop.h"
-#include "main/real_services.h"
 #include "platform/win32/window_view.h"
 
 using namespace corvane;
@@ -12,11 +12,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::becomeDpiAware();
     RealServices real;
     Form1 form(real.services);
+    // The window is loaded before its view is made: a second instance ends
+    // without one, and the view makes the first page's controls from what
+    // start-up left, the hidden pages' once the window is shown.
+    win32::WindowView::guard([&] { form.Form_Load(); });
     win32::WindowView view(form.window);
     view.create(nullptr, {});
     view.onClose = [&] { real.program.end(); };
     real.windows.track(view);
-    win32::WindowView::guard([&] { form.Form_Load(); });
     view.show();
     win32::runMessageLoop([&] { return false; }, view);
     return 0;

@@ -215,9 +215,14 @@ BOOL CALLBACK matchId(HWND h, LPARAM l) {
     return FALSE;
 }
 
+// The text of a control of the running program's window. The controls of
+// hidden pages are made just after the window is shown: wait for them.
 std::wstring textOf(HWND main, const char* name) {
     FindById find{controlId(name), nullptr};
-    EnumChildWindows(main, matchId, reinterpret_cast<LPARAM>(&find));
+    for (int tries = 0; find.found == nullptr && tries < 100; ++tries) {
+        EnumChildWindows(main, matchId, reinterpret_cast<LPARAM>(&find));
+        if (find.found == nullptr) Sleep(50);
+    }
     if (find.found == nullptr) return L"<no control>";
     wchar_t text[256];
     GetWindowTextW(find.found, text, 256);

@@ -9,6 +9,7 @@
 
 #include "app/app_info.h"
 #include "app/form1.h"
+#include "platform/input.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/modal_host.h"
 #include "platform/win32/services.h"
@@ -335,6 +336,31 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
     DeleteFileW((play + L"\\run.bat").c_str());
     DeleteFileW((play + L"\\report.txt").c_str());
     RemoveDirectoryW(play.c_str());
+}
+
+// As the program starts: the window loaded first, then its view made with
+// the first page's controls; a page shown before the rest are made gets its
+// controls at once, and the rest follow once the window is shown.
+TEST(WindowViewUnderWine, HiddenPagesGetTheirControlsWhenShownOrAfterTheWindow) {
+    test::WindowsRig<> rig;
+    rig.form.Form_Load();
+    rig.form.sClock.setValue(104);
+    win32::WindowView view(rig.form.window);
+    view.create(nullptr, {});
+    EXPECT_NE(view.nativeOf(rig.form.Dir1), nullptr);
+    EXPECT_EQ(view.nativeOf(rig.form.sClock), nullptr);
+    EXPECT_EQ(view.nativeOf(rig.form.window["l1"]), nullptr);
+    input::clickTab(rig.form.TabStrip1, 2);
+    HWND clock = view.nativeOf(rig.form.sClock);
+    ASSERT_NE(clock, nullptr);
+    const auto styled = [&](const Control& c) { return (GetWindowLongPtrW(view.nativeOf(c), GWL_STYLE) & WS_VISIBLE) != 0; };
+    EXPECT_TRUE(styled(rig.form.Frame1));
+    EXPECT_FALSE(styled(rig.form.Frame2));
+    EXPECT_EQ(SendMessageW(clock, TBM_GETPOS, 0, 0), 104);
+    view.show();
+    pump(view);
+    EXPECT_NE(view.nativeOf(rig.form.window["l1"]), nullptr);
+    EXPECT_FALSE(IsWindowVisible(view.nativeOf(rig.form.Frame3)));
 }
 
 TEST_F(MainWindowUnderWine, AccessKeysPressTheirButtons) {

@@ -1,6 +1,8 @@
 // A thin Windows view of one model window: one native control per model
-// control, made from the same description rows, kept in step with the model,
-// and user input turned into the model's input calls.
+// control, made from the same description rows by the kind's own class, kept
+// in step with the model, and user input turned into the model's input
+// calls. The native controls of pages that are hidden when the window is
+// made wait until it is shown; the model is whole from the start.
 #pragma once
 
 #include <functional>
@@ -9,9 +11,14 @@
 #include <vector>
 
 #include "platform/model.h"
+#include "platform/win32/native_control.h"
 #include "platform/win32/win32.h"
 
 namespace corvane::win32 {
+
+// Tool ids of the tooltip rectangles that stand for disabled controls: this
+// base plus the control's id.
+inline constexpr UINT_PTR kRectToolBase = 0x4000;
 
 struct FrameStyle {
     bool minimizeBox = true;
@@ -25,8 +32,10 @@ public:
     WindowView(const WindowView&) = delete;
     WindowView& operator=(const WindowView&) = delete;
 
-    // Makes the window and its controls, hidden, and attaches to the model.
+    // Makes the window, hidden, with the controls of what the model shows
+    // now, and attaches to the model.
     void create(HWND owner, FrameStyle style);
+    // Shows the window; the remaining controls are made right after.
     void show();
     void destroy();
     HWND hwnd() const { return hwnd_; }
@@ -36,6 +45,7 @@ public:
     // the focus in the window's own order). True when the message was used.
     bool preTranslate(MSG& msg);
 
+    // The native control of a model control; null until it is made.
     HWND nativeOf(const Control& c) const;
     Control* modelOf(HWND h) const;
 
@@ -49,44 +59,31 @@ public:
     // reported and ends the program, as no handler catches failures.
     static void guard(const std::function<void()>& action);
 
-private:
-    struct Item {
-        Control* control = nullptr;
-        HWND hwnd = nullptr;
-        HWND parent = nullptr;
-        HFONT font = nullptr;  // a font of the control's own, or null
-        bool tipped = false;   // its tooltip tools are added
-    };
-
-    static LRESULT CALLBACK windowProc(HWND h, UINT msg, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK frameProc(HWND h, UINT msg, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK controlProc(HWND h, UINT msg, WPARAM w, LPARAM l);
-
-    LRESULT handle(HWND h, UINT msg, WPARAM w, LPARAM l);
-    LRESULT routed(HWND h, UINT msg, WPARAM w, LPARAM l, bool& done);
-    LRESULT controlMessage(Item& item, UINT msg, WPARAM w, LPARAM l);
-    void createControl(Item& item);
-    void addToolTips(Item& item);
-    void layout();
-    RECT boxOf(const Item& item) const;
-    void restyle(Item& item);
-    void fitTabs(Item& item);
-    void place(Item& item);
-    void placeWindow(const RECT* suggested);
-    void makeFonts();
-    void freeFonts();
-    void syncAll();
-    void syncList(Item& item);
-    void syncPicture(Item& item);
-    void paintFrame(HWND h);
-    void drawItem(const DRAWITEMSTRUCT& d);
-    LRESULT colour(HDC dc, HWND child);
-    void command(HWND child, int code);
-    LRESULT notify(const NMHDR& n);
-    void moveFocus(bool backwards);
-    Item* itemOf(HWND h);
-    Item* itemOf(const Control& c);
+    // What the native controls share.
+    UINT dpi() const { return dpi_; }
+    HFONT font() const { return font_; }  // the dialog font at this DPI
+    int textHeight() const { return textHeight_; }
+    bool mirroring() const { return mirroring_; }  // model changes are being copied to the controls
+    HWND tips() const { return tips_; }
     HBRUSH brush(std::uint32_t colour);
+    HICON icon();
+    // Notifications a control's parent receives: passed to the control they
+    // come from. `done` is false for messages that are not such notifications.
+    LRESULT route(UINT msg, WPARAM w, LPARAM l, bool& done);
+    // Notifications from a helper window of `control` (its own tooltips) go to it.
+    void routeFrom(HWND helper, NativeControl& control) { byHwnd_[helper] = &control; }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND h, UINT msg, WPARAM w, LPARAM l);
+    LRESULT handle(UINT msg, WPARAM w, LPARAM l);
+    void make(NativeControl& control);
+    void makeRest();
+    void makeFont();
+    void placeWindow(const RECT* suggested);
+    void moveFocus(bool backwards);
+    LRESULT toolTipText(NMTTDISPINFOW& info);
+    NativeControl* controlOf(const Control& c) const;
+    NativeControl* controlOf(HWND h) const;
 
     Window& model_;
     HWND hwnd_ = nullptr;
@@ -97,13 +94,11 @@ private:
     HFONT font_ = nullptr;
     int textHeight_ = 13;
     bool mirroring_ = false;
-    std::vector<Item> items_;
-    std::map<HWND, std::size_t> byHwnd_;
-    std::map<HWND, WNDPROC> oldProcs_;
+    std::vector<std::unique_ptr<NativeControl>> controls_;  // in the model's order
+    std::map<HWND, NativeControl*> byHwnd_;
     std::map<std::uint32_t, HBRUSH> brushes_;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    HBITMAP photo_ = nullptr;
 };
 
 // The program's icon at the size the system wants for `metric`

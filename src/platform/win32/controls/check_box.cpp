@@ -1,0 +1,39 @@
+// A check box: its tick mirrors the model's value (0, 1, or 2 for greyed);
+// a click asks the model to toggle it.
+#include "platform/input.h"
+#include "platform/win32/window_view.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+class CheckBox final : public NativeControl {
+public:
+    using NativeControl::NativeControl;
+
+    void mirror(Prop prop) override {
+        if (prop == Prop::Value) {
+            tick();
+        } else {
+            NativeControl::mirror(prop);
+        }
+    }
+    void command(int code) override {
+        if (code == BN_CLICKED) WindowView::guard([&] { input::toggle(model_); });
+    }
+
+protected:
+    Spec spec() const override { return {L"BUTTON", BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP, 0, model_.caption()}; }
+    void created() override { tick(); }
+
+private:
+    void tick() { SendMessageW(hwnd_, BM_SETCHECK, static_cast<WPARAM>(model_.value()), 0); }
+};
+
+}  // namespace
+
+std::unique_ptr<NativeControl> makeCheckBox(WindowView& view, Control& model) {
+    return std::make_unique<CheckBox>(view, model);
+}
+
+}  // namespace corvane::win32

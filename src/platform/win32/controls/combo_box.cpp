@@ -1,0 +1,55 @@
+// A drop-down list: its entries and the picked one mirror the model; a pick
+// becomes the model's.
+#include "platform/input.h"
+#include "platform/win32/window_view.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+class ComboBox final : public NativeControl {
+public:
+    using NativeControl::NativeControl;
+
+    void mirror(Prop prop) override {
+        if (prop == Prop::Items) {
+            fill();
+        } else if (prop == Prop::ListIndex) {
+            if (SendMessageW(hwnd_, CB_GETCURSEL, 0, 0) != model_.listIndex()) {
+                SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
+            }
+        } else {
+            NativeControl::mirror(prop);
+        }
+    }
+    void command(int code) override {
+        if (code != CBN_SELCHANGE) return;
+        const int i = static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
+        WindowView::guard([&] { input::pickEntry(model_, i); });
+    }
+
+protected:
+    Spec spec() const override { return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, {}}; }
+    void created() override { fill(); }
+    RECT box() const override {
+        // With room for the dropped-down list.
+        RECT r = NativeControl::box();
+        r.bottom += view_.textHeight() * 8;
+        return r;
+    }
+
+private:
+    void fill() {
+        SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
+        for (const auto& s : model_.items()) SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+        SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<NativeControl> makeComboBox(WindowView& view, Control& model) {
+    return std::make_unique<ComboBox>(view, model);
+}
+
+}  // namespace corvane::win32

@@ -1,0 +1,91 @@
+// A frame: a container window of its own that draws an etched edge with its
+// caption over the top, and passes its children's notifications on.
+#include "platform/win32/window_view.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"CorvaneFrame";
+
+void registerClass() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpszClassName = kFrameClass;
+    RegisterClassExW(&wc);
+}
+
+class Frame final : public NativeControl {
+public:
+    Frame(WindowView& view, Control& model) : NativeControl(view, model) { registerClass(); }
+
+    void mirror(Prop prop) override {
+        if (prop == Prop::Caption) {
+            InvalidateRect(hwnd_, nullptr, TRUE);
+        } else {
+            NativeControl::mirror(prop);
+        }
+    }
+
+protected:
+    Spec spec() const override { return {kFrameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, {}}; }
+    void restyle() override {}  // it draws its caption in the view's font
+    LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
+        bool done = false;
+        const LRESULT r = view_.route(msg, w, l, done);
+        if (done) return r;
+        switch (msg) {
+            case WM_PAINT:
+                paint();
+                return 0;
+            case WM_ERASEBKGND:
+                return 1;
+            case WM_GETFONT:  // the font its caption is drawn in
+                return reinterpret_cast<LRESULT>(view_.font());
+            default:
+                return NativeControl::message(msg, w, l);
+        }
+    }
+
+private:
+    void paint() {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        HGDIOBJ old = SelectObject(dc, view_.font());
+        const int textHeight = view_.textHeight();
+        RECT edge{r.left, r.top + textHeight / 2, r.right, r.bottom};
+        DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+        const std::wstring& text = model_.caption();
+        if (!text.empty()) {
+            RECT t{0, 0, 0, 0};
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &t, DT_SINGLELINE | DT_CALCRECT);
+            const int pad = scaled(4);
+            RECT label{2 * pad, 0, 0, textHeight};
+            label.right = label.left + (t.right - t.left) + 2 * pad;
+            FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &label, DT_SINGLELINE | DT_CENTER);
+        }
+        SelectObject(dc, old);
+        EndPaint(hwnd_, &ps);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<NativeControl> makeFrame(WindowView& view, Control& model) {
+    return std::make_unique<Frame>(view, model);
+}
+
+}  // namespace corvane::win32

@@ -1,0 +1,61 @@
+// An image: the program's icon, or the picture resource stretched to the
+// image's box.
+#include "platform/win32/dpi.h"
+#include "platform/win32/window_view.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+class Image final : public NativeControl {
+public:
+    using NativeControl::NativeControl;
+    ~Image() override {
+        if (photo_ != nullptr) DeleteObject(photo_);
+    }
+
+    void mirror(Prop prop) override {
+        if (prop == Prop::Picture) {
+            showPicture();
+        } else {
+            NativeControl::mirror(prop);
+        }
+    }
+
+protected:
+    Spec spec() const override {
+        return {L"STATIC", static_cast<DWORD>(SS_NOTIFY | (model_.row().picture == Picture::Photo ? SS_BITMAP : SS_ICON)),
+                0, {}};
+    }
+    void created() override { showPicture(); }
+    void restyle() override {
+        // The picture is loaded again at the box's new size.
+        if (photo_ != nullptr) showPicture();
+    }
+
+private:
+    void showPicture() {
+        if (model_.picture() == Picture::Icon) {
+            SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(view_.icon()), 0);
+        } else if (model_.picture() == Picture::Photo) {
+            const int w = twips(model_.row().box.width, view_.dpi());
+            const int h = twips(model_.row().box.height, view_.dpi());
+            HBITMAP photo = static_cast<HBITMAP>(
+                LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2), IMAGE_BITMAP, w, h, LR_CREATEDIBSECTION));
+            SendMessageW(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(photo));
+            SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            if (photo_ != nullptr) DeleteObject(photo_);
+            photo_ = photo;
+        }
+    }
+
+    HBITMAP photo_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<NativeControl> makeImage(WindowView& view, Control& model) {
+    return std::make_unique<Image>(view, model);
+}
+
+}  // namespace corvane::win32

@@ -1,0 +1,85 @@
+// A label: its caption, alignment, border and background colour, in the
+// dialog font or in a font of its own where its row names one.
+#include "platform/win32/dpi.h"
+#include "platform/win32/window_view.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+int CALLBACK noteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool faceExists(const wchar_t* face) {
+    LOGFONTW want{};
+    want.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(want.lfFaceName, face, LF_FACESIZE);
+    HDC dc = GetDC(nullptr);
+    bool found = false;
+    EnumFontFamiliesExW(dc, &want, noteFace, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+
+DWORD alignment(const Control& c) { return c.alignment() == Align::Center ? SS_CENTER : SS_LEFT; }
+
+class Label final : public NativeControl {
+public:
+    using NativeControl::NativeControl;
+    ~Label() override {
+        if (font_ != nullptr) DeleteObject(font_);
+    }
+
+    void mirror(Prop prop) override {
+        if (prop == Prop::BackColor) {
+            InvalidateRect(hwnd_, nullptr, TRUE);
+        } else if (prop == Prop::Alignment) {
+            const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+            SetWindowLongPtrW(hwnd_, GWL_STYLE, style | static_cast<LONG_PTR>(alignment(model_)));
+            InvalidateRect(hwnd_, nullptr, TRUE);
+        } else {
+            NativeControl::mirror(prop);
+        }
+    }
+    HBRUSH colours(HDC dc) override {
+        const std::uint32_t c = model_.backColor();
+        SetBkColor(dc, (c & kSystemColour) != 0 ? GetSysColor(static_cast<int>(c & 0xFF)) : c);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        return view_.brush(c);
+    }
+
+protected:
+    Spec spec() const override {
+        return {L"STATIC", SS_NOTIFY | alignment(model_), model_.row().border ? DWORD{WS_EX_STATICEDGE} : 0,
+                model_.caption()};
+    }
+    void restyle() override {
+        const Font* f = model_.row().font;
+        if (f == nullptr) {
+            NativeControl::restyle();
+            return;
+        }
+        LOGFONTW own = dialogFont(view_.dpi());
+        own.lfHeight = -MulDiv(f->hundredthsOfPoint, static_cast<int>(view_.dpi()), 7200);
+        own.lfWeight = f->bold ? FW_BOLD : FW_NORMAL;
+        // Where the face is missing, the dialog font's face stands in.
+        if (faceExists(f->face)) lstrcpynW(own.lfFaceName, f->face, LF_FACESIZE);
+        HFONT old = font_;
+        font_ = CreateFontIndirectW(&own);
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        if (old != nullptr) DeleteObject(old);
+    }
+
+private:
+    HFONT font_ = nullptr;  // its own font, where its row names one
+};
+
+}  // namespace
+
+std::unique_ptr<NativeControl> makeLabel(WindowView& view, Control& model) {
+    return std::make_unique<Label>(view, model);
+}
+
+}  // namespace corvane::win32

@@ -1,0 +1,47 @@
+// A horizontal slider with its range, steps and ticks; dragging or keys
+// move the model's position.
+#include "platform/input.h"
+#include "platform/win32/window_view.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+class Slider final : public NativeControl {
+public:
+    using NativeControl::NativeControl;
+
+    void mirror(Prop prop) override {
+        if (prop != Prop::Value) {
+            NativeControl::mirror(prop);
+        } else if (SendMessageW(hwnd_, TBM_GETPOS, 0, 0) != model_.value()) {
+            SendMessageW(hwnd_, TBM_SETPOS, TRUE, model_.value());
+        }
+    }
+    void scrolled() override {
+        const int pos = static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0));
+        WindowView::guard([&] { input::moveSlider(model_, pos); });
+    }
+
+protected:
+    Spec spec() const override {
+        return {TRACKBAR_CLASSW, TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP, 0, {}};
+    }
+    void created() override {
+        const SliderRow& s = model_.slider();
+        SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, s.min);
+        SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, s.max);
+        SendMessageW(hwnd_, TBM_SETLINESIZE, 0, s.smallStep);
+        SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, s.largeStep);
+        SendMessageW(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(s.tickEvery), 0);
+        SendMessageW(hwnd_, TBM_SETPOS, TRUE, model_.value());
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<NativeControl> makeSlider(WindowView& view, Control& model) {
+    return std::make_unique<Slider>(view, model);
+}
+
+}  // namespace corvane::win32
