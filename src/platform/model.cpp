@@ -220,18 +220,17 @@ void Control::buildDirEntries() {
     const auto& entries = window_.folderReads().list(path_);
     unreadable_ = !entries.has_value();
     if (!entries) return;
-    std::vector<std::wstring> subfolders;
+    // Sorted by reference into the listing: a folder of thousands costs no copies.
+    std::vector<const std::wstring*> subfolders;
     for (const auto& e : *entries) {
-        if (e.isFolder && e.name != L"." && e.name != L"..") subfolders.push_back(e.name);
+        if (e.isFolder && e.name != L"." && e.name != L"..") subfolders.push_back(&e.name);
     }
-    std::sort(subfolders.begin(), subfolders.end(), [](const std::wstring& a, const std::wstring& b) {
-        const int c = compareNoCase(a, b);
-        return c != 0 ? c < 0 : a < b;
+    std::sort(subfolders.begin(), subfolders.end(), [](const std::wstring* a, const std::wstring* b) {
+        const int c = compareNoCase(*a, *b);
+        return c != 0 ? c < 0 : *a < *b;
     });
-    for (auto& s : subfolders) {
-        std::wstring p = joinPath(walked, s);
-        dirEntries_.push_back({std::move(s), std::move(p), level + 1, false});
-    }
+    dirEntries_.reserve(dirEntries_.size() + subfolders.size());
+    for (const std::wstring* s : subfolders) dirEntries_.push_back({*s, joinPath(walked, *s), level + 1, false});
 }
 
 Window::Window(const WindowDesc& desc, FolderService& folders)

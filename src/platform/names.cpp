@@ -90,7 +90,9 @@ bool isDosName(std::wstring_view name) {
 }
 
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name) {
-    std::wstring out(folder);
+    std::wstring out;
+    out.reserve(folder.size() + 1 + name.size());
+    out += folder;
     if (out.empty() || out.back() != L'\\') out += L'\\';
     out += name;
     return out;

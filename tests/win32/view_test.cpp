@@ -363,6 +363,36 @@ TEST(WindowViewUnderWine, HiddenPagesGetTheirControlsWhenShownOrAfterTheWindow) 
     EXPECT_FALSE(IsWindowVisible(view.nativeOf(rig.form.Frame3)));
 }
 
+// The text the view's tooltips show for a tool, asked as the tooltips ask.
+std::wstring tipText(HWND tips, HWND owner, UINT_PTR id) {
+    wchar_t text[256] = {};
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = owner;
+    ti.uId = id;
+    ti.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&ti));
+    return text;
+}
+
+TEST_F(MainWindowUnderWine, ToolTipsNameControlsTabsAndDisabledButtons) {
+    HWND tips = view.tips();
+    ASSERT_NE(tips, nullptr);
+    HWND exit = native("Command2");
+    EXPECT_EQ(tipText(tips, GetParent(exit), reinterpret_cast<UINT_PTR>(exit)), L"Goodbye.");
+    // "&Make" is disabled: the tool on its rectangle speaks for it, until it is enabled.
+    HWND make = native("Command1");
+    const UINT_PTR rect = win32::kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(make));
+    EXPECT_EQ(tipText(tips, GetParent(make), rect), L"Create batch file.");
+    form.Command1.setEnabled(true);
+    EXPECT_EQ(tipText(tips, GetParent(make), rect), L"");
+    EXPECT_EQ(tipText(tips, native("TabStrip1"), 2), L"Select the settings to apply to the 3dfx program.");
+    // A tooltip set while running shows at once.
+    walkTo(root + L"\\Hover");
+    HWND dirs = native("Dir1");
+    EXPECT_EQ(tipText(tips, GetParent(dirs), reinterpret_cast<UINT_PTR>(dirs)), form.Dir1.path());
+}
+
 TEST_F(MainWindowUnderWine, AccessKeysPressTheirButtons) {
     MSG msg{};
     msg.hwnd = native("Dir1");

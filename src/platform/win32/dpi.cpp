@@ -4,13 +4,6 @@ namespace corvane::win32 {
 
 namespace {
 
-template <typename F>
-F lookup(const wchar_t* module, const char* name) {
-    HMODULE m = GetModuleHandleW(module);
-    if (m == nullptr) m = LoadLibraryW(module);
-    return m == nullptr ? nullptr : reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m, name)));
-}
-
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 using SetProcessDpiAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
@@ -27,14 +20,14 @@ UINT systemDpi() {
 
 void becomeDpiAware() {
     // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
-    if (auto set = lookup<SetProcessDpiAwarenessContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
+    if (auto set = systemFunction<SetProcessDpiAwarenessContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
         if (set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)))) return;
     }
-    if (auto aware = lookup<SetProcessDPIAwareFn>(L"user32.dll", "SetProcessDPIAware")) aware();
+    if (auto aware = systemFunction<SetProcessDPIAwareFn>(L"user32.dll", "SetProcessDPIAware")) aware();
 }
 
 UINT windowDpi(HWND hwnd) {
-    static const auto forWindow = lookup<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    static const auto forWindow = systemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
     if (forWindow != nullptr && hwnd != nullptr) {
         const UINT dpi = forWindow(hwnd);
         if (dpi != 0) return dpi;
@@ -52,7 +45,7 @@ LOGFONTW dialogFont(UINT dpi) {
 }
 
 RECT windowRectFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
-    static const auto adjust = lookup<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
+    static const auto adjust = systemFunction<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT r{0, 0, clientWidth, clientHeight};
     if (adjust == nullptr || !adjust(&r, style, FALSE, exStyle, dpi)) AdjustWindowRectEx(&r, style, FALSE, exStyle);
     return r;

@@ -115,7 +115,8 @@ const wchar_t* NativeControl::toolTip(bool byRect) const {
 }
 
 void NativeControl::addToolTips() {
-    // Controls get their tools when they first have a tooltip.
+    // Controls get their tools when they first have a tooltip and the view
+    // has its tooltips.
     HWND tips = view_.tips();
     if (tips == nullptr || tipped_ || model_.toolTip().empty()) return;
     tipped_ = true;

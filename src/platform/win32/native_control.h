@@ -48,6 +48,8 @@ public:
     virtual const wchar_t* toolTip(bool byRect) const;
     // The Tab key has just brought the focus here.
     virtual void focusedByTab() {}
+    // Adds the control's tools to the view's tooltips, once they exist.
+    virtual void addToolTips();
 
 protected:
     struct Spec {
@@ -77,7 +79,6 @@ protected:
 
 private:
     static LRESULT CALLBACK proc(HWND h, UINT msg, WPARAM w, LPARAM l);
-    void addToolTips();
 
     WNDPROC old_ = nullptr;
     bool tipped_ = false;

@@ -144,7 +144,12 @@ SingleInstance::~SingleInstance() {
 void Program::end() { ExitProcess(0); }
 
 std::intptr_t Shell::open(const std::wstring& target) {
-    return reinterpret_cast<std::intptr_t>(ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    // The shell is loaded only when it is asked for: loading it at start-up
+    // costs more than making the window.
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    static const auto execute = systemFunction<ShellExecuteFn>(L"shell32.dll", "ShellExecuteW");
+    if (execute == nullptr) return 0;
+    return reinterpret_cast<std::intptr_t>(execute(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
 }  // namespace corvane::win32

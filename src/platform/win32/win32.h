@@ -32,4 +32,14 @@ namespace corvane::win32 {
 // The system's text for an error code, without its trailing line end.
 std::wstring errorText(DWORD code);
 
+// A function of a system DLL, looked up when first needed: for functions
+// that older systems lack, and for DLLs that start-up should not pay for.
+// Null when the DLL or the function is missing.
+template <typename F>
+F systemFunction(const wchar_t* module, const char* name) {
+    HMODULE m = GetModuleHandleW(module);
+    if (m == nullptr) m = LoadLibraryW(module);
+    return m == nullptr ? nullptr : reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m, name)));
+}
+
 }  // namespace corvane::win32

@@ -80,10 +80,6 @@ void WindowView::create(HWND owner, FrameStyle style) {
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
     dpi_ = windowDpi(hwnd_);
-    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-    if (tips_ != nullptr) SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
     makeFont();
     for (const auto& c : model_.controls()) controls_.push_back(makeNativeControl(*this, *c));
     for (auto& c : controls_) {
@@ -109,8 +105,23 @@ void WindowView::make(NativeControl& control) {
     byHwnd_[control.hwnd()] = &control;
 }
 
+// What waits until the window is shown: the hidden pages' controls and the
+// tooltips, which nobody sees before.
 void WindowView::makeRest() {
     for (auto& c : controls_) make(*c);
+    makeToolTips();
+}
+
+void WindowView::makeToolTips() {
+    if (tips_ != nullptr) return;
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    if (tips_ == nullptr) return;
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
+    for (auto& c : controls_) {
+        if (c->hwnd() != nullptr) c->addToolTips();
+    }
 }
 
 void WindowView::show() {

@@ -64,20 +64,19 @@ public:
     HFONT font() const { return font_; }  // the dialog font at this DPI
     int textHeight() const { return textHeight_; }
     bool mirroring() const { return mirroring_; }  // model changes are being copied to the controls
-    HWND tips() const { return tips_; }
+    HWND tips() const { return tips_; }  // null until the window is shown
     HBRUSH brush(std::uint32_t colour);
     HICON icon();
     // Notifications a control's parent receives: passed to the control they
     // come from. `done` is false for messages that are not such notifications.
     LRESULT route(UINT msg, WPARAM w, LPARAM l, bool& done);
-    // Notifications from a helper window of `control` (its own tooltips) go to it.
-    void routeFrom(HWND helper, NativeControl& control) { byHwnd_[helper] = &control; }
 
 private:
     static LRESULT CALLBACK windowProc(HWND h, UINT msg, WPARAM w, LPARAM l);
     LRESULT handle(UINT msg, WPARAM w, LPARAM l);
     void make(NativeControl& control);
     void makeRest();
+    void makeToolTips();
     void makeFont();
     void placeWindow(const RECT* suggested);
     void moveFocus(bool backwards);

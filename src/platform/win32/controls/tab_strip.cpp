@@ -1,5 +1,5 @@
 // A tab strip, behind the frames that form its pages: its tabs in one row,
-// their tooltips, and a click on a tab selecting it in the model.
+// a tooltip on each tab, and a click on a tab selecting it in the model.
 #include <algorithm>
 
 #include "platform/input.h"
@@ -22,20 +22,26 @@ public:
         }
     }
     LRESULT notify(const NMHDR& n) override {
-        if (n.code == TTN_GETDISPINFOW) {
-            // From the strip's own tooltips: the tab's text.
-            auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(n));
-            const int tab = static_cast<int>(n.idFrom) + 1;
-            if (tab >= 1 && tab <= model_.tabCount()) info.lpszText = const_cast<wchar_t*>(model_.tab(tab).tooltip);
-        } else if (n.code == static_cast<UINT>(TCN_SELCHANGE) && !view_.mirroring()) {
+        if (n.code == static_cast<UINT>(TCN_SELCHANGE) && !view_.mirroring()) {
             const int tab = static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)) + 1;
             WindowView::guard([&] { input::clickTab(model_, tab); });
         }
         return 0;
     }
+    // One tool a tab, on its rectangle; the tooltips ask the strip for the text.
+    void addToolTips() override {
+        if (view_.tips() == nullptr || tipped_) return;
+        tipped_ = true;
+        for (int n = 1; n <= model_.tabCount(); ++n) {
+            TOOLINFOW ti = tool(n);
+            ti.uFlags = TTF_SUBCLASS;
+            ti.lpszText = LPSTR_TEXTCALLBACKW;
+            SendMessageW(view_.tips(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+        }
+    }
 
 protected:
-    Spec spec() const override { return {WC_TABCONTROLW, TCS_TOOLTIPS | WS_TABSTOP, 0, {}}; }
+    Spec spec() const override { return {WC_TABCONTROLW, WS_TABSTOP, 0, {}}; }
     void created() override {
         for (int n = 1; n <= model_.tabCount(); ++n) {
             std::wstring caption = model_.tab(n).caption;
@@ -46,15 +52,35 @@ protected:
         }
         select();
         SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        if (HWND tips = reinterpret_cast<HWND>(SendMessageW(hwnd_, TCM_GETTOOLTIPS, 0, 0))) view_.routeFrom(tips, *this);
     }
     void restyle() override {
         // The strip lays its tabs out again when it is given its font.
         fitTabs();
         NativeControl::restyle();
+        for (int n = 1; tipped_ && n <= model_.tabCount(); ++n) {
+            TOOLINFOW ti = tool(n);
+            SendMessageW(view_.tips(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
+        }
+    }
+    LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
+        auto* n = reinterpret_cast<NMTTDISPINFOW*>(l);
+        if (msg == WM_NOTIFY && n->hdr.hwndFrom == view_.tips() && n->hdr.code == TTN_GETDISPINFOW) {
+            const int tab = static_cast<int>(n->hdr.idFrom);
+            n->lpszText = const_cast<wchar_t*>(tab >= 1 && tab <= model_.tabCount() ? model_.tab(tab).tooltip : L"");
+            return 0;
+        }
+        return NativeControl::message(msg, w, l);
     }
 
 private:
+    TOOLINFOW tool(int n) const {
+        TOOLINFOW ti{};
+        ti.cbSize = sizeof ti;
+        ti.hwnd = hwnd_;
+        ti.uId = static_cast<UINT_PTR>(n);
+        SendMessageW(hwnd_, TCM_GETITEMRECT, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(&ti.rect));
+        return ti;
+    }
     void select() {
         if (SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0) != model_.selectedTab() - 1) {
             SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(model_.selectedTab() - 1), 0);
@@ -80,6 +106,8 @@ private:
         const int padding = std::clamp(spare / (2 * std::max(model_.tabCount(), 1)), 1, scaled(6));
         SendMessageW(hwnd_, TCM_SETPADDING, 0, MAKELPARAM(padding, scaled(3)));
     }
+
+    bool tipped_ = false;
 };
 
 }  // namespace
