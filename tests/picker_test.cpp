@@ -184,3 +184,142 @@ TEST_F(Picker, HiddenAndSystemProgramsAreNotListed) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// Picking from outside the window: what a drop, or a path on the command
+// line, leaves on the page, and the messages for what can't be picked.
+struct DropRig {
+    test::Rig r;
+    Form1& f = r.form;
+
+    DropRig() {
+        r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
+        r.disk.addFile(L"D:\\Games\\Hover\\Hover Tank.exe");
+        r.disk.addFile(L"D:\\Games\\Hover\\readme.txt");
+        r.disk.addFile(L"D:\\Games\\Hover\\setup.exe");
+        r.disk.addFile(L"D:\\Games\\\x03A9mega.exe");
+        r.start();
+        input::clickTab(f.TabStrip1, 2);
+    }
+    bool drop(std::vector<std::wstring> paths) { return input::dropFiles(f.window, paths); }
+    void expectUnchanged() {
+        EXPECT_EQ(f.Dir1.path(), L"C:\\");
+        EXPECT_TRUE(f.Frame1.visible());
+        EXPECT_FALSE(f.Text1.visible());
+        EXPECT_EQ(f.ProgramName, L"");
+    }
+};
+
+struct Drop : ::testing::Test, DropRig {};
+
+TEST_F(Drop, ProgramOnAnotherDriveIsPickedAsBrowsingAndAClickDo) {
+    // Where the page is when the folder handlers run and when the pick runs.
+    std::vector<std::wstring> seen;
+    f.File1.onPathChange = [&] {
+        seen.push_back(L"path " + f.File1.path());
+        f.picker.File1_PathChange();
+    };
+    f.File1.onClick = [&] {
+        seen.push_back(L"click on page " + std::to_wstring(f.TabStrip1.selectedTab()));
+        f.picker.File1_Click();
+    };
+    ASSERT_TRUE(drop({L"D:\\Games\\Hover\\Hover Tank.exe"}));
+    EXPECT_EQ(seen, (std::vector<std::wstring>{L"path D:\\Games\\Hover", L"click on page 1"}));
+    EXPECT_EQ(f.Dir1.path(), L"D:\\Games\\Hover");
+    EXPECT_EQ(f.Dir1.dirEntries().front().name, L"D:\\");
+    EXPECT_TRUE(f.Frame2.visible());
+    EXPECT_FALSE(f.Frame1.visible());
+    EXPECT_EQ(f.File1.list(f.File1.listIndex()), L"Hover Tank.exe");
+    EXPECT_EQ(f.Label3.caption(), L"D:\\Games\\Hover\\Hover Tank.exe");
+    EXPECT_EQ(f.Text1.text(), L"Hover Tank");
+    EXPECT_EQ(f.window.focus(), &f.Text1);
+    EXPECT_TRUE(f.Command1.enabled());
+    EXPECT_TRUE(r.messages.shown.empty());
+    input::press(f.Command1);
+    EXPECT_TRUE(r.disk.exists(L"D:\\Games\\Hover\\Hover Tank.bat"));
+}
+
+TEST_F(Drop, WhatIsPickedFromADrop) {
+    struct Case {
+        std::vector<std::wstring> paths;
+        const wchar_t* folder;   // Dir1 afterwards
+        const wchar_t* program;  // ProgramName afterwards
+    };
+    const Case cases[] = {
+        {{L"D:\\Games\\Hover"}, L"D:\\Games\\Hover", L""},
+        {{L"D:\\Games\\Hover\\"}, L"D:\\Games\\Hover", L""},
+        {{L"D:\\"}, L"D:\\", L""},
+        // The folder as named, the program as its folder lists it.
+        {{L"d:\\games\\hover\\SETUP.EXE"}, L"d:\\games\\hover", L"setup"},
+        // The first program wins over folders and other files, wherever it stands.
+        {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games", L"D:\\Games\\Hover\\setup.exe", L"C:\\Games\\Hover\\Hover Tank.exe"},
+         L"D:\\Games\\Hover", L"setup"},
+        {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games", L"C:\\Games"}, L"D:\\Games", L""},
+    };
+    for (const Case& c : cases) {
+        DropRig d;
+        ASSERT_TRUE(d.drop(c.paths));
+        EXPECT_EQ(d.f.Dir1.path(), c.folder) << c.paths[0];
+        EXPECT_EQ(d.f.ProgramName, c.program) << c.paths[0];
+        EXPECT_EQ(d.f.Text1.visible(), *c.program != 0) << c.paths[0];
+        EXPECT_EQ(d.f.TabStrip1.selectedTab(), 1);
+        EXPECT_TRUE(d.r.messages.shown.empty());
+    }
+}
+
+TEST_F(Drop, WhatCannotBePickedIsSaidAndChangesNothing) {
+    struct Case {
+        std::vector<std::wstring> paths;
+        const wchar_t* says;
+    };
+    const Case cases[] = {
+        {{L"D:\\Games\\Hover\\readme.txt"}, L"\nD:\\Games\\Hover\\readme.txt"},
+        {{L"E:\\Gone\\Hover Tank.exe"}, L"\nE:\\Gone\\Hover Tank.exe (not found)"},
+        {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games\\Hover\\gone.exe"}, L"readme.txt\nD:\\Games\\Hover\\gone.exe (not found)"},
+        {{L"D:\\Games\\\x03A9mega.exe"}, L"(code page 1252) cannot hold"},
+    };
+    for (const Case& c : cases) {
+        DropRig d;
+        d.drop(c.paths);
+        d.expectUnchanged();
+        ASSERT_EQ(d.r.messages.shown.size(), 1u);
+        EXPECT_EQ(d.r.messages.shown[0].title, L"3dfx Corvane");
+        EXPECT_EQ(d.r.messages.shown[0].buttons, 48);
+        EXPECT_NE(d.r.messages.shown[0].prompt.find(c.says), std::wstring::npos) << d.r.messages.shown[0].prompt;
+    }
+}
+
+TEST_F(Drop, ProgramNewInTheOpenFolderIsFoundAndTheHelpWindowRefusesDrops) {
+    ASSERT_TRUE(drop({L"D:\\Games\\Hover"}));
+    r.disk.addFile(L"D:\\Games\\Hover\\new.exe");
+    ASSERT_TRUE(drop({L"D:\\Games\\Hover\\new.exe"}));
+    EXPECT_EQ(f.ProgramName, L"new");
+
+    bool refused = false;
+    r.windows.whileShown = [&](Window&, Window& owner) {
+        refused = !input::dropFiles(owner, {L"D:\\Games\\Hover\\setup.exe"});
+    };
+    input::press(f.Command3);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(f.ProgramName, L"new");
+}
+
+TEST(CommandLine, SecondStartHandsItsPathsToTheRunningCopy) {
+    for (const bool withPath : {true, false}) {
+        test::Rig r;
+        r.instance.running = true;
+        if (withPath) r.form.CommandPaths = {L"D:\\Games\\Hover\\Hover Tank.exe"};
+        r.start();
+        EXPECT_EQ(r.program.ends, 1);
+        ASSERT_EQ(r.instance.handedOver.size(), withPath ? 1u : 0u);
+        if (withPath) {
+            EXPECT_EQ(r.instance.handedOver[0].first, L"3dfx Corvane");
+            EXPECT_EQ(r.instance.handedOver[0].second, r.form.CommandPaths);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace corvane

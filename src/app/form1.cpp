@@ -52,10 +52,12 @@ Form1::Form1(Services& s)
     sRefresh.onChange = [this] { settings.sRefresh_PositionChanged(); };
     sGamma.onChange = [this] { settings.sGamma_PositionChanged(); };
     Command1.onClick = [this] { batch.Command1_Click(); };
+    window.onDropFiles = [this](const std::vector<std::wstring>& paths) { DropFiles(paths); };
 }
 
 void Form1::Form_Load() {
     if (services.instance.previousRunning()) {
+        if (!CommandPaths.empty()) services.instance.handOver(window.caption(), CommandPaths);
         services.program.end();
         return;
     }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "batch/make.h"
 #include "drivers/scan.h"
@@ -62,11 +63,21 @@ public:
     BatchMaker batch;
     DriverScan drivers;
 
+    // Paths named on the command line: handed to a running copy, or picked
+    // once the window is shown.
+    std::vector<std::wstring> CommandPaths;
+
     // Start-up, pages, help and exit.
     void Form_Load();
     void TabStrip1_Click();
     void Command2_Click();
     void Command3_Click();
+
+    // A program or folder picked from outside: dropped, or named on the
+    // command line. The first program is picked as browsing to its folder
+    // and clicking it do; otherwise the first folder is opened; otherwise
+    // a message names what was dropped.
+    void DropFiles(const std::vector<std::wstring>& paths);
 
     // The window's public procedure for the version of a file.
     void VerInfo(const std::wstring& PathName, std::wstring& VerFileVer) { drivers.VerInfo(PathName, VerFileVer); }

@@ -5,6 +5,7 @@
 #include "batch/make.h"
 
 #include "batch/batch_text.h"
+#include "platform/codepage.h"
 #include "platform/names.h"
 
 namespace corvane {
@@ -78,10 +79,7 @@ void BatchMaker::Command1_Click() {
     const CodePageService& cp = services_.codePage;
     for (const auto& [what, name] : {std::pair{L"program name", ProgramName}, std::pair{L"batch name", Text1.text()}}) {
         if (!cp.encode(name)) {
-            box.show(L"Cannot make " + BatchPath + L".\n\nThe " + what + L" \"" + name +
-                         L"\" holds characters that batch files on this system (code page " +
-                         std::to_wstring(cp.number()) + L") cannot hold.",
-                     kExclamation, title);
+            box.show(L"Cannot make " + BatchPath + L".\n\n" + codePageLacks(what, name, cp.number()), kExclamation, title);
             return;
         }
     }

@@ -2,6 +2,7 @@
 // put together.
 #include "app/form1.h"
 #include "main/real_services.h"
+#include "platform/input.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/window_view.h"
@@ -12,6 +13,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::becomeDpiAware();
     RealServices real;
     Form1 form(real.services);
+    // A program or folder named on the command line, as the C runtime splits it.
+    for (int i = 1; i < __argc; ++i) form.CommandPaths.emplace_back(__wargv[i]);
     // The window is loaded before its view is made: a second instance ends
     // without one, and the view makes the first page's controls from what
     // start-up left, the hidden pages' once the window is shown.
@@ -21,6 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     view.onClose = [&] { real.program.end(); };
     real.windows.track(view);
     view.show();
+    if (!form.CommandPaths.empty()) win32::WindowView::guard([&] { input::dropFiles(form.window, form.CommandPaths); });
     win32::runMessageLoop([&] { return false; }, view);
     return 0;
 }

@@ -27,6 +27,16 @@ int byteOf(wchar_t c) {
 
 }  // namespace
 
+std::wstring codePageLacks(std::wstring_view what, std::wstring_view name, unsigned codePage) {
+    std::wstring out = L"The ";
+    out += what;
+    out += L" \"";
+    out += name;
+    out += L"\" holds characters that batch files on this system (code page " + std::to_wstring(codePage) +
+           L") cannot hold.";
+    return out;
+}
+
 std::optional<std::string> Windows1252::encode(std::wstring_view text) const {
     std::string out;
     out.reserve(text.size());

@@ -6,6 +6,10 @@
 
 namespace corvane {
 
+// Why a name can't go into a batch file: 'The <what> "<name>" holds
+// characters that batch files on this system (code page N) cannot hold.'
+std::wstring codePageLacks(std::wstring_view what, std::wstring_view name, unsigned codePage);
+
 class Windows1252 final : public CodePageService {
 public:
     unsigned number() const override { return 1252; }

@@ -71,6 +71,12 @@ bool toggle(Control& box) {
     return true;
 }
 
+bool dropFiles(Window& window, const std::vector<std::wstring>& paths) {
+    if (!window.acceptsInput() || !window.onDropFiles || paths.empty()) return false;
+    window.onDropFiles(paths);
+    return true;
+}
+
 bool pickEntry(Control& combo, int index) {
     if (!ready(combo) || index < 0 || index >= combo.listCount()) return false;
     combo.setFocus();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/model.h"
 
@@ -29,5 +30,7 @@ bool press(Control& button);
 bool toggle(Control& box);
 // Picks entry `index` of a drop-down list.
 bool pickEntry(Control& combo, int index);
+// Drops files or folders on a window (or names them on the command line).
+bool dropFiles(Window& window, const std::vector<std::wstring>& paths);
 
 }  // namespace corvane::input

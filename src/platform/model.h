@@ -252,6 +252,9 @@ public:
     void block() { ++blocked_; }
     void unblock() { if (blocked_ > 0) --blocked_; }
 
+    // Paths dropped on the window, or handed to it from outside.
+    std::function<void(const std::vector<std::wstring>& paths)> onDropFiles;
+
     FolderService& folders() const { return folderReads_.service(); }
     // The lists' folder reads: once per folder within one change of folder.
     FolderReads& folderReads() { return folderReads_; }

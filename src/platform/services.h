@@ -81,6 +81,9 @@ public:
     virtual ~InstanceService() = default;
     // True when another copy of the program is already running.
     virtual bool previousRunning() = 0;
+    // Gives `paths` to the running copy's window, the one captioned
+    // `caption`, and brings that window to the front.
+    virtual void handOver(const std::wstring& caption, const std::vector<std::wstring>& paths) = 0;
 };
 
 class ProgramService {

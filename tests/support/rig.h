@@ -37,7 +37,11 @@ public:
 class FakeInstance final : public InstanceService {
 public:
     bool running = false;
+    std::vector<std::pair<std::wstring, std::vector<std::wstring>>> handedOver;
     bool previousRunning() override { return running; }
+    void handOver(const std::wstring& caption, const std::vector<std::wstring>& paths) override {
+        handedOver.emplace_back(caption, paths);
+    }
 };
 
 class EndRecorder final : public ProgramService {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/form1.h"
 #include "platform/win32/win32.h"
 
 namespace corvane::test {
@@ -15,10 +16,11 @@ inline std::wstring corvaneExe() {
     return path.substr(0, path.find_last_of(L'\\') + 1) + L"" CORVANE_EXE;
 }
 
-// Returns false when the process could not be started.
-inline bool startCorvane(PROCESS_INFORMATION& process) {
+// Returns false when the process could not be started. `arguments` follow
+// the program's name on its command line.
+inline bool startCorvane(PROCESS_INFORMATION& process, const std::wstring& arguments = L"") {
     const std::wstring exe = corvaneExe();
-    std::wstring command = L"\"" + exe + L"\"";
+    std::wstring command = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW si{};
     si.cb = sizeof si;
     return CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process) !=
@@ -34,6 +36,53 @@ inline HWND shownMainWindow() {
         Sleep(50);
     }
     return nullptr;
+}
+
+// The IDs that the view gives the controls: their places in the description.
+inline int controlId(const char* name) {
+    for (std::size_t i = 0; i < kForm1.controls.size(); ++i) {
+        if (std::string(kForm1.controls[i].name) == name) return 100 + static_cast<int>(i);
+    }
+    return -1;
+}
+
+struct FindById {
+    int id;
+    HWND found;
+};
+
+inline BOOL CALLBACK matchId(HWND h, LPARAM l) {
+    auto* f = reinterpret_cast<FindById*>(l);
+    if (GetDlgCtrlID(h) != f->id) return TRUE;
+    f->found = h;
+    return FALSE;
+}
+
+// The text of a control of the running program's window. The controls of
+// hidden pages are made just after the window is shown: wait for them.
+inline std::wstring textOf(HWND main, const char* name) {
+    FindById find{controlId(name), nullptr};
+    for (int tries = 0; find.found == nullptr && tries < 100; ++tries) {
+        EnumChildWindows(main, matchId, reinterpret_cast<LPARAM>(&find));
+        if (find.found == nullptr) Sleep(50);
+    }
+    if (find.found == nullptr) return L"<no control>";
+    // Asked of the control itself: an edit box keeps its text to itself.
+    wchar_t text[256] = {};
+    SendMessageTimeoutW(find.found, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+    return text;
+}
+
+// The text of a control of the running program's window once it reads
+// `expected`, or what it reads after five seconds.
+inline std::wstring textBecomes(HWND main, const char* name, const std::wstring& expected) {
+    std::wstring text;
+    for (int tries = 0; tries < 100; ++tries) {
+        text = textOf(main, name);
+        if (text == expected) break;
+        Sleep(50);
+    }
+    return text;
 }
 
 }  // namespace corvane::test

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "launch.h"
+#include "platform/win32/hand_over.h"
 #include "platform/win32/services.h"
 
 namespace corvane {
@@ -140,6 +141,74 @@ TEST(ProgramUnderWine, SecondStartEndsWithoutAWindow) {
     PostMessageW(FindWindowW(L"CorvaneWindow", L"3dfx Corvane"), WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(first.hProcess, 20000), WAIT_OBJECT_0);
     for (HANDLE h : {first.hProcess, first.hThread, second.hProcess, second.hThread}) CloseHandle(h);
+}
+
+TEST(HandOverUnderWine, OnlyWellFormedPathMessagesAreTaken) {
+    const wchar_t good[] = L"C:\\a.exe\0D:\\b\0";
+    const auto paths = [](ULONG_PTR tag, const void* data, DWORD bytes) {
+        COPYDATASTRUCT c{tag, bytes, const_cast<void*>(data)};
+        return win32::handedPaths(c);
+    };
+    EXPECT_EQ(paths(0x43564E50, good, sizeof good - sizeof(wchar_t)),
+              (std::vector<std::wstring>{L"C:\\a.exe", L"D:\\b"}));
+    EXPECT_TRUE(paths(0x12345678, good, sizeof good).empty());         // another program's message
+    EXPECT_TRUE(paths(0x43564E50, good, 5).empty());                   // half a character
+    EXPECT_TRUE(paths(0x43564E50, good, 4 * sizeof(wchar_t)).empty());  // a path without its end
+    EXPECT_TRUE(paths(0x43564E50, nullptr, 8).empty());
+}
+
+// A program on another drive (Wine's Z:), in a folder of the test's own.
+struct ProgramElsewhere {
+    std::wstring folder = L"Z:\\tmp\\corvane-pick-" + std::to_wstring(GetCurrentProcessId());
+    std::wstring program = folder + L"\\Hover Tank.exe";
+    ProgramElsewhere() {
+        CreateDirectoryW(folder.c_str(), nullptr);
+        CloseHandle(CreateFileW(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
+    ~ProgramElsewhere() {
+        DeleteFileW(program.c_str());
+        RemoveDirectoryW(folder.c_str());
+    }
+};
+
+void endCorvane(PROCESS_INFORMATION& p) {
+    PostMessageW(FindWindowW(L"CorvaneWindow", L"3dfx Corvane"), WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(p.hProcess, 20000), WAIT_OBJECT_0);
+    CloseHandle(p.hProcess);
+    CloseHandle(p.hThread);
+}
+
+TEST(ProgramUnderWine, FirstStartPicksTheProgramNamedOnItsCommandLine) {
+    ProgramElsewhere game;
+    PROCESS_INFORMATION first{};
+    ASSERT_TRUE(test::startCorvane(first, L"\"" + game.program + L"\""));
+    HWND main = test::shownMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(test::textBecomes(main, "Text1", L"Hover Tank"), L"Hover Tank");
+    EXPECT_EQ(test::textOf(main, "Label3"), game.program);
+    endCorvane(first);
+}
+
+TEST(ProgramUnderWine, SecondStartHandsItsPathToTheFirstAndEnds) {
+    ProgramElsewhere game;
+    PROCESS_INFORMATION first{};
+    ASSERT_TRUE(test::startCorvane(first));
+    HWND main = test::shownMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(test::textOf(main, "Text1"), L"");
+
+    PROCESS_INFORMATION second{};
+    ASSERT_TRUE(test::startCorvane(second, L"\"" + game.program + L"\""));
+    EXPECT_EQ(WaitForSingleObject(second.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(second.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(mainWindows(), 1);
+    EXPECT_EQ(test::textBecomes(main, "Text1", L"Hover Tank"), L"Hover Tank");
+    EXPECT_EQ(test::textOf(main, "Label3"), game.program);
+    CloseHandle(second.hProcess);
+    CloseHandle(second.hThread);
+    endCorvane(first);
 }
 
 }  // namespace

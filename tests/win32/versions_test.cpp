@@ -195,40 +195,6 @@ TEST(VersionsUnderWine, OurReaderAnswersAsVersionDllDoes) {
     RemoveDirectoryW(scratch.c_str());
 }
 
-// The IDs that the view gives the controls: their places in the description.
-int controlId(const char* name) {
-    for (std::size_t i = 0; i < kForm1.controls.size(); ++i) {
-        if (std::string(kForm1.controls[i].name) == name) return 100 + static_cast<int>(i);
-    }
-    return -1;
-}
-
-struct FindById {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK matchId(HWND h, LPARAM l) {
-    auto* f = reinterpret_cast<FindById*>(l);
-    if (GetDlgCtrlID(h) != f->id) return TRUE;
-    f->found = h;
-    return FALSE;
-}
-
-// The text of a control of the running program's window. The controls of
-// hidden pages are made just after the window is shown: wait for them.
-std::wstring textOf(HWND main, const char* name) {
-    FindById find{controlId(name), nullptr};
-    for (int tries = 0; find.found == nullptr && tries < 100; ++tries) {
-        EnumChildWindows(main, matchId, reinterpret_cast<LPARAM>(&find));
-        if (find.found == nullptr) Sleep(50);
-    }
-    if (find.found == nullptr) return L"<no control>";
-    wchar_t text[256];
-    GetWindowTextW(find.found, text, 256);
-    return text;
-}
-
 TEST(VersionsUnderWine, DriverPageShowsWhatTheSystemFolderHolds) {
     const std::wstring system = L"C:\\Windows\\System";
     const bool made = CreateDirectoryW(system.c_str(), nullptr) != FALSE;

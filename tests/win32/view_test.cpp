@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -16,6 +17,8 @@
 #include "platform/win32/window_view.h"
 #include "win32/windows_rig.h"
 #include "win32/launch.h"
+
+#include <shlobj.h>  // DROPFILES
 
 namespace corvane {
 namespace {
@@ -391,6 +394,45 @@ TEST_F(MainWindowUnderWine, ToolTipsNameControlsTabsAndDisabledButtons) {
     walkTo(root + L"\\Hover");
     HWND dirs = native("Dir1");
     EXPECT_EQ(tipText(tips, GetParent(dirs), reinterpret_cast<UINT_PTR>(dirs)), form.Dir1.path());
+}
+
+// A real HDROP, as the shell hands one to the window it drops files on.
+HDROP dropOf(const std::vector<std::wstring>& paths) {
+    std::wstring names;
+    for (const auto& p : paths) names.append(p).push_back(L'\0');
+    names.push_back(L'\0');
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(MainWindowUnderWine, DroppedProgramIsPickedAsBrowsingAndAClickDo) {
+    clickTab(3);
+    PostMessageW(view.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf({root + L"\\Hover\\readme.txt",
+                                                                             root + L"\\Hover\\Hover Tank.exe"})),
+                 0);
+    pump(view);
+    EXPECT_EQ(_wcsicmp(form.Dir1.path().c_str(), (root + L"\\Hover").c_str()), 0);
+    EXPECT_TRUE(IsWindowVisible(native("Frame2")));
+    EXPECT_EQ(SendMessageW(native("TabStrip1"), TCM_GETCURSEL, 0, 0), 0);
+    HWND name = native("Text1");
+    wchar_t text[128];
+    GetWindowTextW(name, text, 128);
+    EXPECT_STREQ(text, L"Hover Tank");
+    EXPECT_EQ(GetFocus(), name);
+    EXPECT_TRUE(IsWindowEnabled(native("Command1")));
+    EXPECT_EQ(SendMessageW(native("File1"), LB_GETCURSEL, 0, 0), form.File1.listIndex());
+
+    // A drop of nothing to pick says so and changes nothing.
+    PostMessageW(view.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf({root + L"\\Hover\\readme.txt"})), 0);
+    pump(view);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].prompt.find(L"readme.txt"), std::wstring::npos);
+    EXPECT_EQ(form.Text1.text(), L"Hover Tank");
 }
 
 TEST_F(MainWindowUnderWine, AccessKeysPressTheirButtons) {

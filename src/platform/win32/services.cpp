@@ -1,5 +1,7 @@
 #include "platform/win32/services.h"
 
+#include "platform/win32/hand_over.h"
+
 namespace corvane::win32 {
 
 namespace {
@@ -135,6 +137,10 @@ bool SingleInstance::previousRunning() {
         return GetLastError() == ERROR_ALREADY_EXISTS;
     }
     return false;
+}
+
+void SingleInstance::handOver(const std::wstring& caption, const std::vector<std::wstring>& paths) {
+    handOverPaths(caption, paths);
 }
 
 SingleInstance::~SingleInstance() {

@@ -36,6 +36,7 @@ public:
 class SingleInstance final : public InstanceService {
 public:
     bool previousRunning() override;
+    void handOver(const std::wstring& caption, const std::vector<std::wstring>& paths) override;
     ~SingleInstance() override;
 
 private:

@@ -5,14 +5,15 @@
 
 #include "platform/input.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/hand_over.h"
 
 namespace corvane::win32 {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"CorvaneWindow";
 constexpr int kFirstId = 100;
 constexpr UINT kMakeRest = WM_APP + 1;
+constexpr UINT kPickHanded = WM_APP + 2;
 
 void registerClass() {
     static bool done = false;
@@ -110,6 +111,35 @@ void WindowView::make(NativeControl& control) {
 void WindowView::makeRest() {
     for (auto& c : controls_) make(*c);
     makeToolTips();
+    acceptDrops();
+}
+
+// Files dropped from the desktop. The shell is loaded only now, after the
+// window is shown.
+void WindowView::acceptDrops() {
+    if (!model_.onDropFiles) return;
+    using DragAcceptFilesFn = void(WINAPI*)(HWND, BOOL);
+    if (auto accept = systemFunction<DragAcceptFilesFn>(L"shell32.dll", "DragAcceptFiles")) accept(hwnd_, TRUE);
+}
+
+void WindowView::dropped(HDROP drop) {
+    using DragQueryFileFn = UINT(WINAPI*)(HDROP, UINT, LPWSTR, UINT);
+    using DragFinishFn = void(WINAPI*)(HDROP);
+    static const auto query = systemFunction<DragQueryFileFn>(L"shell32.dll", "DragQueryFileW");
+    static const auto finish = systemFunction<DragFinishFn>(L"shell32.dll", "DragFinish");
+    std::vector<std::wstring> paths;
+    if (query != nullptr) {
+        const UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            const UINT length = query(drop, i, nullptr, 0);
+            std::wstring path(length + 1, L'\0');
+            path.resize(query(drop, i, path.data(), length + 1));
+            if (!path.empty()) paths.push_back(std::move(path));
+        }
+    }
+    if (finish != nullptr) finish(drop);
+    // Not while a message box or a modal window is over this one.
+    if (IsWindowEnabled(hwnd_)) guard([&] { input::dropFiles(model_, paths); });
 }
 
 void WindowView::makeToolTips() {
@@ -318,6 +348,24 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
             return 0;
         case kMakeRest:
             makeRest();
+            return 0;
+        case WM_DROPFILES:
+            dropped(reinterpret_cast<HDROP>(w));
+            return 0;
+        case WM_COPYDATA: {
+            // Taken now, picked once the other start has its answer.
+            std::vector<std::wstring> paths = handedPaths(*reinterpret_cast<const COPYDATASTRUCT*>(l));
+            if (paths.empty() || !model_.onDropFiles) return FALSE;
+            handed_.push_back(std::move(paths));
+            PostMessageW(hwnd_, kPickHanded, 0, 0);
+            return TRUE;
+        }
+        case kPickHanded:
+            while (!handed_.empty()) {
+                const std::vector<std::wstring> paths = std::move(handed_.front());
+                handed_.erase(handed_.begin());
+                if (IsWindowEnabled(hwnd_)) guard([&] { input::dropFiles(model_, paths); });
+            }
             return 0;
         case WM_DPICHANGED:
             dpi_ = HIWORD(w);

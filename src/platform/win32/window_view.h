@@ -16,6 +16,9 @@
 
 namespace corvane::win32 {
 
+// The class of the program's windows.
+inline constexpr wchar_t kWindowClass[] = L"CorvaneWindow";
+
 // Tool ids of the tooltip rectangles that stand for disabled controls: this
 // base plus the control's id.
 inline constexpr UINT_PTR kRectToolBase = 0x4000;
@@ -77,6 +80,8 @@ private:
     void make(NativeControl& control);
     void makeRest();
     void makeToolTips();
+    void acceptDrops();
+    void dropped(HDROP drop);
     void makeFont();
     void placeWindow(const RECT* suggested);
     void moveFocus(bool backwards);
@@ -98,6 +103,7 @@ private:
     std::map<std::uint32_t, HBRUSH> brushes_;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    std::vector<std::vector<std::wstring>> handed_;  // paths from another start, not yet picked
 };
 
 // The program's icon at the size the system wants for `metric`

@@ -1,0 +1,106 @@
+// Picking a program from outside the window: files or folders dropped on it,
+// or named on the command line. A pick goes through the page as browsing to
+// the folder and clicking the program do, in the same order.
+#include <algorithm>
+
+#include "app/form1.h"
+#include "platform/codepage.h"
+#include "platform/input.h"
+#include "platform/names.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::size_t kNamesShown = 10;
+
+struct Place {
+    std::wstring folder;  // "D:\Games\Hover"; a drive root keeps its backslash
+    std::wstring name;    // empty for a drive root
+};
+
+Place placeOf(std::wstring path) {
+    while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+    const std::size_t cut = path.find_last_of(L'\\');
+    if (cut == std::wstring::npos) return {{}, path};
+    if (cut + 1 == path.size()) return {path, {}};
+    std::wstring folder = path.substr(0, cut);
+    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+    return {folder, path.substr(cut + 1)};
+}
+
+bool isProgram(const DirEntry& e) {
+    // What the file list shows: programs, not hidden or system files.
+    return !e.isFolder && !e.hidden && !e.system && matchesPatterns(e.name, L"*.exe");
+}
+
+}  // namespace
+
+void Form1::DropFiles(const std::vector<std::wstring>& paths) {
+    // What each path is, as its folder lists it now. Programs come first,
+    // then folders.
+    std::optional<Place> program;
+    std::optional<std::wstring> folder;
+    std::vector<std::wstring> notFound;
+    for (const std::wstring& path : paths) {
+        const Place p = placeOf(path);
+        if (p.name.empty()) {
+            if (!p.folder.empty() && !folder) folder = p.folder;
+            continue;
+        }
+        const auto listing = services.folders.list(p.folder);
+        const DirEntry* entry = nullptr;
+        if (listing) {
+            for (const DirEntry& e : *listing) {
+                if (equalNoCase(e.name, p.name)) entry = &e;
+            }
+        }
+        if (entry == nullptr) {
+            notFound.push_back(path);
+        } else if (isProgram(*entry)) {
+            program = Place{p.folder, entry->name};
+            break;
+        } else if (entry->isFolder && !folder) {
+            folder = joinPath(p.folder, entry->name);
+        }
+    }
+
+    MessageBoxService& box = services.messages;
+    if (!program && !folder) {
+        std::wstring names;
+        for (std::size_t i = 0; i < paths.size() && i < kNamesShown; ++i) {
+            names += L"\n" + paths[i];
+            if (std::find(notFound.begin(), notFound.end(), paths[i]) != notFound.end()) names += L" (not found)";
+        }
+        if (paths.size() > kNamesShown) names += L"\n(and " + std::to_wstring(paths.size() - kNamesShown) + L" more)";
+        box.show(L"There is no program (.exe) or folder to pick in what was dropped:\n" + names, kExclamation,
+                 services.app.title);
+        return;
+    }
+    if (program) {
+        const std::wstring stem = program->name.substr(0, program->name.size() - 4);
+        if (!services.codePage.encode(stem)) {
+            box.show(L"Cannot pick " + joinPath(program->folder, program->name) + L".\n\n" +
+                         codePageLacks(L"program name", stem, services.codePage.number()),
+                     kExclamation, services.app.title);
+            return;
+        }
+    }
+
+    const std::wstring target = program ? program->folder : *folder;
+    if (equalNoCase(Dir1.path(), target)) {
+        File1.setPath(Dir1.path());  // the same folder: its programs as they are now
+    } else {
+        Dir1.setPath(target);
+    }
+    input::clickTab(TabStrip1, 1);
+    if (!program) return;
+    for (int i = 0; i < File1.listCount(); ++i) {
+        if (equalNoCase(File1.list(i), program->name)) {
+            input::pickFile(File1, i);
+            return;
+        }
+    }
+}
+
+}  // namespace corvane
