@@ -21,16 +21,7 @@ void registerClass() {
     done = true;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = kWindowClass;
-    wc.hIcon = programIcon(SM_CXICON);
-    wc.hIconSm = programIcon(SM_CXSMICON);
-    RegisterClassExW(&wc);
+    registerClassOnce(kWindowClass, true);
 }
 
 // Shown now: the control and every container up to the window visible.
@@ -46,6 +37,22 @@ bool shown(const Control& c) {
 HICON programIcon(int metric) {
     const int size = GetSystemMetrics(metric);
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+}
+
+void registerClassOnce(const wchar_t* name, bool icons) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(wc.hInstance, name, &wc)) return;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpszClassName = name;
+    if (icons) {
+        wc.hIcon = programIcon(SM_CXICON);
+        wc.hIconSm = programIcon(SM_CXSMICON);
+    }
+    RegisterClassExW(&wc);
 }
 
 WindowView::WindowView(Window& model) : model_(model) {}

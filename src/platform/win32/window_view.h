@@ -110,4 +110,8 @@ private:
 // (SM_CXICON or SM_CXSMICON).
 HICON programIcon(int metric);
 
+// Registers a window class of the program's own, on the button face, once;
+// `icons`: with the program's icon.
+void registerClassOnce(const wchar_t* name, bool icons);
+
 }  // namespace corvane::win32

@@ -8,23 +8,9 @@ namespace {
 
 constexpr wchar_t kFrameClass[] = L"CorvaneFrame";
 
-void registerClass() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = kFrameClass;
-    RegisterClassExW(&wc);
-}
-
 class Frame final : public NativeControl {
 public:
-    Frame(WindowView& view, Control& model) : NativeControl(view, model) { registerClass(); }
+    Frame(WindowView& view, Control& model) : NativeControl(view, model) { registerClassOnce(kFrameClass, false); }
 
     void mirror(Prop prop) override {
         if (prop == Prop::Caption) {
