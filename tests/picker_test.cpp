@@ -291,6 +291,15 @@ TEST_F(Drop, WhatCannotBePickedIsSaidAndChangesNothing) {
     }
 }
 
+TEST_F(Drop, ManyFilesOfOneFolderReadItOnce) {
+    std::vector<std::wstring> paths(500, L"D:\\Games\\Hover\\readme.txt");
+    paths.push_back(L"D:\\Games\\Hover\\setup.exe");
+    const int before = r.disk.listings;
+    ASSERT_TRUE(drop(paths));
+    EXPECT_EQ(r.disk.listings - before, 1);
+    EXPECT_EQ(f.ProgramName, L"setup");
+}
+
 TEST_F(Drop, ProgramNewInTheOpenFolderIsFoundAndTheHelpWindowRefusesDrops) {
     ASSERT_TRUE(drop({L"D:\\Games\\Hover"}));
     r.disk.addFile(L"D:\\Games\\Hover\\new.exe");

@@ -37,8 +37,11 @@ bool isProgram(const DirEntry& e) {
 }  // namespace
 
 void Form1::DropFiles(const std::vector<std::wstring>& paths) {
-    // What each path is, as its folder lists it now. Programs come first,
-    // then folders.
+    // What each path is, as its folder lists it now: each folder read once
+    // for the whole drop, however many files of it were dropped, and the
+    // page opens the folder from the same read. Programs come first, then
+    // folders.
+    const FolderReads::Scope drop(window.folderReads());
     std::optional<Place> program;
     std::optional<std::wstring> folder;
     std::vector<std::wstring> notFound;
@@ -48,7 +51,7 @@ void Form1::DropFiles(const std::vector<std::wstring>& paths) {
             if (!p.folder.empty() && !folder) folder = p.folder;
             continue;
         }
-        const auto listing = services.folders.list(p.folder);
+        const auto& listing = window.folderReads().list(p.folder);
         const DirEntry* entry = nullptr;
         if (listing) {
             for (const DirEntry& e : *listing) {
