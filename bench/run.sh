@@ -42,11 +42,11 @@ fi
 dir="build/benchwin-$WIN_ARCH"
 cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake -DCORVANE_MINGW_ARCH="$WIN_ARCH" \
     -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$dir" -j"$(nproc)" --target corvane_bench_bare corvane_bench_startup corvane_bench_listing >/dev/null
+cmake --build "$dir" -j"$(nproc)" --target corvane_bench_bare corvane_bench_bare_themed corvane_bench_startup corvane_bench_listing >/dev/null
 # Start-up is timed on corvane.exe as it ships (win32 threads, built for size),
 # for the architecture this Wine runs.
 exe=$(build_for_wine)
 export WINE
 with_display scripts/wine-session.sh bash -c "
-    '$WINE' '$dir/corvane_bench_startup.exe' '$exe' '$dir/corvane_bench_bare.exe'
+    '$WINE' '$dir/corvane_bench_startup.exe' '$exe' '$dir/corvane_bench_bare.exe' '$dir/corvane_bench_bare_themed.exe'
     '$WINE' '$dir/corvane_bench_listing.exe'"

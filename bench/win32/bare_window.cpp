@@ -2,6 +2,9 @@
 // main window's size. Started with "list", it first reads C:\ and the system
 // folder as start-up must, with a bare FindFirstFileW loop.
 #include <windows.h>
+#ifdef THEMED
+#include <commctrl.h>
+#endif
 
 #include <cwchar>
 
@@ -24,6 +27,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int) {
         readFolder(L"C:\\*");
         readFolder(L"c:\\Windows\\System\\*");
     }
+#ifdef THEMED
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+#endif
     WNDCLASSW wc{};
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
