@@ -251,6 +251,7 @@ TEST_F(Drop, WhatIsPickedFromADrop) {
         {{L"D:\\Games\\Hover"}, L"D:\\Games\\Hover", L""},
         {{L"D:\\Games\\Hover\\"}, L"D:\\Games\\Hover", L""},
         {{L"D:\\"}, L"D:\\", L""},
+        {{L"D:/Games/Hover/setup.exe"}, L"D:\\Games\\Hover", L"setup"},
         // The folder as named, the program as its folder lists it.
         {{L"d:\\games\\hover\\SETUP.EXE"}, L"d:\\games\\hover", L"setup"},
         // The first program wins over folders and other files, wherever it stands.

@@ -20,6 +20,7 @@ struct Place {
 };
 
 Place placeOf(std::wstring path) {
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     while (path.size() > 3 && path.back() == L'\\') path.pop_back();
     const std::size_t cut = path.find_last_of(L'\\');
     if (cut == std::wstring::npos) return {{}, path};

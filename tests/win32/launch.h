@@ -17,14 +17,15 @@ inline std::wstring corvaneExe() {
 }
 
 // Returns false when the process could not be started. `arguments` follow
-// the program's name on its command line.
-inline bool startCorvane(PROCESS_INFORMATION& process, const std::wstring& arguments = L"") {
+// the program's name on its command line; `folder` is where it starts.
+inline bool startCorvane(PROCESS_INFORMATION& process, const std::wstring& arguments = L"",
+                         const std::wstring& folder = L"") {
     const std::wstring exe = corvaneExe();
     std::wstring command = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW si{};
     si.cb = sizeof si;
-    return CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process) !=
-           FALSE;
+    return CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &si, &process) != FALSE;
 }
 
 // The main window once it is shown, which is after start-up, the driver

@@ -180,13 +180,17 @@ void endCorvane(PROCESS_INFORMATION& p) {
 
 TEST(ProgramUnderWine, FirstStartPicksTheProgramNamedOnItsCommandLine) {
     ProgramElsewhere game;
-    PROCESS_INFORMATION first{};
-    ASSERT_TRUE(test::startCorvane(first, L"\"" + game.program + L"\""));
-    HWND main = test::shownMainWindow();
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(test::textBecomes(main, "Text1", L"Hover Tank"), L"Hover Tank");
-    EXPECT_EQ(test::textOf(main, "Label3"), game.program);
-    endCorvane(first);
+    // By its full path, and by its name from the folder it lies in.
+    for (const auto& [argument, folder] : {std::pair{L"\"" + game.program + L"\"", std::wstring()},
+                                           std::pair{std::wstring(L"\"Hover Tank.exe\""), game.folder}}) {
+        PROCESS_INFORMATION first{};
+        ASSERT_TRUE(test::startCorvane(first, argument, folder));
+        HWND main = test::shownMainWindow();
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(test::textBecomes(main, "Text1", L"Hover Tank"), L"Hover Tank");
+        EXPECT_EQ(test::textOf(main, "Label3"), game.program);
+        endCorvane(first);
+    }
 }
 
 TEST(ProgramUnderWine, SecondStartHandsItsPathToTheFirstAndEnds) {
