@@ -16,11 +16,7 @@ build/bench/bench/corvane_bench_version
 echo "== Under Wine"
 wine_setup
 # A prefix of its own: the benchmarks fill C:\ with thousands of entries.
-export WINEPREFIX="$PWD/build/wine-bench-$WIN_ARCH"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    "$WINE" wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-fi
+wine_prefix "$PWD/build/wine-bench-$WIN_ARCH"
 # Thousands of files are made from this side: through Wine each new name
 # costs a look through the whole folder.
 c="$WINEPREFIX/drive_c"
