@@ -255,7 +255,6 @@ public:
     // Paths dropped on the window, or handed to it from outside.
     std::function<void(const std::vector<std::wstring>& paths)> onDropFiles;
 
-    FolderService& folders() const { return folderReads_.service(); }
     // The lists' folder reads: once per folder within one change of folder.
     FolderReads& folderReads() { return folderReads_; }
     void attach(ViewSink* view) { view_ = view; }

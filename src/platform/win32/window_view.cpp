@@ -278,11 +278,6 @@ HWND WindowView::nativeOf(const Control& c) const {
     return native != nullptr ? native->hwnd() : nullptr;
 }
 
-Control* WindowView::modelOf(HWND h) const {
-    NativeControl* native = controlOf(h);
-    return native != nullptr ? &native->model() : nullptr;
-}
-
 NativeControl* WindowView::controlOf(const Control& c) const {
     for (const auto& native : controls_) {
         if (&native->model() == &c) return native.get();

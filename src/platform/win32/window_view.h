@@ -50,7 +50,6 @@ public:
 
     // The native control of a model control; null until it is made.
     HWND nativeOf(const Control& c) const;
-    Control* modelOf(HWND h) const;
 
     // What the title bar's close button does.
     std::function<void()> onClose;
