@@ -3,23 +3,23 @@
 #include "app/form1.h"
 #include "main/real_services.h"
 #include "platform/input.h"
+#include "platform/win32/api.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/window_view.h"
 
 using namespace corvane;
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     win32::becomeDpiAware();
     RealServices real;
     Form1 form(real.services);
-    // A program or folder named on the command line, as the C runtime splits
-    // it; a relative path is taken from the folder the program started in,
-    // before it is handed to a copy that runs elsewhere.
-    for (int i = 1; i < __argc; ++i) {
-        wchar_t full[MAX_PATH * 4];
-        const DWORD n = GetFullPathNameW(__wargv[i], MAX_PATH * 4, full, nullptr);
-        form.CommandPaths.emplace_back(n > 0 && n < MAX_PATH * 4 ? full : __wargv[i]);
+    // A program or folder named on the command line; a relative path is
+    // taken from the folder the program started in, before it is handed to
+    // a copy that runs elsewhere. The entry point is the ANSI one, whose
+    // start-up 9x runs too; the arguments are read in full here.
+    for (const std::wstring& arg : win32::api::commandArguments()) {
+        form.CommandPaths.push_back(win32::api::fullPathName(arg));
     }
     // The window is loaded before its view is made: a second instance ends
     // without one, and the view makes the first page's controls from what

@@ -19,8 +19,7 @@ inline std::wstring corvaneExe() {
 // Returns false when the process could not be started. `arguments` follow
 // the program's name on its command line; `folder` is where it starts.
 inline bool startCorvane(PROCESS_INFORMATION& process, const std::wstring& arguments = L"",
-                         const std::wstring& folder = L"") {
-    const std::wstring exe = corvaneExe();
+                         const std::wstring& folder = L"", const std::wstring& exe = corvaneExe()) {
     std::wstring command = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -59,14 +58,20 @@ inline BOOL CALLBACK matchId(HWND h, LPARAM l) {
     return FALSE;
 }
 
-// The text of a control of the running program's window. The controls of
-// hidden pages are made just after the window is shown: wait for them.
-inline std::wstring textOf(HWND main, const char* name) {
+// A control of the running program's window. The controls of hidden pages
+// are made just after the window is shown: wait for them.
+inline HWND controlOf(HWND main, const char* name) {
     FindById find{controlId(name), nullptr};
     for (int tries = 0; find.found == nullptr && tries < 100; ++tries) {
         EnumChildWindows(main, matchId, reinterpret_cast<LPARAM>(&find));
         if (find.found == nullptr) Sleep(50);
     }
+    return find.found;
+}
+
+// The text of a control of the running program's window.
+inline std::wstring textOf(HWND main, const char* name) {
+    FindById find{controlId(name), controlOf(main, name)};
     if (find.found == nullptr) return L"<no control>";
     // Asked of the control itself: an edit box keeps its text to itself.
     wchar_t text[256] = {};
@@ -84,6 +89,39 @@ inline std::wstring textBecomes(HWND main, const char* name, const std::wstring&
         Sleep(50);
     }
     return text;
+}
+
+// The last part of the system's short form of `path`, without its extension.
+inline std::string shortStem(const std::wstring& path) {
+    wchar_t out[MAX_PATH];
+    const DWORD n = GetShortPathNameW(path.c_str(), out, MAX_PATH);
+    std::wstring s(out, n);
+    s = s.substr(s.find_last_of(L'\\') + 1);
+    s = s.substr(0, s.find(L'.'));
+    return std::string(s.begin(), s.end());
+}
+
+// A program on another drive (Wine's Z:), in a folder of the test's own.
+struct ProgramElsewhere {
+    std::wstring folder = L"Z:\\tmp\\corvane-pick-" + std::to_wstring(GetCurrentProcessId());
+    std::wstring program = folder + L"\\Hover Tank.exe";
+    ProgramElsewhere() {
+        CreateDirectoryW(folder.c_str(), nullptr);
+        CloseHandle(CreateFileW(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
+    ~ProgramElsewhere() {
+        DeleteFileW(program.c_str());
+        RemoveDirectoryW(folder.c_str());
+    }
+};
+
+// Closes the running program's window and waits for it to end.
+inline bool endCorvane(PROCESS_INFORMATION& p) {
+    PostMessageW(FindWindowW(L"CorvaneWindow", L"3dfx Corvane"), WM_CLOSE, 0, 0);
+    const bool ended = WaitForSingleObject(p.hProcess, 20000) == WAIT_OBJECT_0;
+    CloseHandle(p.hProcess);
+    CloseHandle(p.hThread);
+    return ended;
 }
 
 }  // namespace corvane::test

@@ -33,6 +33,19 @@ std::string get(const std::wstring& path) {
     return out;
 }
 
+// How many files and folders `dir` holds.
+int entries(const std::wstring& dir) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((dir + L"\\*").c_str(), &data);
+    int n = 0;
+    if (find == INVALID_HANDLE_VALUE) return n;
+    do {
+        if (wcscmp(data.cFileName, L".") != 0 && wcscmp(data.cFileName, L"..") != 0) ++n;
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return n;
+}
+
 TEST(FoldersUnderWine, ListsNamesWithAttributesAndRefusesMissingFolders) {
     const std::wstring dir = scratch(L"corvane-list-");
     CreateDirectoryW(dir.c_str(), nullptr);
@@ -75,10 +88,25 @@ TEST(FilesUnderWine, TemporaryFileReplacesTheTargetWhole) {
     ASSERT_TRUE(files.replace(temp, target).ok());
     EXPECT_EQ(get(target), "@echo off\r\ngame");
     EXPECT_EQ(GetFileAttributesW(temp.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(entries(dir), 1) << "a file was left behind";
+
+    // A read-only target is not replaced, on either path: it stays whole,
+    // and the new file stays for the caller to remove.
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(files.createTemp(dir, temp).ok());
+    ASSERT_TRUE(files.append(temp, "new").ok());
+    const FileStatus readOnly = files.replace(temp, target);
+    EXPECT_FALSE(readOnly.ok());
+    EXPECT_FALSE(readOnly.error.empty());
+    EXPECT_EQ(get(target), "@echo off\r\ngame");
+    EXPECT_EQ(get(temp), "new");
+    files.remove(temp);
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(entries(dir), 1);
 
     // A folder of the target's name can't be replaced; the reason comes
     // from the system.
-    const std::wstring folder = dir + L"\taken.bat";
+    const std::wstring folder = dir + L"\\taken.bat";
     CreateDirectoryW(folder.c_str(), nullptr);
     ASSERT_TRUE(files.createTemp(dir, temp).ok());
     const FileStatus refused = files.replace(temp, folder);
@@ -157,29 +185,8 @@ TEST(HandOverUnderWine, OnlyWellFormedPathMessagesAreTaken) {
     EXPECT_TRUE(paths(0x43564E50, nullptr, 8).empty());
 }
 
-// A program on another drive (Wine's Z:), in a folder of the test's own.
-struct ProgramElsewhere {
-    std::wstring folder = L"Z:\\tmp\\corvane-pick-" + std::to_wstring(GetCurrentProcessId());
-    std::wstring program = folder + L"\\Hover Tank.exe";
-    ProgramElsewhere() {
-        CreateDirectoryW(folder.c_str(), nullptr);
-        CloseHandle(CreateFileW(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    }
-    ~ProgramElsewhere() {
-        DeleteFileW(program.c_str());
-        RemoveDirectoryW(folder.c_str());
-    }
-};
-
-void endCorvane(PROCESS_INFORMATION& p) {
-    PostMessageW(FindWindowW(L"CorvaneWindow", L"3dfx Corvane"), WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(p.hProcess, 20000), WAIT_OBJECT_0);
-    CloseHandle(p.hProcess);
-    CloseHandle(p.hThread);
-}
-
 TEST(ProgramUnderWine, FirstStartPicksTheProgramNamedOnItsCommandLine) {
-    ProgramElsewhere game;
+    test::ProgramElsewhere game;
     // By its full path, and by its name from the folder it lies in.
     for (const auto& [argument, folder] : {std::pair{L"\"" + game.program + L"\"", std::wstring()},
                                            std::pair{std::wstring(L"\"Hover Tank.exe\""), game.folder}}) {
@@ -189,12 +196,12 @@ TEST(ProgramUnderWine, FirstStartPicksTheProgramNamedOnItsCommandLine) {
         ASSERT_NE(main, nullptr);
         EXPECT_EQ(test::textBecomes(main, "Text1", L"Hover Tank"), L"Hover Tank");
         EXPECT_EQ(test::textOf(main, "Label3"), game.program);
-        endCorvane(first);
+        EXPECT_TRUE(test::endCorvane(first));
     }
 }
 
 TEST(ProgramUnderWine, SecondStartHandsItsPathToTheFirstAndEnds) {
-    ProgramElsewhere game;
+    test::ProgramElsewhere game;
     PROCESS_INFORMATION first{};
     ASSERT_TRUE(test::startCorvane(first));
     HWND main = test::shownMainWindow();
@@ -212,7 +219,7 @@ TEST(ProgramUnderWine, SecondStartHandsItsPathToTheFirstAndEnds) {
     EXPECT_EQ(test::textOf(main, "Label3"), game.program);
     CloseHandle(second.hProcess);
     CloseHandle(second.hThread);
-    endCorvane(first);
+    EXPECT_TRUE(test::endCorvane(first));
 }
 
 }  // namespace

@@ -56,16 +56,6 @@ std::string readAll(const std::wstring& path) {
     return out;
 }
 
-// The last part of the system's short form of `path`, without its extension.
-std::string shortStem(const std::wstring& path) {
-    wchar_t out[MAX_PATH];
-    const DWORD n = GetShortPathNameW(path.c_str(), out, MAX_PATH);
-    std::wstring s(out, n);
-    s = s.substr(s.find_last_of(L'\\') + 1);
-    s = s.substr(0, s.find(L'.'));
-    return std::string(s.begin(), s.end());
-}
-
 // Runs a batch file with the system's command interpreter in its folder, as
 // a double-click does, and returns what the program it started reported.
 std::string runBatch(const std::wstring& folder, const std::wstring& batch) {
@@ -293,7 +283,7 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
               "SET SST_GAMMA=0.25\r\n"
               "SET SST_GRXCLK=92\r\n"
               "SET SST_SCREENREFRESH=120\r\n" +
-                  shortStem(root + L"\\Hover\\Hover Tank.exe"));
+                  test::shortStem(root + L"\\Hover\\Hover Tank.exe"));
     GetWindowTextW(name, text, 128);
     EXPECT_STREQ(text, L"");
     EXPECT_FALSE(IsWindowEnabled(native("Command1")));

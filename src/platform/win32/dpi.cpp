@@ -1,5 +1,7 @@
 #include "platform/win32/dpi.h"
 
+#include <cwchar>
+
 namespace corvane::win32 {
 
 namespace {
@@ -20,14 +22,14 @@ UINT systemDpi() {
 
 void becomeDpiAware() {
     // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
-    if (auto set = systemFunction<SetProcessDpiAwarenessContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
+    if (auto set = ntFunction<SetProcessDpiAwarenessContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
         if (set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)))) return;
     }
-    if (auto aware = systemFunction<SetProcessDPIAwareFn>(L"user32.dll", "SetProcessDPIAware")) aware();
+    if (auto aware = ntFunction<SetProcessDPIAwareFn>(L"user32.dll", "SetProcessDPIAware")) aware();
 }
 
 UINT windowDpi(HWND hwnd) {
-    static const auto forWindow = systemFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    static const auto forWindow = ntFunction<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
     if (forWindow != nullptr && hwnd != nullptr) {
         const UINT dpi = forWindow(hwnd);
         if (dpi != 0) return dpi;
@@ -40,26 +42,15 @@ LOGFONTW dialogFont(UINT dpi) {
     font.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
+    std::wcscpy(font.lfFaceName, L"MS Shell Dlg");
     return font;
 }
 
 RECT windowRectFor(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
-    static const auto adjust = systemFunction<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
+    static const auto adjust = ntFunction<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT r{0, 0, clientWidth, clientHeight};
     if (adjust == nullptr || !adjust(&r, style, FALSE, exStyle, dpi)) AdjustWindowRectEx(&r, style, FALSE, exStyle);
     return r;
-}
-
-std::wstring errorText(DWORD code) {
-    wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring out = n != 0 && text != nullptr ? std::wstring(text, n) : L"Error " + std::to_wstring(code) + L".";
-    if (text != nullptr) LocalFree(text);
-    while (!out.empty() && (out.back() == L'\n' || out.back() == L'\r' || out.back() == L' ')) out.pop_back();
-    return out;
 }
 
 }  // namespace corvane::win32

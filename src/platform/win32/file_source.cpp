@@ -1,6 +1,6 @@
 #include "platform/win32/file_source.h"
 
-#include "platform/win32/win32.h"
+#include "platform/win32/api.h"
 
 namespace corvane::win32 {
 
@@ -39,8 +39,7 @@ private:
 std::unique_ptr<ByteSource> openFile(const std::wstring& path) {
     // No message box for a drive that is not ready.
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
+    HANDLE h = api::createFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, 0);
     SetErrorMode(oldMode);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<HandleSource>(h);

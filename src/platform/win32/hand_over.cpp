@@ -18,13 +18,13 @@ bool handOverPaths(const std::wstring& caption, const std::vector<std::wstring>&
     COPYDATASTRUCT data{kPathsTag, static_cast<DWORD>(block.size() * sizeof(wchar_t)), block.data()};
     if (data.cbData > kMostBytes) return false;
     for (int tries = 0; tries < 100; ++tries) {
-        HWND h = FindWindowW(kWindowClass, caption.c_str());
+        HWND h = api::findWindow(kWindowClass, caption);
         if (h != nullptr) {
             if (IsIconic(h)) ShowWindow(h, SW_RESTORE);
             SetForegroundWindow(GetLastActivePopup(h));
             DWORD_PTR taken = 0;
-            return SendMessageTimeoutW(h, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000,
-                                       &taken) != 0 &&
+            return api::sendTimeout(h, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, &taken) !=
+                       0 &&
                    taken != 0;
         }
         Sleep(50);

@@ -1,11 +1,13 @@
 #include "platform/win32/message_loop.h"
 
+#include "platform/win32/api.h"
+
 namespace corvane::win32 {
 
 void runMessageLoop(const std::function<bool()>& done, WindowView& view) {
     MSG msg;
     while (!done()) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        const BOOL got = api::getMessage(msg);
         if (got == 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit for an outer loop
             return;
@@ -13,7 +15,7 @@ void runMessageLoop(const std::function<bool()>& done, WindowView& view) {
         if (got < 0) return;
         if (view.preTranslate(msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        api::dispatchMessage(msg);
     }
 }
 

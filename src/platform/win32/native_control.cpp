@@ -3,24 +3,13 @@
 #include <algorithm>
 
 #include "platform/input.h"
+#include "platform/win32/api.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/window_view.h"
 
 namespace corvane::win32 {
 
-namespace {
-
-constexpr wchar_t kProp[] = L"CorvaneControl";
-
-}  // namespace
-
-std::wstring nativeText(HWND h) {
-    const int n = GetWindowTextLengthW(h);
-    std::wstring s(static_cast<std::size_t>(std::max(n, 0)) + 1, L'\0');
-    const int got = GetWindowTextW(h, s.data(), n + 1);
-    s.resize(static_cast<std::size_t>(std::max(got, 0)));
-    return s;
-}
+std::wstring nativeText(HWND h) { return api::windowText(h); }
 
 void NativeControl::create(HWND parent, int id) {
     parent_ = parent;
@@ -29,12 +18,14 @@ void NativeControl::create(HWND parent, int id) {
     if (model_.visible()) style |= WS_VISIBLE;
     if (!model_.enabled()) style |= WS_DISABLED;
     const RECT r = box();
-    hwnd_ = CreateWindowExW(s.exStyle, s.cls, s.text.c_str(), style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = api::createWindow(s.exStyle, s.cls, s.text, style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
     if (hwnd_ == nullptr) throw std::runtime_error("control " + model_.name() + " could not be created");
-    SetPropW(hwnd_, kProp, reinterpret_cast<HANDLE>(this));
+    // The control finds itself again by the window's user data, which the
+    // system's controls leave to the program.
+    api::setWindowLong(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     old_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeControl::proc)));
+        api::setWindowLong(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeControl::proc)));
     restyle();
     created();
     addToolTips();
@@ -48,8 +39,8 @@ void NativeControl::rescale() {
 
 void NativeControl::release() {
     if (hwnd_ == nullptr) return;
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_));
-    RemovePropW(hwnd_, kProp);
+    api::setWindowLong(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_));
+    api::setWindowLong(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
 }
 
@@ -59,27 +50,20 @@ RECT NativeControl::box() const {
     return {x, y, x + twips(b.width, view_.dpi()), y + twips(model_.height(), view_.dpi())};
 }
 
-void NativeControl::restyle() { SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(view_.font()), FALSE); }
+void NativeControl::restyle() { api::send(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(view_.font()), FALSE); }
 
 int NativeControl::scaled(int pixelsAt96) const { return MulDiv(pixelsAt96, static_cast<int>(view_.dpi()), 96); }
 
 void NativeControl::place() {
     const RECT r = box();
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (tipped_) {
-        TOOLINFOW ti{};
-        ti.cbSize = sizeof ti;
-        ti.hwnd = parent_;
-        ti.uId = kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(hwnd_));
-        ti.rect = r;
-        SendMessageW(view_.tips(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
-    }
+    if (tipped_) api::moveTool(view_.tips(), parent_, kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(hwnd_)), r);
 }
 
 void NativeControl::mirror(Prop prop) {
     switch (prop) {
         case Prop::Caption:
-            SetWindowTextW(hwnd_, model_.caption().c_str());
+            api::setWindowText(hwnd_, model_.caption());
             break;
         case Prop::Visible:
             ShowWindow(hwnd_, model_.visible() ? SW_SHOWNA : SW_HIDE);
@@ -89,7 +73,7 @@ void NativeControl::mirror(Prop prop) {
             break;
         case Prop::ToolTip:
             addToolTips();
-            SendMessageW(view_.tips(), TTM_UPDATE, 0, 0);
+            api::send(view_.tips(), TTM_UPDATE, 0, 0);
             break;
         case Prop::Height:
             place();
@@ -122,21 +106,12 @@ void NativeControl::addToolTips() {
     tipped_ = true;
     // One tool on the control itself, and one on its rectangle in the
     // container: a disabled control gets no mouse input, its container does.
-    TOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = parent_;
-    ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-    ti.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    ti.uFlags = TTF_SUBCLASS;
-    ti.uId = kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(hwnd_));
-    ti.rect = box();
-    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    api::addTool(tips, TTF_IDISHWND | TTF_SUBCLASS, parent_, reinterpret_cast<UINT_PTR>(hwnd_), {});
+    api::addTool(tips, TTF_SUBCLASS, parent_, kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(hwnd_)), box());
 }
 
 LRESULT NativeControl::original(UINT msg, WPARAM w, LPARAM l) {
-    return old_ != nullptr ? CallWindowProcW(old_, hwnd_, msg, w, l) : DefWindowProcW(hwnd_, msg, w, l);
+    return old_ != nullptr ? api::callWindowProc(old_, hwnd_, msg, w, l) : api::defWindowProc(hwnd_, msg, w, l);
 }
 
 LRESULT NativeControl::message(UINT msg, WPARAM w, LPARAM l) {
@@ -149,12 +124,12 @@ LRESULT NativeControl::message(UINT msg, WPARAM w, LPARAM l) {
 }
 
 LRESULT CALLBACK NativeControl::proc(HWND h, UINT msg, WPARAM w, LPARAM l) {
-    auto* self = reinterpret_cast<NativeControl*>(GetPropW(h, kProp));
-    if (self == nullptr) return DefWindowProcW(h, msg, w, l);
+    auto* self = reinterpret_cast<NativeControl*>(api::windowLong(h, GWLP_USERDATA));
+    if (self == nullptr) return api::defWindowProc(h, msg, w, l);
     if (msg == WM_NCDESTROY) {
         const WNDPROC old = self->old_;
         self->release();
-        return CallWindowProcW(old, h, msg, w, l);
+        return api::callWindowProc(old, h, msg, w, l);
     }
     return self->message(msg, w, l);
 }

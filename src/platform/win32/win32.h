@@ -1,5 +1,6 @@
-// Windows headers for the view and the services, held to what Windows XP
-// has; anything newer is reached through GetProcAddress (see dpi.h).
+// Windows headers for the view and the services. The program imports only
+// what Windows 98 has; anything newer is reached through GetProcAddress
+// (see dpi.h), and functions with an ANSI and a wide form through api.h.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -29,17 +30,29 @@
 
 namespace corvane::win32 {
 
-// The system's text for an error code, without its trailing line end.
+namespace api {
 std::wstring errorText(DWORD code);
+HMODULE systemLibrary(const wchar_t* name);
+FARPROC ntFunction(const wchar_t* module, const char* name);
+}  // namespace api
+
+// The system's text for an error code, without its trailing line end.
+inline std::wstring errorText(DWORD code) { return api::errorText(code); }
 
 // A function of a system DLL, looked up when first needed: for functions
 // that older systems lack, and for DLLs that start-up should not pay for.
 // Null when the DLL or the function is missing.
 template <typename F>
 F systemFunction(const wchar_t* module, const char* name) {
-    HMODULE m = GetModuleHandleW(module);
-    if (m == nullptr) m = LoadLibraryW(module);
+    HMODULE m = api::systemLibrary(module);
     return m == nullptr ? nullptr : reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m, name)));
+}
+
+// A function that only later systems of the NT family have: null on 9x,
+// where the fallback runs whatever a look-up would find.
+template <typename F>
+F ntFunction(const wchar_t* module, const char* name) {
+    return reinterpret_cast<F>(reinterpret_cast<void*>(api::ntFunction(module, name)));
 }
 
 }  // namespace corvane::win32

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "platform/input.h"
+#include "platform/win32/api.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/hand_over.h"
 
@@ -19,8 +20,7 @@ void registerClass() {
     static bool done = false;
     if (done) return;
     done = true;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
+    api::initCommonControls();
     registerClassOnce(kWindowClass, true);
 }
 
@@ -36,23 +36,23 @@ bool shown(const Control& c) {
 
 HICON programIcon(int metric) {
     const int size = GetSystemMetrics(metric);
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+    return static_cast<HICON>(api::loadImage(1, IMAGE_ICON, size, size, 0));
 }
 
 void registerClassOnce(const wchar_t* name, bool icons) {
+    if (api::classExists(name)) return;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    if (GetClassInfoExW(wc.hInstance, name, &wc)) return;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hInstance = api::instance();
+    wc.hCursor = api::arrowCursor();
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpfnWndProc = api::defWindowProc;
     wc.lpszClassName = name;
     if (icons) {
         wc.hIcon = programIcon(SM_CXICON);
         wc.hIconSm = programIcon(SM_CXSMICON);
     }
-    RegisterClassExW(&wc);
+    api::registerClass(wc);
 }
 
 WindowView::WindowView(Window& model) : model_(model) {}
@@ -64,8 +64,8 @@ void WindowView::guard(const std::function<void()>& action) {
         action();
     } catch (const std::exception& e) {
         const std::string what = e.what();
-        MessageBoxW(nullptr, (L"Corvane stopped on an unexpected error:\n\n" + std::wstring(what.begin(), what.end())).c_str(),
-                    L"Corvane", MB_OK | MB_ICONSTOP);
+        api::messageBox(nullptr, L"Corvane stopped on an unexpected error:\n\n" + std::wstring(what.begin(), what.end()),
+                        L"Corvane", MB_OK | MB_ICONSTOP);
         ExitProcess(1);
     }
 }
@@ -76,16 +76,16 @@ void WindowView::create(HWND owner, FrameStyle style) {
     style_ = style;
     DWORD ws = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     ws |= style.minimizeBox ? (WS_OVERLAPPED | WS_MINIMIZEBOX) : WS_POPUP;
-    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, model_.caption().c_str(), ws, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = api::createWindow(WS_EX_CONTROLPARENT, kWindowClass, model_.caption(), ws, CW_USEDEFAULT, CW_USEDEFAULT,
+                              100, 100, owner, nullptr);
     if (hwnd_ == nullptr) throw std::runtime_error("the window could not be created");
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowView::windowProc));
+    api::setWindowLong(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    api::setWindowLong(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowView::windowProc));
     if (!style.minimizeBox) {
         // A window without its own icon in the title bar shows the program's.
         smallIcon_ = programIcon(SM_CXSMICON);
-        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon()));
-        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+        api::send(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon()));
+        api::send(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
     dpi_ = windowDpi(hwnd_);
     makeFont();
@@ -125,37 +125,21 @@ void WindowView::makeRest() {
 // window is shown.
 void WindowView::acceptDrops() {
     if (!model_.onDropFiles) return;
-    using DragAcceptFilesFn = void(WINAPI*)(HWND, BOOL);
-    if (auto accept = systemFunction<DragAcceptFilesFn>(L"shell32.dll", "DragAcceptFiles")) accept(hwnd_, TRUE);
+    api::acceptDrops(hwnd_);
 }
 
 void WindowView::dropped(HDROP drop) {
-    using DragQueryFileFn = UINT(WINAPI*)(HDROP, UINT, LPWSTR, UINT);
-    using DragFinishFn = void(WINAPI*)(HDROP);
-    static const auto query = systemFunction<DragQueryFileFn>(L"shell32.dll", "DragQueryFileW");
-    static const auto finish = systemFunction<DragFinishFn>(L"shell32.dll", "DragFinish");
-    std::vector<std::wstring> paths;
-    if (query != nullptr) {
-        const UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
-        for (UINT i = 0; i < count; ++i) {
-            const UINT length = query(drop, i, nullptr, 0);
-            std::wstring path(length + 1, L'\0');
-            path.resize(query(drop, i, path.data(), length + 1));
-            if (!path.empty()) paths.push_back(std::move(path));
-        }
-    }
-    if (finish != nullptr) finish(drop);
+    const std::vector<std::wstring> paths = api::droppedFiles(drop);
     // Not while a message box or a modal window is over this one.
     if (IsWindowEnabled(hwnd_)) guard([&] { input::dropFiles(model_, paths); });
 }
 
 void WindowView::makeToolTips() {
     if (tips_ != nullptr) return;
-    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    tips_ = api::createWindow(WS_EX_TOPMOST, TOOLTIPS_CLASSW, {}, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr);
     if (tips_ == nullptr) return;
-    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
+    api::send(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
     for (auto& c : controls_) {
         if (c->hwnd() != nullptr) c->addToolTips();
     }
@@ -170,14 +154,14 @@ void WindowView::show() {
     } else {
         moveFocus(false);
     }
-    PostMessageW(hwnd_, kMakeRest, 0, 0);
+    api::post(hwnd_, kMakeRest, 0, 0);
 }
 
 void WindowView::destroy() {
     if (hwnd_ == nullptr) return;
     model_.attach(nullptr);
     for (auto& c : controls_) c->release();
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    api::setWindowLong(hwnd_, GWLP_USERDATA, 0);
     if (tips_ != nullptr) DestroyWindow(tips_);
     DestroyWindow(hwnd_);
     hwnd_ = nullptr;
@@ -196,20 +180,18 @@ void WindowView::destroy() {
 
 void WindowView::makeFont() {
     if (font_ != nullptr) DeleteObject(font_);
-    LOGFONTW lf = dialogFont(dpi_);
-    font_ = CreateFontIndirectW(&lf);
+    font_ = api::createFont(dialogFont(dpi_));
     HDC dc = GetDC(hwnd_);
     HGDIOBJ old = SelectObject(dc, font_);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
+    const int height = api::textHeight(dc);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    textHeight_ = tm.tmHeight > 0 ? tm.tmHeight : 13;
+    textHeight_ = height > 0 ? height : 13;
 }
 
 void WindowView::placeWindow(const RECT* suggested) {
-    const LONG_PTR ws = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-    const LONG_PTR ex = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+    const LONG_PTR ws = api::windowLong(hwnd_, GWL_STYLE);
+    const LONG_PTR ex = api::windowLong(hwnd_, GWL_EXSTYLE);
     const WindowDesc& d = model_.desc();
     const RECT r = windowRectFor(twips(d.clientWidth, dpi_), twips(d.clientHeight, dpi_), static_cast<DWORD>(ws),
                                  static_cast<DWORD>(ex), dpi_);
@@ -225,7 +207,7 @@ void WindowView::placeWindow(const RECT* suggested) {
         if (style_.centreOnOwner && owner_ != nullptr) {
             GetWindowRect(owner_, &area);
         } else {
-            SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+            area = api::workArea();
         }
         x = area.left + ((area.right - area.left) - w) / 2;
         y = area.top + ((area.bottom - area.top) - h) / 2;
@@ -257,7 +239,7 @@ void WindowView::changed(Control& c, Prop p) {
     mirroring_ = false;
 }
 
-void WindowView::captionChanged(Window& w) { SetWindowTextW(hwnd_, w.caption().c_str()); }
+void WindowView::captionChanged(Window& w) { api::setWindowText(hwnd_, w.caption()); }
 
 HBRUSH WindowView::brush(std::uint32_t colour) {
     if ((colour & kSystemColour) != 0) return GetSysColorBrush(static_cast<int>(colour & 0xFF));
@@ -290,16 +272,15 @@ NativeControl* WindowView::controlOf(HWND h) const {
     return it == byHwnd_.end() ? nullptr : it->second;
 }
 
-LRESULT WindowView::toolTipText(NMTTDISPINFOW& info) {
+LRESULT WindowView::toolTipText(NMHDR& n, const api::ToolTipAsk& ask) {
     const NativeControl* c = nullptr;
-    const bool byRect = (info.uFlags & TTF_IDISHWND) == 0;
+    const bool byRect = !ask.idIsWindow;
     if (!byRect) {
-        c = controlOf(reinterpret_cast<HWND>(info.hdr.idFrom));
-    } else if (info.hdr.idFrom >= kRectToolBase + kFirstId && info.hdr.idFrom - kRectToolBase - kFirstId < controls_.size()) {
-        c = controls_[info.hdr.idFrom - kRectToolBase - kFirstId].get();
+        c = controlOf(reinterpret_cast<HWND>(ask.id));
+    } else if (ask.id >= kRectToolBase + kFirstId && ask.id - kRectToolBase - kFirstId < controls_.size()) {
+        c = controls_[ask.id - kRectToolBase - kFirstId].get();
     }
-    info.szText[0] = 0;
-    info.lpszText = c != nullptr ? const_cast<wchar_t*>(c->toolTip(byRect)) : info.szText;
+    api::answerToolTip(n, c != nullptr ? c->toolTip(byRect) : L"");
     return 0;
 }
 
@@ -313,7 +294,9 @@ LRESULT WindowView::route(UINT msg, WPARAM w, LPARAM l, bool& done) {
         }
         case WM_NOTIFY: {
             auto& n = *reinterpret_cast<NMHDR*>(l);
-            if (n.hwndFrom == tips_ && n.code == TTN_GETDISPINFOW) return toolTipText(reinterpret_cast<NMTTDISPINFOW&>(n));
+            if (n.hwndFrom == tips_) {
+                if (const auto ask = api::toolTipAsk(n)) return toolTipText(n, *ask);
+            }
             NativeControl* c = controlOf(n.hwndFrom);
             return c != nullptr ? c->notify(n) : 0;
         }
@@ -359,7 +342,7 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
             std::vector<std::wstring> paths = handedPaths(*reinterpret_cast<const COPYDATASTRUCT*>(l));
             if (paths.empty() || !model_.onDropFiles) return FALSE;
             handed_.push_back(std::move(paths));
-            PostMessageW(hwnd_, kPickHanded, 0, 0);
+            api::post(hwnd_, kPickHanded, 0, 0);
             return TRUE;
         }
         case kPickHanded:
@@ -375,17 +358,17 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
             for (auto& c : controls_) {
                 if (c->hwnd() != nullptr) c->rescale();
             }
-            if (tips_ != nullptr) SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
+            if (tips_ != nullptr) api::send(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
             placeWindow(reinterpret_cast<const RECT*>(l));
             return 0;
         default:
-            return DefWindowProcW(hwnd_, msg, w, l);
+            return api::defWindowProc(hwnd_, msg, w, l);
     }
 }
 
 LRESULT CALLBACK WindowView::windowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
-    auto* view = reinterpret_cast<WindowView*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-    if (view == nullptr) return DefWindowProcW(h, msg, w, l);
+    auto* view = reinterpret_cast<WindowView*>(api::windowLong(h, GWLP_USERDATA));
+    if (view == nullptr) return api::defWindowProc(h, msg, w, l);
     return view->handle(msg, w, l);
 }
 
@@ -422,7 +405,7 @@ bool WindowView::preTranslate(MSG& msg) {
         moveFocus((GetKeyState(VK_SHIFT) & 0x8000) != 0);
         return true;
     }
-    return IsDialogMessageW(hwnd_, &msg) != FALSE;
+    return api::isDialogMessage(hwnd_, msg);
 }
 
 }  // namespace corvane::win32

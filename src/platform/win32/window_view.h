@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/model.h"
+#include "platform/win32/api.h"
 #include "platform/win32/native_control.h"
 #include "platform/win32/win32.h"
 
@@ -84,7 +85,7 @@ private:
     void makeFont();
     void placeWindow(const RECT* suggested);
     void moveFocus(bool backwards);
-    LRESULT toolTipText(NMTTDISPINFOW& info);
+    LRESULT toolTipText(NMHDR& n, const api::ToolTipAsk& ask);
     NativeControl* controlOf(const Control& c) const;
     NativeControl* controlOf(HWND h) const;
 

@@ -27,7 +27,7 @@ protected:
     void created() override { tick(); }
 
 private:
-    void tick() { SendMessageW(hwnd_, BM_SETCHECK, static_cast<WPARAM>(model_.value()), 0); }
+    void tick() { api::send(hwnd_, BM_SETCHECK, static_cast<WPARAM>(model_.value()), 0); }
 };
 
 }  // namespace

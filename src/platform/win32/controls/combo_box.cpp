@@ -15,8 +15,8 @@ public:
         if (prop == Prop::Items) {
             fill();
         } else if (prop == Prop::ListIndex) {
-            if (SendMessageW(hwnd_, CB_GETCURSEL, 0, 0) != model_.listIndex()) {
-                SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
+            if (api::send(hwnd_, CB_GETCURSEL, 0, 0) != model_.listIndex()) {
+                api::send(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
             }
         } else {
             NativeControl::mirror(prop);
@@ -24,7 +24,7 @@ public:
     }
     void command(int code) override {
         if (code != CBN_SELCHANGE) return;
-        const int i = static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
+        const int i = static_cast<int>(api::send(hwnd_, CB_GETCURSEL, 0, 0));
         WindowView::guard([&] { input::pickEntry(model_, i); });
     }
 
@@ -40,9 +40,9 @@ protected:
 
 private:
     void fill() {
-        SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
-        for (const auto& s : model_.items()) SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
-        SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
+        api::send(hwnd_, CB_RESETCONTENT, 0, 0);
+        for (const auto& s : model_.items()) api::sendString(hwnd_, CB_ADDSTRING, 0, s);
+        api::send(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
     }
 };
 

@@ -50,8 +50,8 @@ public:
                 fill();
                 break;
             case Prop::ListIndex:
-                if (SendMessageW(hwnd_, LB_GETCURSEL, 0, 0) != model_.listIndex()) {
-                    SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
+                if (api::send(hwnd_, LB_GETCURSEL, 0, 0) != model_.listIndex()) {
+                    api::send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
                 }
                 break;
             default:
@@ -59,7 +59,7 @@ public:
         }
     }
     void command(int code) override {
-        const int i = static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
+        const int i = static_cast<int>(api::send(hwnd_, LB_GETCURSEL, 0, 0));
         if (dirs() && code == LBN_DBLCLK) {
             WindowView::guard([&] { input::openDirEntry(model_, i); });
         } else if (!dirs() && code == LBN_SELCHANGE) {
@@ -87,8 +87,7 @@ public:
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
             RECT t{x, r.top, r.right, r.bottom};
-            DrawTextW(dc, text->c_str(), static_cast<int>(text->size()), &t,
-                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+            api::drawText(dc, *text, t, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         }
         if ((d.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &r);
     }
@@ -104,7 +103,7 @@ protected:
     void restyle() override {
         NativeControl::restyle();
         const int icon = dirs() ? GetSystemMetrics(SM_CYSMICON) : 0;
-        SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, std::max(view_.textHeight(), icon) + 2);
+        api::send(hwnd_, LB_SETITEMHEIGHT, 0, std::max(view_.textHeight(), icon) + 2);
     }
     LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
         if (dirs()) {
@@ -114,7 +113,7 @@ protected:
                 return original(msg, w, l) | DLGC_WANTMESSAGE;
             }
             if (msg == WM_KEYDOWN && w == VK_RETURN) {
-                const int i = static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
+                const int i = static_cast<int>(api::send(hwnd_, LB_GETCURSEL, 0, 0));
                 WindowView::guard([&] { input::openDirEntry(model_, i); });
                 return 0;
             }
@@ -137,11 +136,11 @@ private:
                 if (model_.dirEntries()[static_cast<std::size_t>(i)].open) selected = i;
             }
         }
-        SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-        SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
-        SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-        if (dirs() && selected >= 0) SendMessageW(hwnd_, LB_SETTOPINDEX, 0, 0);
-        SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+        api::send(hwnd_, WM_SETREDRAW, FALSE, 0);
+        api::send(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+        api::send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+        if (dirs() && selected >= 0) api::send(hwnd_, LB_SETTOPINDEX, 0, 0);
+        api::send(hwnd_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
 };

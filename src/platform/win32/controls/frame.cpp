@@ -54,14 +54,14 @@ private:
         const std::wstring& text = model_.caption();
         if (!text.empty()) {
             RECT t{0, 0, 0, 0};
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &t, DT_SINGLELINE | DT_CALCRECT);
+            api::drawText(dc, text, t, DT_SINGLELINE | DT_CALCRECT);
             const int pad = scaled(4);
             RECT label{2 * pad, 0, 0, textHeight};
             label.right = label.left + (t.right - t.left) + 2 * pad;
             FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &label, DT_SINGLELINE | DT_CENTER);
+            api::drawText(dc, text, label, DT_SINGLELINE | DT_CENTER);
         }
         SelectObject(dc, old);
         EndPaint(hwnd_, &ps);

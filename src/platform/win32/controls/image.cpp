@@ -36,13 +36,13 @@ protected:
 private:
     void showPicture() {
         if (model_.picture() == Picture::Icon) {
-            SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(view_.icon()), 0);
+            api::send(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(view_.icon()), 0);
         } else if (model_.picture() == Picture::Photo) {
             const int w = twips(model_.row().box.width, view_.dpi());
             const int h = twips(model_.row().box.height, view_.dpi());
             HBITMAP photo = static_cast<HBITMAP>(
-                LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2), IMAGE_BITMAP, w, h, LR_CREATEDIBSECTION));
-            SendMessageW(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(photo));
+                api::loadImage(2, IMAGE_BITMAP, w, h, LR_CREATEDIBSECTION));
+            api::send(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(photo));
             SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             if (photo_ != nullptr) DeleteObject(photo_);
             photo_ = photo;

@@ -7,22 +7,6 @@ namespace corvane::win32 {
 
 namespace {
 
-int CALLBACK noteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-bool faceExists(const wchar_t* face) {
-    LOGFONTW want{};
-    want.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(want.lfFaceName, face, LF_FACESIZE);
-    HDC dc = GetDC(nullptr);
-    bool found = false;
-    EnumFontFamiliesExW(dc, &want, noteFace, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, dc);
-    return found;
-}
-
 DWORD alignment(const Control& c) { return c.alignment() == Align::Center ? SS_CENTER : SS_LEFT; }
 
 class Label final : public NativeControl {
@@ -36,8 +20,8 @@ public:
         if (prop == Prop::BackColor) {
             InvalidateRect(hwnd_, nullptr, TRUE);
         } else if (prop == Prop::Alignment) {
-            const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
-            SetWindowLongPtrW(hwnd_, GWL_STYLE, style | static_cast<LONG_PTR>(alignment(model_)));
+            const LONG_PTR style = api::windowLong(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+            api::setWindowLong(hwnd_, GWL_STYLE, style | static_cast<LONG_PTR>(alignment(model_)));
             InvalidateRect(hwnd_, nullptr, TRUE);
         } else {
             NativeControl::mirror(prop);
@@ -65,10 +49,14 @@ protected:
         own.lfHeight = -MulDiv(f->hundredthsOfPoint, static_cast<int>(view_.dpi()), 7200);
         own.lfWeight = f->bold ? FW_BOLD : FW_NORMAL;
         // Where the face is missing, the dialog font's face stands in.
-        if (faceExists(f->face)) lstrcpynW(own.lfFaceName, f->face, LF_FACESIZE);
+        if (api::fontFaceExists(f->face)) {
+            std::size_t i = 0;
+            for (; i + 1 < LF_FACESIZE && f->face[i] != 0; ++i) own.lfFaceName[i] = f->face[i];
+            own.lfFaceName[i] = 0;
+        }
         HFONT old = font_;
-        font_ = CreateFontIndirectW(&own);
-        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        font_ = api::createFont(own);
+        api::send(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         if (old != nullptr) DeleteObject(old);
     }
 

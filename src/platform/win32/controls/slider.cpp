@@ -14,12 +14,12 @@ public:
     void mirror(Prop prop) override {
         if (prop != Prop::Value) {
             NativeControl::mirror(prop);
-        } else if (SendMessageW(hwnd_, TBM_GETPOS, 0, 0) != model_.value()) {
-            SendMessageW(hwnd_, TBM_SETPOS, TRUE, model_.value());
+        } else if (api::send(hwnd_, TBM_GETPOS, 0, 0) != model_.value()) {
+            api::send(hwnd_, TBM_SETPOS, TRUE, model_.value());
         }
     }
     void scrolled() override {
-        const int pos = static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0));
+        const int pos = static_cast<int>(api::send(hwnd_, TBM_GETPOS, 0, 0));
         WindowView::guard([&] { input::moveSlider(model_, pos); });
     }
 
@@ -29,12 +29,12 @@ protected:
     }
     void created() override {
         const SliderRow& s = model_.slider();
-        SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, s.min);
-        SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, s.max);
-        SendMessageW(hwnd_, TBM_SETLINESIZE, 0, s.smallStep);
-        SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, s.largeStep);
-        SendMessageW(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(s.tickEvery), 0);
-        SendMessageW(hwnd_, TBM_SETPOS, TRUE, model_.value());
+        api::send(hwnd_, TBM_SETRANGEMIN, FALSE, s.min);
+        api::send(hwnd_, TBM_SETRANGEMAX, FALSE, s.max);
+        api::send(hwnd_, TBM_SETLINESIZE, 0, s.smallStep);
+        api::send(hwnd_, TBM_SETPAGESIZE, 0, s.largeStep);
+        api::send(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(s.tickEvery), 0);
+        api::send(hwnd_, TBM_SETPOS, TRUE, model_.value());
     }
 };
 

@@ -23,7 +23,7 @@ public:
     }
     LRESULT notify(const NMHDR& n) override {
         if (n.code == static_cast<UINT>(TCN_SELCHANGE) && !view_.mirroring()) {
-            const int tab = static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)) + 1;
+            const int tab = static_cast<int>(api::send(hwnd_, TCM_GETCURSEL, 0, 0)) + 1;
             WindowView::guard([&] { input::clickTab(model_, tab); });
         }
         return 0;
@@ -33,23 +33,14 @@ public:
         if (view_.tips() == nullptr || tipped_) return;
         tipped_ = true;
         for (int n = 1; n <= model_.tabCount(); ++n) {
-            TOOLINFOW ti = tool(n);
-            ti.uFlags = TTF_SUBCLASS;
-            ti.lpszText = LPSTR_TEXTCALLBACKW;
-            SendMessageW(view_.tips(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+            api::addTool(view_.tips(), TTF_SUBCLASS, hwnd_, static_cast<UINT_PTR>(n), tabRect(n));
         }
     }
 
 protected:
     Spec spec() const override { return {WC_TABCONTROLW, WS_TABSTOP, 0, {}}; }
     void created() override {
-        for (int n = 1; n <= model_.tabCount(); ++n) {
-            std::wstring caption = model_.tab(n).caption;
-            TCITEMW tab{};
-            tab.mask = TCIF_TEXT;
-            tab.pszText = caption.data();
-            SendMessageW(hwnd_, TCM_INSERTITEMW, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(&tab));
-        }
+        for (int n = 1; n <= model_.tabCount(); ++n) api::insertTab(hwnd_, n - 1, model_.tab(n).caption);
         select();
         SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -58,32 +49,30 @@ protected:
         fitTabs();
         NativeControl::restyle();
         for (int n = 1; tipped_ && n <= model_.tabCount(); ++n) {
-            TOOLINFOW ti = tool(n);
-            SendMessageW(view_.tips(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
+            api::moveTool(view_.tips(), hwnd_, static_cast<UINT_PTR>(n), tabRect(n));
         }
     }
     LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
-        auto* n = reinterpret_cast<NMTTDISPINFOW*>(l);
-        if (msg == WM_NOTIFY && n->hdr.hwndFrom == view_.tips() && n->hdr.code == TTN_GETDISPINFOW) {
-            const int tab = static_cast<int>(n->hdr.idFrom);
-            n->lpszText = const_cast<wchar_t*>(tab >= 1 && tab <= model_.tabCount() ? model_.tab(tab).tooltip : L"");
-            return 0;
+        auto* n = reinterpret_cast<NMHDR*>(l);
+        if (msg == WM_NOTIFY && n->hwndFrom == view_.tips()) {
+            if (const auto ask = api::toolTipAsk(*n)) {
+                const int tab = static_cast<int>(ask->id);
+                api::answerToolTip(*n, tab >= 1 && tab <= model_.tabCount() ? model_.tab(tab).tooltip : L"");
+                return 0;
+            }
         }
         return NativeControl::message(msg, w, l);
     }
 
 private:
-    TOOLINFOW tool(int n) const {
-        TOOLINFOW ti{};
-        ti.cbSize = sizeof ti;
-        ti.hwnd = hwnd_;
-        ti.uId = static_cast<UINT_PTR>(n);
-        SendMessageW(hwnd_, TCM_GETITEMRECT, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(&ti.rect));
-        return ti;
+    RECT tabRect(int n) const {
+        RECT r{};
+        api::send(hwnd_, TCM_GETITEMRECT, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(&r));
+        return r;
     }
     void select() {
-        if (SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0) != model_.selectedTab() - 1) {
-            SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(model_.selectedTab() - 1), 0);
+        if (api::send(hwnd_, TCM_GETCURSEL, 0, 0) != model_.selectedTab() - 1) {
+            api::send(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(model_.selectedTab() - 1), 0);
         }
     }
     // The tabs stand side by side in one row, without scroll arrows: their
@@ -94,17 +83,14 @@ private:
         HGDIOBJ old = SelectObject(dc, view_.font());
         int text = 0;
         for (int n = 1; n <= model_.tabCount(); ++n) {
-            const std::wstring caption = model_.tab(n).caption;
-            SIZE size{};
-            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-            text += size.cx;
+            text += api::textExtent(dc, model_.tab(n).caption).cx;
         }
         SelectObject(dc, old);
         ReleaseDC(hwnd_, dc);
         // The selected tab stands out 2 pixels on either side, at every DPI.
         const int spare = twips(model_.row().box.width, view_.dpi()) - text - 4;
         const int padding = std::clamp(spare / (2 * std::max(model_.tabCount(), 1)), 1, scaled(6));
-        SendMessageW(hwnd_, TCM_SETPADDING, 0, MAKELPARAM(padding, scaled(3)));
+        api::send(hwnd_, TCM_SETPADDING, 0, MAKELPARAM(padding, scaled(3)));
     }
 
     bool tipped_ = false;

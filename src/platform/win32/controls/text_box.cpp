@@ -14,10 +14,10 @@ public:
     void mirror(Prop prop) override {
         switch (prop) {
             case Prop::Text:
-                if (nativeText(hwnd_) != model_.text()) SetWindowTextW(hwnd_, model_.text().c_str());
+                if (nativeText(hwnd_) != model_.text()) api::setWindowText(hwnd_, model_.text());
                 break;
             case Prop::Selection:
-                SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(model_.selStart()),
+                api::send(hwnd_, EM_SETSEL, static_cast<WPARAM>(model_.selStart()),
                              model_.selStart() + model_.selLength());
                 break;
             default:
@@ -28,12 +28,12 @@ public:
         if (code != EN_CHANGE) return;
         WindowView::guard([&] {
             // Input the model refuses is taken back.
-            if (!input::type(model_, nativeText(hwnd_))) SetWindowTextW(hwnd_, model_.text().c_str());
+            if (!input::type(model_, nativeText(hwnd_))) api::setWindowText(hwnd_, model_.text());
         });
     }
     void focusedByTab() override {
         // As in dialogs: the whole text, unless a handler chooses.
-        if (!model_.onGotFocus) SendMessageW(hwnd_, EM_SETSEL, 0, -1);
+        if (!model_.onGotFocus) api::send(hwnd_, EM_SETSEL, 0, -1);
     }
 
 protected:
