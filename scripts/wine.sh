@@ -22,7 +22,8 @@ wine_setup() {
     wine_prefix "$PWD/build/wine-$WIN_ARCH"
 }
 
-# Makes WINEPREFIX the given prefix, creating it when it does not exist yet,
+# Makes WINEPREFIX the given prefix, creating it when it does not exist yet
+# (with the Windows version it is to report, when one is given: win98),
 # with one virtual desktop for every program of the prefix (it draws the title
 # bars and keeps the keyboard focus where a window manager would) and Wine's
 # own fonts in its Fonts folder. 64-bit Wine 8 on Debian does not look for
@@ -36,6 +37,9 @@ wine_prefix() {
         wineserver -w
         "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d corvane /f >/dev/null 2>&1
         "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v corvane /d 1024x768 /f >/dev/null 2>&1
+        if [ -n "${2:-}" ]; then
+            "$WINE" reg add 'HKCU\Software\Wine' /v Version /d "$2" /f >/dev/null 2>&1
+        fi
         wineserver -w
     fi
     local fonts="$WINEPREFIX/drive_c/windows/Fonts" f

@@ -1,5 +1,5 @@
 // The shipped corvane.exe imports only Windows' own DLLs, and from them only
-// functions that Windows XP has.
+// functions that both Windows 98 and Windows XP have.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,12 +65,22 @@ struct Pe {
     }
 };
 
+// The names of a list in the test data, one a line, without its comments.
+std::set<std::string> names(const char* path) {
+    std::set<std::string> out;
+    std::ifstream list(path);
+    for (std::string line; std::getline(list, line);) {
+        if (!line.empty() && line[0] != '#') out.insert(line);
+    }
+    return out;
+}
+
 std::string lower(std::string s) {
     for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
-TEST(ShippedProgram, ImportsOnlyWhatWindowsXpHas) {
+TEST(ShippedProgram, ImportsOnlyWhatWindows98AndXpHave) {
     const Pe pe(slurp(CORVANE_SHIPPED_EXE));
     EXPECT_EQ(pe.machine, 0x14C) << "the shipped program is 32-bit x86";
     EXPECT_FALSE(pe.pe32plus);
@@ -78,12 +88,10 @@ TEST(ShippedProgram, ImportsOnlyWhatWindowsXpHas) {
 
     const std::set<std::string> windowsDlls = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll",
                                                "shell32.dll", "msvcrt.dll", "advapi32.dll"};
-    std::set<std::string> missingOnXp;
-    std::ifstream list(CORVANE_NOT_ON_XP);
-    for (std::string line; std::getline(list, line);) {
-        if (!line.empty() && line[0] != '#') missingOnXp.insert(line);
-    }
+    const std::set<std::string> missingOnXp = names(CORVANE_NOT_ON_XP);
+    const std::set<std::string> missingOn98 = names(CORVANE_NOT_ON_98);
     ASSERT_GT(missingOnXp.size(), 50u);
+    ASSERT_GT(missingOn98.size(), 100u);
 
     std::set<std::string> dlls;
     std::vector<std::string> functions;
@@ -103,7 +111,10 @@ TEST(ShippedProgram, ImportsOnlyWhatWindowsXpHas) {
     // Version resources are read by the program's own reader.
     EXPECT_FALSE(dlls.count("version.dll"));
     EXPECT_GT(functions.size(), 40u);
-    for (const auto& f : functions) EXPECT_FALSE(missingOnXp.count(f)) << f << " is missing on Windows XP";
+    for (const auto& f : functions) {
+        EXPECT_FALSE(missingOnXp.count(f)) << f << " is missing on Windows XP";
+        EXPECT_FALSE(missingOn98.count(f)) << f << " is missing on Windows 98";
+    }
 }
 
 TEST(ShippedProgram, CarriesItsVersionResource) {
