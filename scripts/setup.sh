@@ -17,4 +17,4 @@ need_packages() {
 }
 
 NATIVE_PACKAGES=(g++ clang cmake make libgtest-dev googletest libclang-rt-dev)
-WINDOWS_PACKAGES=(mingw-w64 wine wine32:i386 wine64 fonts-wine xvfb xauth)
+WINDOWS_PACKAGES=(mingw-w64 wine wine32:i386 wine64 fonts-wine xvfb xauth locales)

@@ -49,3 +49,18 @@ CORVANE_RELAY_TRACE="Z:$trace" CORVANE_TRACED_EXE="Z:$traced" with_display scrip
     tee build/relay-test.txt
 grep -q '^\[  PASSED  \] 1 test' build/relay-test.txt
 rm -f "$trace"
+
+echo "== Names in a double-byte ANSI code page (932), on the NT and the 9x path"
+# Wine takes its code page from the locale, which is made here for this
+# build alone.
+[ -d build/locale/ja_JP.UTF-8 ] || { mkdir -p build/locale && localedef -i ja_JP -f UTF-8 build/locale/ja_JP.UTF-8; }
+for prefix in "build/wine-$WIN_ARCH" "build/wine-$WIN_ARCH-win98"; do
+    wine_prefix "$PWD/$prefix"
+    (
+        export LOCPATH="$PWD/build/locale"
+        export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+        with_display scripts/wine-session.sh "$WINE" "build/wintest-$WIN_ARCH/corvane_win32_tests.exe" \
+            --gtest_filter='CodePage932UnderWine.*'
+    ) | tee build/cp932-test.txt
+    grep -q '^\[  PASSED  \] 1 test' build/cp932-test.txt
+done

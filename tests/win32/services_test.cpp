@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "launch.h"
+#include "platform/input.h"
+#include "win32/windows_rig.h"
 #include "platform/win32/hand_over.h"
 #include "platform/win32/services.h"
 
@@ -132,6 +134,47 @@ TEST(CodePageUnderWine, RefusesWhatTheAnsiCodePageLacks) {
         EXPECT_FALSE(cp.encode(L"\u65e5\u672c"));
         EXPECT_FALSE(cp.encode(L"\u0100"));  // no best-fit "A"
     }
+}
+
+// Names in a double-byte code page, on whichever path runs: 表 is 0x95 0x5C
+// in code page 932, its second byte a backslash. The folder is listed, the
+// program's name proposed and its batch file made and named right.
+TEST(CodePage932UnderWine, DoubleByteNamesAreListedProposedAndStarted) {
+    if (GetACP() != 932) GTEST_SKIP() << "the ANSI code page is not 932";
+    const std::wstring folder = L"Z:\\tmp\\corvane-\u30b2\u30fc\u30e0-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring program = folder + L"\\\u8868\u793a.exe";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    put(program, "MZ");
+    win32::Folders folders;
+    const auto listed = folders.list(folder);
+    ASSERT_TRUE(listed);
+    ASSERT_EQ(listed->size(), 1u);
+    EXPECT_EQ(listed->front().name, L"\u8868\u793a.exe");
+    wchar_t shortPath[MAX_PATH] = {};
+    GetShortPathNameW(program.c_str(), shortPath, MAX_PATH);
+    const std::wstring systemShort = std::wstring(shortPath).substr(std::wstring(shortPath).find_last_of(L'\\') + 1);
+    EXPECT_EQ(folders.shortName(program), systemShort);
+
+    test::WindowsRig<> rig;
+    rig.form.Form_Load();
+    ASSERT_TRUE(input::dropFiles(rig.form.window, {program}));
+    EXPECT_EQ(rig.form.Text1.text(), L"\u8868\u793a");
+    ASSERT_TRUE(input::press(rig.form.Command1));
+    const std::wstring batch = folder + L"\\\u8868\u793a.bat";
+    const std::string bytes = get(batch);
+    ASSERT_EQ(bytes.substr(0, 11), "@echo off\r\n");
+    // The start line, read in code page 932, names the program.
+    const std::string last = bytes.substr(bytes.rfind('\n') + 1);
+    wchar_t line[MAX_PATH] = {};
+    MultiByteToWideChar(932, 0, last.data(), static_cast<int>(last.size()), line, MAX_PATH);
+    std::wstring started = line;
+    if (started.size() > 1 && started.front() == L'"') started = started.substr(1, started.size() - 2);
+    wchar_t resolved[MAX_PATH] = {};
+    GetLongPathNameW((folder + L"\\" + started + L".exe").c_str(), resolved, MAX_PATH);
+    EXPECT_EQ(std::wstring(resolved), program) << "the start line reads " << last;
+    DeleteFileW(batch.c_str());
+    DeleteFileW(program.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST(SingleInstanceUnderWine, SecondHolderSeesTheFirst) {
