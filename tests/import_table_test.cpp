@@ -30,6 +30,7 @@ struct Pe {
     bool pe32plus = false;
     std::uint32_t importRva = 0;
     std::uint16_t machine = 0;
+    std::size_t opt = 0;  // the optional header
 
     std::uint32_t u32(std::size_t at) const {
         if (at + 4 > bytes.size()) throw std::runtime_error("read past the end");
@@ -56,7 +57,7 @@ struct Pe {
         machine = u16(nt + 4);
         const std::uint16_t count = u16(nt + 6);
         const std::uint16_t optSize = u16(nt + 20);
-        const std::size_t opt = nt + 24;
+        opt = nt + 24;
         pe32plus = u16(opt) == 0x20B;
         importRva = u32(opt + (pe32plus ? 112 : 96) + 8);
         for (std::size_t i = 0, at = opt + optSize; i < count; ++i, at += 40) {
@@ -85,6 +86,12 @@ TEST(ShippedProgram, ImportsOnlyWhatWindows98AndXpHave) {
     EXPECT_EQ(pe.machine, 0x14C) << "the shipped program is 32-bit x86";
     EXPECT_FALSE(pe.pe32plus);
     ASSERT_NE(pe.importRva, 0u);
+    // Windows 9x loads nothing that asks for a later system or subsystem.
+    EXPECT_EQ(pe.u16(pe.opt + 40), 4) << "major OS version";
+    EXPECT_EQ(pe.u16(pe.opt + 42), 0) << "minor OS version";
+    EXPECT_EQ(pe.u16(pe.opt + 48), 4) << "major subsystem version";
+    EXPECT_EQ(pe.u16(pe.opt + 50), 0) << "minor subsystem version";
+    EXPECT_EQ(pe.u16(pe.opt + 68), 2) << "the Windows GUI subsystem";
 
     const std::set<std::string> windowsDlls = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll",
                                                "shell32.dll", "msvcrt.dll", "advapi32.dll"};
