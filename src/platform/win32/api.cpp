@@ -181,6 +181,14 @@ void insertTab(HWND tabs, int index, const std::wstring& caption) {
     SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab));
 }
 
+void setListCount(HWND list, int count) {
+    if (nt()) {
+        SendMessageW(list, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+    } else {
+        SendMessageA(list, LB_SETCOUNT, static_cast<WPARAM>(std::min(count, 32767)), 0);
+    }
+}
+
 void addTool(HWND tips, UINT flags, HWND window, UINT_PTR id, const RECT& rect) {
     if (nt()) {
         TTTOOLINFOW ti{};
@@ -249,8 +257,6 @@ void answerToolTip(NMHDR& n, const wchar_t* text) {
         d.lpszText = shown.data();
     }
 }
-
-BOOL getMessage(MSG& msg) { return nt() ? GetMessageW(&msg, nullptr, 0, 0) : GetMessageA(&msg, nullptr, 0, 0); }
 
 LRESULT dispatchMessage(const MSG& msg) { return nt() ? DispatchMessageW(&msg) : DispatchMessageA(&msg); }
 

@@ -47,6 +47,9 @@ void setWindowText(HWND h, const std::wstring& text);
 // A message whose lParam is a string: CB_ADDSTRING and the like.
 LRESULT sendString(HWND h, UINT msg, WPARAM w, const std::wstring& text);
 void insertTab(HWND tabs, int index, const std::wstring& caption);
+// The number of rows of an owner-data list box: on 9x at most 32,767, the
+// most its list boxes hold.
+void setListCount(HWND list, int count);
 
 // Tooltips. Each tool asks its window for its text when it shows.
 void addTool(HWND tips, UINT flags, HWND window, UINT_PTR id, const RECT& rect);
@@ -61,7 +64,6 @@ std::optional<ToolTipAsk> toolTipAsk(const NMHDR& n);
 void answerToolTip(NMHDR& n, const wchar_t* text);
 
 // The message loop.
-BOOL getMessage(MSG& msg);
 LRESULT dispatchMessage(const MSG& msg);
 bool isDialogMessage(HWND h, MSG& msg);
 bool peekMessage(MSG& msg, UINT remove);

@@ -4,15 +4,28 @@
 
 namespace corvane::win32 {
 
+namespace {
+
+// Every kind of input, as 95 and 98 know them: the later QS_ALLINPUT holds
+// raw input, a flag they refuse.
+constexpr DWORD kAllInput = QS_KEY | QS_MOUSE | QS_POSTMESSAGE | QS_TIMER | QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY;
+
+}  // namespace
+
 void runMessageLoop(const std::function<bool()>& done, WindowView& view) {
     MSG msg;
+    // Messages sent from another thread are handled inside the wait for
+    // the next one and may end the loop there; so the loop waits for any
+    // input, handles what has come, and asks again.
     while (!done()) {
-        const BOOL got = api::getMessage(msg);
-        if (got == 0) {
+        if (!api::peekMessage(msg, PM_REMOVE)) {
+            if (!done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, kAllInput);
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // leave the quit for an outer loop
             return;
         }
-        if (got < 0) return;
         if (view.preTranslate(msg)) continue;
         TranslateMessage(&msg);
         api::dispatchMessage(msg);

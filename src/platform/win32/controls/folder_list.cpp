@@ -137,7 +137,7 @@ private:
             }
         }
         api::send(hwnd_, WM_SETREDRAW, FALSE, 0);
-        api::send(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+        api::setListCount(hwnd_, count);
         api::send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
         if (dirs() && selected >= 0) api::send(hwnd_, LB_SETTOPINDEX, 0, 0);
         api::send(hwnd_, WM_SETREDRAW, TRUE, 0);
