@@ -52,11 +52,6 @@ bool narrowPath(std::wstring_view s, std::string& out) {
 
 constexpr DWORD kNoMapping = ERROR_NO_UNICODE_TRANSLATION;
 
-// Tools are passed at the size common controls 4.70 and 5 know; the later
-// fields are not used.
-constexpr UINT kToolInfoWSize = offsetof(TTTOOLINFOW, lParam) + sizeof(LPARAM);
-constexpr UINT kToolInfoASize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
-
 LOGFONTA ansiFont(const LOGFONTW& w) {
     LOGFONTA a{};
     std::memcpy(&a, &w, offsetof(LOGFONTA, lfFaceName));
@@ -189,44 +184,39 @@ void setListCount(HWND list, int count) {
     }
 }
 
-void addTool(HWND tips, UINT flags, HWND window, UINT_PTR id, const RECT& rect) {
-    if (nt()) {
-        TTTOOLINFOW ti{};
-        ti.cbSize = kToolInfoWSize;
-        ti.uFlags = flags;
-        ti.hwnd = window;
-        ti.uId = id;
-        ti.rect = rect;
-        ti.lpszText = LPSTR_TEXTCALLBACKW;
-        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-        return;
-    }
-    TTTOOLINFOA ti{};
-    ti.cbSize = kToolInfoASize;
+namespace {
+
+// A tool, in the form of the path that runs, at the size common controls
+// 4.70 and 5 know: the later fields are not used.
+template <typename Info>
+void sendTool(HWND tips, UINT msg, UINT flags, HWND window, UINT_PTR id, const RECT& rect,
+              decltype(Info::lpszText) text) {
+    Info ti{};
+    ti.cbSize = offsetof(Info, lParam) + sizeof(LPARAM);
     ti.uFlags = flags;
     ti.hwnd = window;
     ti.uId = id;
     ti.rect = rect;
-    ti.lpszText = LPSTR_TEXTCALLBACKA;
-    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    ti.lpszText = text;
+    send(tips, msg, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+}  // namespace
+
+void addTool(HWND tips, UINT flags, HWND window, UINT_PTR id, const RECT& rect) {
+    if (nt()) {
+        sendTool<TTTOOLINFOW>(tips, TTM_ADDTOOLW, flags, window, id, rect, LPSTR_TEXTCALLBACKW);
+    } else {
+        sendTool<TTTOOLINFOA>(tips, TTM_ADDTOOLA, flags, window, id, rect, LPSTR_TEXTCALLBACKA);
+    }
 }
 
 void moveTool(HWND tips, HWND window, UINT_PTR id, const RECT& rect) {
     if (nt()) {
-        TTTOOLINFOW ti{};
-        ti.cbSize = kToolInfoWSize;
-        ti.hwnd = window;
-        ti.uId = id;
-        ti.rect = rect;
-        SendMessageW(tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
-        return;
+        sendTool<TTTOOLINFOW>(tips, TTM_NEWTOOLRECTW, 0, window, id, rect, nullptr);
+    } else {
+        sendTool<TTTOOLINFOA>(tips, TTM_NEWTOOLRECTA, 0, window, id, rect, nullptr);
     }
-    TTTOOLINFOA ti{};
-    ti.cbSize = kToolInfoASize;
-    ti.hwnd = window;
-    ti.uId = id;
-    ti.rect = rect;
-    SendMessageA(tips, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 // A tooltip asks in the form its tools were added in, or that its owner
