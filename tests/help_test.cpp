@@ -117,6 +117,13 @@ TEST(About, DescriptionHoldsTheLayout) {
     EXPECT_EQ(help.window["Label3"].caption().substr(0, 3), L"By ");
     EXPECT_EQ(help.window["Image2"].row().box.width, 480);
     EXPECT_EQ(help.window["Image2"].row().box.height, 600);
+    // The credit label's box reaches down to the separator: the line is
+    // drawn over it, not hidden behind it.
+    const Box& credit = help.window["Label3"].row().box;
+    EXPECT_GE(credit.top + credit.height, grey.box.top);
+    EXPECT_TRUE(inFrontOf(help.window["Line1(0)"], help.window["Label3"]));
+    EXPECT_TRUE(inFrontOf(help.window["Image1"], help.window["Label1"]));
+    EXPECT_TRUE(inFrontOf(help.window["Command1"], help.window["Combo1"]));  // the focus order
 }
 
 }  // namespace

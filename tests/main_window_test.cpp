@@ -116,5 +116,28 @@ TEST(MainWindow, DescriptionHoldsTheLayout) {
     EXPECT_EQ(w["Command3"].row().box.left + 1215 + 165, w["Command2"].row().box.left);
 }
 
+// Controls that overlap in one container: the one in front is the one that
+// must be seen. Pages lie in front of the tab strip that switches them;
+// otherwise siblings stack in the focus order.
+TEST(MainWindow, PagesStackInFrontOfTheTabStripAndTheRestInFocusOrder) {
+    Rig r;
+    const Window& w = r.form.window;
+    const Control& strip = w["TabStrip1"];
+    for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
+        EXPECT_TRUE(inFrontOf(w[frame], strip)) << frame;
+        EXPECT_FALSE(inFrontOf(strip, w[frame])) << frame;
+    }
+    EXPECT_TRUE(inFrontOf(w["Frame2"], w["Frame3"]));  // frames among themselves: focus order
+    EXPECT_TRUE(inFrontOf(w["cRefresh"], w["cMem"]));
+    EXPECT_FALSE(inFrontOf(w["cMem"], w["cMem"]));
+    // A strict order over the siblings of each container.
+    for (const auto& a : w.controls()) {
+        for (const auto& b : w.controls()) {
+            if (a == b || a->container() != b->container()) continue;
+            EXPECT_NE(inFrontOf(*a, *b), inFrontOf(*b, *a)) << a->name() << " and " << b->name();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace corvane

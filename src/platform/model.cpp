@@ -45,6 +45,15 @@ bool Control::usable() const {
     return true;
 }
 
+bool inFrontOf(const Control& a, const Control& b) {
+    const bool frameA = a.kind() == Kind::Frame, frameB = b.kind() == Kind::Frame;
+    if (frameA != frameB) return frameA;
+    const bool tabA = a.tabIndex() >= 0, tabB = b.tabIndex() >= 0;
+    if (tabA != tabB) return tabB;
+    if (a.tabIndex() != b.tabIndex()) return a.tabIndex() < b.tabIndex();
+    return &a.row() < &b.row();  // rows of one description: one array
+}
+
 void Control::changed(Prop p) { window_.notify(*this, p); }
 
 void Control::setVisible(bool v) {

@@ -220,6 +220,13 @@ private:
     Picture picture_;
 };
 
+// Of two controls in one container, whether `a` lies in front of `b`: the
+// frames that hold pages in front of everything else; then the drawings that
+// take no input (lines and pictures, which have no place in the focus
+// order), which must be seen whole where a label's background reaches them;
+// then the focus order; ties in the rows' order.
+bool inFrontOf(const Control& a, const Control& b);
+
 // Told of every property change, after the model holds the new value and
 // before any handler of the change runs.
 class ViewSink {

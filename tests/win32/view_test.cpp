@@ -2,6 +2,7 @@
 // and keys arrive, with the real folder listing and file store.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <fstream>
@@ -354,6 +355,23 @@ TEST(WindowViewUnderWine, HiddenPagesGetTheirControlsWhenShownOrAfterTheWindow) 
     pump(view);
     EXPECT_NE(view.nativeOf(rig.form.window["l1"]), nullptr);
     EXPECT_FALSE(IsWindowVisible(view.nativeOf(rig.form.Frame3)));
+    // Made early or late, each window's children stack as the description
+    // says: the top one first.
+    std::vector<HWND> stacked;
+    for (HWND h = GetWindow(view.hwnd(), GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT)) stacked.push_back(h);
+    std::vector<HWND> wanted;
+    for (const auto& c : rig.form.window.controls()) {
+        if (c->container() == nullptr) wanted.push_back(view.nativeOf(*c));
+    }
+    std::stable_sort(wanted.begin(), wanted.end(), [&](HWND a, HWND b) {
+        const auto& all = rig.form.window.controls();
+        const auto of = [&](HWND h) {
+            return std::find_if(all.begin(), all.end(), [&](const auto& c) { return view.nativeOf(*c) == h; })->get();
+        };
+        return inFrontOf(*of(a), *of(b));
+    });
+    EXPECT_EQ(stacked, wanted);
+    EXPECT_EQ(test::textOf(view.hwnd(), "Frame1"), L"Set Parameters");  // a frame's caption is its window text
 }
 
 // The text the view's tooltips show for a tool, asked as the tooltips ask.

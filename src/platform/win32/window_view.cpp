@@ -111,6 +111,22 @@ void WindowView::make(NativeControl& control) {
     control.create(parent, kFirstId + static_cast<int>(at - controls_.begin()));
     mirroring_ = was;
     byHwnd_[control.hwnd()] = &control;
+    stack(control);
+}
+
+// A child window is made at the back of its siblings; the description's
+// stacking holds whenever the control is made. The order is also the one
+// the dialog manager walks.
+void WindowView::stack(NativeControl& control) {
+    const Control& m = control.model();
+    const NativeControl* above = nullptr;  // the nearest made sibling in front of it
+    for (const auto& other : controls_) {
+        const Control& o = other->model();
+        if (other.get() == &control || other->hwnd() == nullptr || o.container() != m.container()) continue;
+        if (inFrontOf(o, m) && (above == nullptr || inFrontOf(above->model(), o))) above = other.get();
+    }
+    SetWindowPos(control.hwnd(), above != nullptr ? above->hwnd() : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // What waits until the window is shown: the hidden pages' controls and the

@@ -78,7 +78,9 @@ private:
     static LRESULT CALLBACK windowProc(HWND h, UINT msg, WPARAM w, LPARAM l);
     LRESULT handle(UINT msg, WPARAM w, LPARAM l);
     void make(NativeControl& control);
+    void stack(NativeControl& control);
     void makeRest();
+    void rescale(UINT dpi, const RECT* suggested);
     void makeToolTips();
     void acceptDrops();
     void dropped(HDROP drop);

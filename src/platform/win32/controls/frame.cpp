@@ -14,6 +14,7 @@ public:
 
     void mirror(Prop prop) override {
         if (prop == Prop::Caption) {
+            api::setWindowText(hwnd_, model_.caption());  // the group's name for screen readers
             InvalidateRect(hwnd_, nullptr, TRUE);
         } else {
             NativeControl::mirror(prop);
@@ -21,7 +22,7 @@ public:
     }
 
 protected:
-    Spec spec() const override { return {kFrameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, {}}; }
+    Spec spec() const override { return {kFrameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, model_.caption()}; }
     void restyle() override {}  // it draws its caption in the view's font
     LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
         bool done = false;

@@ -42,7 +42,6 @@ protected:
     void created() override {
         for (int n = 1; n <= model_.tabCount(); ++n) api::insertTab(hwnd_, n - 1, model_.tab(n).caption);
         select();
-        SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     void restyle() override {
         // The strip lays its tabs out again when it is given its font.
