@@ -10,7 +10,9 @@
 
 using namespace corvane;
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+namespace {
+
+void run() {
     win32::becomeDpiAware();
     RealServices real;
     Form1 form(real.services);
@@ -24,13 +26,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The window is loaded before its view is made: a second instance ends
     // without one, and the view makes the first page's controls from what
     // start-up left, the hidden pages' once the window is shown.
-    win32::WindowView::guard([&] { form.Form_Load(); });
+    form.Form_Load();
     win32::WindowView view(form.window);
     view.create(nullptr, {});
     view.onClose = [&] { real.program.end(); };
     real.windows.track(view);
     view.show();
-    if (!form.CommandPaths.empty()) win32::WindowView::guard([&] { input::dropFiles(form.window, form.CommandPaths); });
+    if (!form.CommandPaths.empty()) input::dropFiles(form.window, form.CommandPaths);
     win32::runMessageLoop([&] { return false; }, view);
+}
+
+}  // namespace
+
+// Every failure, from the first step on, ends the same way.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    win32::WindowView::guard(run);
     return 0;
 }

@@ -131,7 +131,9 @@ LRESULT CALLBACK NativeControl::proc(HWND h, UINT msg, WPARAM w, LPARAM l) {
         self->release();
         return api::callWindowProc(old, h, msg, w, l);
     }
-    return self->message(msg, w, l);
+    LRESULT r = 0;
+    WindowView::guard([&] { r = self->message(msg, w, l); });  // no failure unwinds through the system's frames
+    return r;
 }
 
 }  // namespace corvane::win32

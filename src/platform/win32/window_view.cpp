@@ -34,8 +34,7 @@ bool shown(const Control& c) {
 
 }  // namespace
 
-HICON programIcon(int metric) {
-    const int size = GetSystemMetrics(metric);
+HICON programIcon(int size) {
     return static_cast<HICON>(api::loadImage(1, IMAGE_ICON, size, size, 0));
 }
 
@@ -49,8 +48,8 @@ void registerClassOnce(const wchar_t* name, bool icons) {
     wc.lpfnWndProc = api::defWindowProc;
     wc.lpszClassName = name;
     if (icons) {
-        wc.hIcon = programIcon(SM_CXICON);
-        wc.hIconSm = programIcon(SM_CXSMICON);
+        wc.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
+        wc.hIconSm = programIcon(GetSystemMetrics(SM_CXSMICON));
     }
     api::registerClass(wc);
 }
@@ -81,13 +80,13 @@ void WindowView::create(HWND owner, FrameStyle style) {
     if (hwnd_ == nullptr) throw std::runtime_error("the window could not be created");
     api::setWindowLong(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     api::setWindowLong(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowView::windowProc));
+    dpi_ = windowDpi(hwnd_);
     if (!style.minimizeBox) {
         // A window without its own icon in the title bar shows the program's.
-        smallIcon_ = programIcon(SM_CXSMICON);
+        smallIcon_ = programIcon(MulDiv(16, static_cast<int>(dpi_), 96));
         api::send(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon()));
         api::send(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     }
-    dpi_ = windowDpi(hwnd_);
     makeFont();
     for (const auto& c : model_.controls()) controls_.push_back(makeNativeControl(*this, *c));
     for (auto& c : controls_) {
@@ -267,7 +266,7 @@ HBRUSH WindowView::brush(std::uint32_t colour) {
 }
 
 HICON WindowView::icon() {
-    if (icon_ == nullptr) icon_ = programIcon(SM_CXICON);
+    if (icon_ == nullptr) icon_ = programIcon(MulDiv(32, static_cast<int>(dpi_), 96));
     return icon_;
 }
 
@@ -348,7 +347,7 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
             if (onClose) guard([&] { onClose(); });
             return 0;
         case kMakeRest:
-            makeRest();
+            guard([&] { makeRest(); });
             return 0;
         case WM_DROPFILES:
             dropped(reinterpret_cast<HDROP>(w));
@@ -369,23 +368,30 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
             }
             return 0;
         case WM_DPICHANGED:
-            dpi_ = HIWORD(w);
-            makeFont();
-            for (auto& c : controls_) {
-                if (c->hwnd() != nullptr) c->rescale();
-            }
-            if (tips_ != nullptr) api::send(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
-            placeWindow(reinterpret_cast<const RECT*>(l));
+            guard([&] { rescale(HIWORD(w), reinterpret_cast<const RECT*>(l)); });
             return 0;
         default:
             return api::defWindowProc(hwnd_, msg, w, l);
     }
 }
 
+void WindowView::rescale(UINT dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    makeFont();
+    for (auto& c : controls_) {
+        if (c->hwnd() != nullptr) c->rescale();
+    }
+    if (tips_ != nullptr) api::send(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
+    placeWindow(suggested);
+}
+
 LRESULT CALLBACK WindowView::windowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     auto* view = reinterpret_cast<WindowView*>(api::windowLong(h, GWLP_USERDATA));
     if (view == nullptr) return api::defWindowProc(h, msg, w, l);
-    return view->handle(msg, w, l);
+    // No failure unwinds through the system's frames.
+    LRESULT r = 0;
+    guard([&] { r = view->handle(msg, w, l); });
+    return r;
 }
 
 void WindowView::moveFocus(bool backwards) {

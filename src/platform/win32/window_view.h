@@ -108,9 +108,8 @@ private:
     std::vector<std::vector<std::wstring>> handed_;  // paths from another start, not yet picked
 };
 
-// The program's icon at the size the system wants for `metric`
-// (SM_CXICON or SM_CXSMICON).
-HICON programIcon(int metric);
+// The program's icon, `size` pixels square.
+HICON programIcon(int size);
 
 // Registers a window class of the program's own, on the button face, once;
 // `icons`: with the program's icon.

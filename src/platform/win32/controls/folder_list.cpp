@@ -75,7 +75,7 @@ public:
         int x = r.left + 2;
         if (dirs() && d.itemID < model_.dirEntries().size()) {
             const DirListEntry& e = model_.dirEntries()[d.itemID];
-            const int size = GetSystemMetrics(SM_CXSMICON);
+            const int size = scaled(16);  // the window's DPI, which may not be the system's
             x += e.level * scaled(8);
             drawFolder(dc, x, r.top + (r.bottom - r.top - size) / 2, size, e.open);
             x += size + 3;
@@ -102,7 +102,7 @@ protected:
     void created() override { fill(); }
     void restyle() override {
         NativeControl::restyle();
-        const int icon = dirs() ? GetSystemMetrics(SM_CYSMICON) : 0;
+        const int icon = dirs() ? scaled(16) : 0;
         api::send(hwnd_, LB_SETITEMHEIGHT, 0, std::max(view_.textHeight(), icon) + 2);
     }
     LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
