@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "platform/win32/win32.h"
+#include "win32/screen.h"
 
 namespace corvane::test {
 
@@ -39,9 +40,9 @@ inline HWND shownMainWindow() {
 }
 
 // The IDs that the view gives the controls: their places in the description.
-inline int controlId(const char* name) {
-    for (std::size_t i = 0; i < kForm1.controls.size(); ++i) {
-        if (std::string(kForm1.controls[i].name) == name) return 100 + static_cast<int>(i);
+inline int controlId(const char* name, const WindowDesc& desc = kForm1) {
+    for (std::size_t i = 0; i < desc.controls.size(); ++i) {
+        if (std::string(desc.controls[i].name) == name) return 100 + static_cast<int>(i);
     }
     return -1;
 }
@@ -60,8 +61,8 @@ inline BOOL CALLBACK matchId(HWND h, LPARAM l) {
 
 // A control of the running program's window. The controls of hidden pages
 // are made just after the window is shown: wait for them.
-inline HWND controlOf(HWND main, const char* name) {
-    FindById find{controlId(name), nullptr};
+inline HWND controlOf(HWND main, const char* name, const WindowDesc& desc = kForm1) {
+    FindById find{controlId(name, desc), nullptr};
     for (int tries = 0; find.found == nullptr && tries < 100; ++tries) {
         EnumChildWindows(main, matchId, reinterpret_cast<LPARAM>(&find));
         if (find.found == nullptr) Sleep(50);
@@ -123,5 +124,50 @@ inline bool endCorvane(PROCESS_INFORMATION& p) {
     CloseHandle(p.hThread);
     return ended;
 }
+
+// corvane.exe running as its own process, its main window shown; closed,
+// or ended where it never showed, at the end.
+class RunningCorvane {
+public:
+    explicit RunningCorvane(const std::wstring& arguments = L"") {
+        started_ = startCorvane(process_, arguments);
+        if (started_) main_ = shownMainWindow();
+    }
+    ~RunningCorvane() {
+        if (!started_) return;
+        if (main_ != nullptr) {
+            endCorvane(process_);
+        } else {
+            TerminateProcess(process_.hProcess, 1);
+            CloseHandle(process_.hProcess);
+            CloseHandle(process_.hThread);
+        }
+    }
+    RunningCorvane(const RunningCorvane&) = delete;
+    RunningCorvane& operator=(const RunningCorvane&) = delete;
+
+    HWND main() const { return main_; }
+    HANDLE process() const { return process_.hProcess; }
+    DWORD thread() const { return process_.dwThreadId; }
+    // A control of the main window, or of `window` made from `desc`.
+    HWND control(const char* name, const WindowDesc& desc = kForm1, HWND window = nullptr) const {
+        return controlOf(window != nullptr ? window : main_, name, desc);
+    }
+    // Clicks tab `n` (from 1) where the screen shows it; the mouse then
+    // leaves the window.
+    void clickTab(int n) const {
+        click(centre(itemOnScreen(process(), control("TabStrip1"), TCM_GETITEMRECT, n - 1)));
+        mouseAway();
+    }
+    // Clicks entry `index` of a list box of the main window.
+    void clickListEntry(const char* list, int index) const {
+        click(centre(itemOnScreen(process(), control(list), LB_GETITEMRECT, index)));
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+    HWND main_ = nullptr;
+};
 
 }  // namespace corvane::test

@@ -1,19 +1,15 @@
 // Takes pictures of the main window's three pages and of the help window, as
-// BMP files in the folder named on the command line. Run under Wine with a
-// virtual desktop, which draws the title bars.
+// BMP files in the folder named on the command line: corvane.exe started as
+// its own process and driven by clicks and keys through the system's input,
+// and the screen's own pixels. Run under Wine with a virtual desktop, which
+// draws the title bars.
 #include <cstdio>
 #include <string>
 
-#include "app/app_info.h"
 #include "app/form1.h"
 #include "help/form2.h"
-#include "platform/input.h"
-#include "platform/win32/dpi.h"
-#include "platform/win32/modal_host.h"
-#include "platform/win32/services.h"
-#include "platform/win32/window_view.h"
 #include "support/images.h"
-#include "win32/windows_rig.h"
+#include "win32/launch.h"
 
 using namespace corvane;
 
@@ -21,54 +17,20 @@ namespace {
 
 std::wstring outDir;
 
-void pump() {
-    for (int i = 0; i < 20; ++i) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(20);
-    }
+// The window as the screen shows it, title bar included, once painting is done.
+void capture(HWND h, const wchar_t* name) {
+    test::mouseAway();
+    const std::wstring path = outDir + L"\\" + name + L".bmp";
+    test::settled(test::screenRect(h)).save(std::string(path.begin(), path.end()));
 }
 
-// The window as the screen shows it, title bar included.
-void capture(HWND h, const wchar_t* name) {
-    SetForegroundWindow(h);
-    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    pump();
-    RECT r;
-    GetWindowRect(h, &r);
-    const int w = r.right - r.left, ht = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = ht;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, ht, screen, r.left, r.top, SRCCOPY);
-    SelectObject(mem, old);
-    const DWORD row = static_cast<DWORD>((w * 3 + 3) & ~3);
-    const DWORD size = row * static_cast<DWORD>(ht);
-    BITMAPFILEHEADER fh{};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-    fh.bfSize = fh.bfOffBits + size;
-    std::FILE* f = _wfopen((outDir + L"\\" + name + L".bmp").c_str(), L"wb");
-    if (f != nullptr) {
-        std::fwrite(&fh, sizeof fh, 1, f);
-        std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-        std::fwrite(bits, 1, size, f);
-        std::fclose(f);
+HWND shown(const wchar_t* title) {
+    for (int i = 0; i < 100; ++i) {
+        HWND h = FindWindowW(L"CorvaneWindow", title);
+        if (h != nullptr && IsWindowVisible(h)) return h;
+        Sleep(50);
     }
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
+    return nullptr;
 }
 
 void put(const std::wstring& path, const std::string& bytes) {
@@ -80,21 +42,6 @@ void put(const std::wstring& path, const std::string& bytes) {
 
 std::string driver(const std::u16string& v) {
     return test::peImage({{0x0409, test::serialize32(test::versionInfo({{"040904B0", {{"FileVersion", v}}}}, {0x04B00409}))}});
-}
-
-// Runs inside the help window's own message loop.
-void CALLBACK inHelp(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND help = FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane");
-    if (help == nullptr) return;
-    capture(help, L"help");
-    // Pick the second topic as a user does, then return.
-    HWND combo = FindWindowExW(help, nullptr, L"ComboBox", nullptr);
-    SendMessageW(combo, WM_KEYDOWN, VK_DOWN, 1);
-    SendMessageW(combo, WM_KEYDOWN, VK_DOWN, 1);
-    pump();
-    capture(help, L"help-topic");
-    PostMessageW(help, WM_CLOSE, 0, 0);
 }
 
 }  // namespace
@@ -115,38 +62,39 @@ int wmain(int argc, wchar_t** argv) {
                                                               {0x04E40409}, false)),
                                                           4));
 
-    win32::becomeDpiAware();
-    test::WindowsRig<> rig;
-    Form1& form = rig.form;
-    win32::WindowView view(form.window);
-    view.create(nullptr, {});
-    rig.windows.track(view);
-    form.Form_Load();
-    view.show();
-    pump();
+    // The folder is named on the command line; everything else is clicked.
+    test::RunningCorvane program(L"C:\\Games\\Hover");
+    if (program.main() == nullptr) return 1;
+    HWND main = program.main();
+    program.clickListEntry("File1", 0);
+    capture(main, L"select-program");
 
-    // The first page with a program picked.
-    form.Dir1.setPath(L"C:\\Games\\Hover");
-    input::pickFile(form.File1, 0);
-    pump();
-    capture(view.hwnd(), L"select-program");
+    program.clickTab(2);
+    const auto step = [&](const char* slider, WORD key, int times) {
+        test::click(test::centre(test::clientOnScreen(program.control(slider))));
+        test::key(VK_HOME);
+        for (int i = 0; i < times; ++i) test::key(key);
+    };
+    step("sClock", VK_RIGHT, 14);   // 104 MHz, beyond the safe speed
+    step("sRefresh", VK_RIGHT, 2);  // 85 Hz
+    step("sGamma", VK_NEXT, 21);    // 1.3
+    for (const char* box : {"cMem", "cColor"}) test::click(test::centre(test::clientOnScreen(program.control(box))));
+    capture(main, L"choose-settings");
 
-    input::clickTab(form.TabStrip1, 2);
-    input::moveSlider(form.sClock, 104);
-    input::moveSlider(form.sRefresh, 3);
-    input::moveSlider(form.sGamma, 130);
-    input::toggle(form.cMem);
-    input::toggle(form.cColor);
-    pump();
-    capture(view.hwnd(), L"choose-settings");
+    program.clickTab(3);
+    capture(main, L"driver-information");
 
-    input::clickTab(form.TabStrip1, 3);
-    pump();
-    capture(view.hwnd(), L"driver-information");
-
-    input::clickTab(form.TabStrip1, 1);
-    SetTimer(nullptr, 0, 300, inHelp);
-    input::press(form.Command3);
-    view.destroy();
+    program.clickTab(1);
+    test::key('A', VK_MENU);
+    HWND help = shown(L"About 3dfx Corvane");
+    if (help == nullptr) return 1;
+    capture(help, L"help");
+    // The second topic, picked from the opened list.
+    test::click(test::centre(test::clientOnScreen(program.control("Combo1", kForm2, help))));
+    test::key(VK_DOWN);
+    test::key(VK_DOWN);
+    test::key(VK_RETURN);
+    capture(help, L"help-topic");
+    test::key('R', VK_MENU);
     return 0;
 }

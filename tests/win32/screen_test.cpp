@@ -1,0 +1,284 @@
+// corvane.exe as a user meets it: started as its own process, driven by
+// clicks and keys through the system's input, and judged by the pixels on
+// the screen, at the DPIs people run.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "help/form2.h"
+#include "platform/win32/dpi.h"
+#include "win32/launch.h"
+#include "win32/screen.h"
+
+namespace corvane {
+namespace {
+
+// The DPI that programs started from now on run at, set in the place where
+// Wine and Windows keep it, and put back afterwards.
+class SystemDpi {
+public:
+    explicit SystemDpi(DWORD dpi) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                        nullptr);
+        DWORD size = sizeof old_;
+        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
+               ERROR_SUCCESS;
+        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    }
+    ~SystemDpi() {
+        if (had_) {
+            RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
+        } else {
+            RegDeleteValueW(key_, L"LogPixels");
+        }
+        RegCloseKey(key_);
+    }
+    SystemDpi(const SystemDpi&) = delete;
+    SystemDpi& operator=(const SystemDpi&) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    DWORD old_ = 96;
+    bool had_ = false;
+};
+
+bool focusable(Kind k) {
+    switch (k) {
+        case Kind::CommandButton: case Kind::CheckBox: case Kind::TextBox: case Kind::DirListBox:
+        case Kind::FileListBox: case Kind::ComboBox: case Kind::Slider: case Kind::TabStrip:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The controls of a window that are shown with the page of `frame` (those on
+// the window itself and those in the frame), as the description has them.
+std::vector<const ControlRow*> onPage(const WindowDesc& desc, const std::string& frame) {
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& r : desc.controls) {
+        const std::string in = r.container;
+        const bool page = in == frame || (in.empty() && (r.kind != Kind::Frame || frame == r.name));
+        if (page && !r.hidden) rows.push_back(&r);
+    }
+    return rows;
+}
+
+// The order in which Tab walks those controls, from the one after `from`.
+std::vector<std::string> tabWalk(const WindowDesc& desc, const std::string& frame, const std::string& from) {
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow* r : onPage(desc, frame)) {
+        if (focusable(r->kind) && !r->disabled && r->tab >= 0) rows.push_back(r);
+    }
+    std::sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
+    std::vector<std::string> names;
+    for (const ControlRow* r : rows) names.emplace_back(r->name);
+    const auto at = std::find(names.begin(), names.end(), from);
+    if (at != names.end()) std::rotate(names.begin(), at + 1, names.end());
+    return names;
+}
+
+// What the screen must show of each control of a page: a list of what it
+// does not, empty when all is drawn.
+class PageLook {
+public:
+    PageLook(const test::RunningCorvane& program, const WindowDesc& desc, HWND window, UINT dpi)
+        : program_(program), desc_(desc), window_(window), dpi_(dpi) {}
+
+    std::string faults(const std::string& frame) const {
+        const test::Shot shot = test::settled(test::screenRect(window_));
+        // The lines are drawn over whatever lies under them.
+        lines_.clear();
+        for (const ControlRow& r : desc_.controls) {
+            if (r.kind == Kind::Line) lines_.push_back(test::screenRect(program_.control(r.name, desc_, window_)));
+        }
+        std::string out;
+        for (const ControlRow* r : onPage(desc_, frame)) {
+            HWND h = program_.control(r->name, desc_, window_);
+            if (h == nullptr || !IsWindowVisible(h)) {
+                out += std::string(r->name) + " is not shown; ";
+                continue;
+            }
+            const std::string fault = look(shot, *r, h);
+            if (!fault.empty()) out += std::string(r->name) + ": " + fault + "; ";
+        }
+        if (!out.empty()) {
+            const std::string file = "screen-" + frame + "-" + std::to_string(dpi_) + ".bmp";
+            shot.save(file);
+            out += "(the screen is in " + file + ")";
+        }
+        return out;
+    }
+
+private:
+    int px(int at96) const { return MulDiv(at96, static_cast<int>(dpi_), 96); }
+
+    std::string look(const test::Shot& shot, const ControlRow& r, HWND h) const {
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        RECT c = test::clientOnScreen(h);
+        const bool captioned = r.caption != nullptr && r.caption[0] != 0;
+        switch (r.kind) {
+            case Kind::Frame: {
+                // The caption over the top edge at the left, the etched edge
+                // running on to its right.
+                const int th = px(13);
+                const RECT caption{c.left + px(8), c.top, c.left + px(8) + px(60), c.top + th};
+                if (shot.differing(caption, face) < px(20)) return "no caption drawn at its place";
+                const RECT edge{c.right - px(40), c.top + th / 2 - px(2), c.right - px(10), c.top + th / 2 + px(3)};
+                if (shot.differing(edge, face) < px(30)) return "no edge drawn along its top";
+                return "";
+            }
+            case Kind::CommandButton:
+                InflateRect(&c, -px(5), -px(5));  // inside the edge and the focus rectangle
+                [[fallthrough]];
+            case Kind::Label:
+            case Kind::CheckBox: {
+                if (!captioned) return "";
+                if (shot.differing(c, face) < px(10)) return "nothing drawn";
+                const RECT right{c.right - px(2), c.top, c.right, c.bottom};
+                if (shot.differing(right, face, lines_) > 0) return "ink at its right edge: the caption does not fit";
+                return "";
+            }
+            case Kind::Slider:
+                // The thumb and the ticks.
+                if (shot.differing(c, face) < px(120)) return "no thumb or ticks drawn";
+                return "";
+            case Kind::DirListBox:
+            case Kind::FileListBox:
+            case Kind::ComboBox: {
+                const int area = (c.right - c.left) * (c.bottom - c.top);
+                if (shot.matching(c, GetSysColor(COLOR_WINDOW)) < area / 2) return "no list drawn";
+                if (r.kind == Kind::DirListBox && shot.differing(c, GetSysColor(COLOR_WINDOW)) < px(20)) {
+                    return "no folders drawn";
+                }
+                return "";
+            }
+            case Kind::Line: {
+                // Its whole length in its colour: nothing in front of it.
+                const RECT run{c.left, c.top, c.right, c.top + 1};
+                if (shot.matching(run, r.colour) < (c.right - c.left) * 19 / 20) return "not drawn whole";
+                return "";
+            }
+            case Kind::Image:
+                if (shot.differing(c, face) < px(100)) return "no picture drawn";
+                return "";
+            default:
+                return "";
+        }
+    }
+
+    const test::RunningCorvane& program_;
+    const WindowDesc& desc_;
+    HWND window_;
+    UINT dpi_;
+    mutable std::vector<RECT> lines_;
+};
+
+// The name of the control that has the keyboard focus, once it is no
+// longer `was` (at most two seconds).
+std::string nameOf(const test::RunningCorvane& p, HWND h, const WindowDesc& desc, HWND window) {
+    for (const ControlRow& r : desc.controls) {
+        if (h != nullptr && p.control(r.name, desc, window) == h) return r.name;
+    }
+    return h == nullptr ? "<none>" : "<other>";
+}
+std::string focusAfter(const test::RunningCorvane& p, const std::string& was, const WindowDesc& desc, HWND window) {
+    std::string now;
+    for (int i = 0; i < 40; ++i) {
+        now = nameOf(p, test::focusOf(p.thread()), desc, window);
+        if (now != was) break;
+        Sleep(50);
+    }
+    return now;
+}
+
+struct Page {
+    int tab;
+    const char* frame;
+};
+constexpr Page kPages[] = {{1, "Frame2"}, {2, "Frame1"}, {3, "Frame3"}};
+
+class ScreenAtDpi : public ::testing::TestWithParam<UINT> {
+protected:
+    SystemDpi dpi{GetParam()};
+};
+
+// The first click on each tab right after start-up, then the pages again
+// after switching back and forth: every page drawn whole, in front of the
+// tab strip.
+TEST_P(ScreenAtDpi, EveryTabClickedShowsItsPageDrawnWhole) {
+    test::RunningCorvane program;
+    ASSERT_NE(program.main(), nullptr) << "the main window was not shown";
+    HWND frame = program.control("Frame2");
+    ASSERT_EQ(test::clientOnScreen(frame).right - test::clientOnScreen(frame).left,
+              win32::twips(3855, GetParam()))
+        << "the program does not run at " << GetParam() << " DPI";
+    const PageLook look(program, kForm1, program.main(), GetParam());
+    EXPECT_EQ(look.faults("Frame2"), "") << "page 1 at start-up";
+    for (const int round : {1, 2}) {
+        for (const int order : {2, 3, 1, 3, 2}) {
+            const Page& page = kPages[order - 1];
+            program.clickTab(page.tab);
+            EXPECT_EQ(look.faults(page.frame), "") << "page " << page.tab << ", round " << round;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, ScreenAtDpi, ::testing::Values(96u, 144u));
+
+// Tab walks the page's controls in the description's focus order, and
+// Shift+Tab walks it back; on the help window too, each time it is opened.
+TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
+    test::RunningCorvane program;
+    ASSERT_NE(program.main(), nullptr);
+    program.clickTab(2);
+    ASSERT_EQ(focusAfter(program, "", kForm1, program.main()), "TabStrip1") << "a click on a tab focuses the strip";
+    const std::vector<std::string> forward = tabWalk(kForm1, "Frame1", "TabStrip1");
+    std::string at = "TabStrip1";
+    for (const std::string& next : forward) {
+        test::key(VK_TAB);
+        at = focusAfter(program, at, kForm1, program.main());
+        EXPECT_EQ(at, next) << "Tab";
+    }
+    for (auto it = forward.rbegin() + 1; it != forward.rend(); ++it) {
+        test::key(VK_TAB, VK_SHIFT);
+        at = focusAfter(program, at, kForm1, program.main());
+        EXPECT_EQ(at, *it) << "Shift+Tab";
+    }
+
+    for (int opening = 1; opening <= 3; ++opening) {
+        test::key('A', VK_MENU);
+        HWND help = nullptr;
+        for (int i = 0; i < 100 && help == nullptr; ++i) {
+            help = FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane");
+            if (help == nullptr || !IsWindowVisible(help)) help = nullptr, Sleep(50);
+        }
+        ASSERT_NE(help, nullptr) << "Alt+A did not open the help window, opening " << opening;
+        const PageLook look(program, kForm2, help, 96);
+        EXPECT_EQ(look.faults(""), "") << "help window, opening " << opening;
+        const std::vector<std::string> walk = tabWalk(kForm2, "", "Command1");
+        at = nameOf(program, test::focusOf(program.thread()), kForm2, help);
+        if (at != "Command1") {
+            test::key(VK_TAB);  // wherever it starts, the walk passes "&Return"
+            for (int i = 0; i < 4 && at != "Command1"; ++i) {
+                at = focusAfter(program, at, kForm2, help);
+                if (at != "Command1") test::key(VK_TAB);
+            }
+        }
+        ASSERT_EQ(at, "Command1");
+        for (const std::string& next : walk) {
+            test::key(VK_TAB);
+            at = focusAfter(program, at, kForm2, help);
+            EXPECT_EQ(at, next) << "Tab on the help window, opening " << opening;
+        }
+        test::key('R', VK_MENU);
+        for (int i = 0; i < 100 && IsWindow(help); ++i) Sleep(50);
+        ASSERT_FALSE(IsWindow(help)) << "Alt+R did not close the help window";
+    }
+}
+
+}  // namespace
+}  // namespace corvane
