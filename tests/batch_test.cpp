@@ -54,17 +54,17 @@ struct Make : ::testing::Test {
 const std::string kWorkedExample =
     "@echo off\r\n"
     "SET SST_FASTMEM=0\r\n"
-    "SET SST_FASTPCIRD=0\r\n"
+    "SET SST_FASTPCIRD=\r\n"
     "SET FX_GLIDE_SWAPINTERVAL=1\r\n"
     "SET SST_SWAP_EN_WAIT_ON_VSYNC=1\r\n"
     "SET SST_VIDEO_24BPP=0\r\n"
-    "SET FX_GLIDE_NO_SPLASH=0\r\n"
+    "SET FX_GLIDE_NO_SPLASH=\r\n"
     "SET SST_GAMMA=0.25\r\n"
     "SET SST_GRXCLK=90\r\n"
     "SET SST_SCREENREFRESH=0\r\n"
     "HoverT~1";
 
-TEST_F(Make, WorkedExampleWritesTwoBlocksOf162And72Bytes) {
+TEST_F(Make, WorkedExampleWritesTwoBlocksOf160And72Bytes) {
     CountingDisk counting(r.disk);
     Services services{r.messages, r.disk, counting, r.codePage, r.instance, r.program, r.versions, r.shell, r.windows, corvaneInfo()};
     Form1 g(services);
@@ -81,8 +81,8 @@ TEST_F(Make, WorkedExampleWritesTwoBlocksOf162And72Bytes) {
     EXPECT_EQ(r.messages.shown[0].buttons, 1);
     const std::string bytes = file(L"C:\\Games\\Hover\\Hover Tank.bat");
     EXPECT_EQ(bytes, kWorkedExample);
-    EXPECT_EQ(bytes.size(), 234u);
-    EXPECT_EQ(counting.writes, (std::vector<std::size_t>{162, 72}));
+    EXPECT_EQ(bytes.size(), 232u);
+    EXPECT_EQ(counting.writes, (std::vector<std::size_t>{160, 72}));
     EXPECT_EQ(g.lbl1.caption(), L"C:\\Games\\Hover\\Hover Tank.bat");
     EXPECT_EQ(g.Text2.text(), L"Hover Tank");
     // After the write the name is emptied and Make waits for a new one.
@@ -113,6 +113,55 @@ TEST_F(Make, EveryBoxAndSliderReachesItsLine) {
               "SET SST_GRXCLK=107\r\n"
               "SET SST_SCREENREFRESH=100\r\n"
               "Racer");
+}
+
+// Each box ticked, clear and greyed, the others as start-up leaves them: its
+// own line changes and no other. A variable that the driver reads by its
+// presence alone is left out ("SET NAME=") to say "off".
+TEST_F(Make, EachBoxEveryWayGivesItsOwnLine) {
+    struct Case {
+        const char* box;
+        int value;
+        int line;  // from 0, "@echo off"
+        const char* text;
+    };
+    const Case cases[] = {
+        {"cMem", 1, 1, "SET SST_FASTMEM=1"},
+        {"cMem", 0, 1, "SET SST_FASTMEM=0"},
+        {"cMem", 2, 1, "SET SST_FASTMEM=0"},
+        {"cPci", 1, 2, "SET SST_FASTPCIRD=1"},
+        {"cPci", 0, 2, "SET SST_FASTPCIRD="},
+        {"cPci", 2, 2, "SET SST_FASTPCIRD="},
+        {"cBuff", 1, 3, "SET FX_GLIDE_SWAPINTERVAL=0"},
+        {"cBuff", 0, 3, "SET FX_GLIDE_SWAPINTERVAL=1"},
+        {"cRefresh", 1, 4, "SET SST_SWAP_EN_WAIT_ON_VSYNC=0"},
+        {"cRefresh", 0, 4, "SET SST_SWAP_EN_WAIT_ON_VSYNC=1"},
+        {"cColor", 1, 5, "SET SST_VIDEO_24BPP=1"},
+        {"cColor", 0, 5, "SET SST_VIDEO_24BPP=0"},
+        {"Check1", 1, 6, "SET FX_GLIDE_NO_SPLASH="},
+        {"Check1", 0, 6, "SET FX_GLIDE_NO_SPLASH=1"},
+        {"Check1", 2, 6, "SET FX_GLIDE_NO_SPLASH=1"},
+    };
+    auto lines = [](const std::string& bytes) {
+        std::vector<std::string> out;
+        std::size_t from = 0;
+        for (std::size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2) {
+            out.push_back(bytes.substr(from, at - from));
+        }
+        out.push_back(bytes.substr(from));
+        return out;
+    };
+    const std::vector<std::string> example = lines(kWorkedExample);
+    choose(L"C:\\Games\\Hover", L"Hover Tank.exe");
+    for (const Case& c : cases) {
+        f.window[c.box].setValue(c.value);
+        input::type(f.Text1, L"Hover Tank");
+        ASSERT_TRUE(input::press(f.Command1)) << c.box;
+        std::vector<std::string> want = example;
+        want[static_cast<std::size_t>(c.line)] = c.text;
+        EXPECT_EQ(lines(file(L"C:\\Games\\Hover\\Hover Tank.bat")), want) << c.box << " = " << c.value;
+        f.window[c.box].setValue(c.box == std::string("Check1") ? 1 : 0);
+    }
 }
 
 TEST_F(Make, GreyedBoxCountsAsClearAndDisabledTickStillCounts) {
@@ -325,7 +374,7 @@ TEST_F(Make, BlankInALongNameIsQuotedSoTheRightProgramStarts) {
     input::press(f.Command1);
     const std::string bytes = file(L"C:\\My Game.bat");
     EXPECT_EQ(bytes.substr(bytes.rfind('\n') + 1), "\"My Game\"");
-    EXPECT_EQ(bytes.size(), 162u + 72u - 8u + 9u);
+    EXPECT_EQ(bytes.size(), 160u + 72u - 8u + 9u);
 }
 
 }  // namespace

@@ -21,6 +21,11 @@ std::wstring flag(std::wstring_view variable, bool ticked, bool tickedMeansOne) 
     return setLine(variable, ticked == tickedMeansOne ? L"1" : L"0");
 }
 
+// The driver tests these for presence alone, whatever their value: "off" is
+// no variable at all, which "SET NAME=" gives the program, also where the
+// machine's own start-up set one.
+std::wstring present(std::wstring_view variable, bool on) { return setLine(variable, on ? L"1" : L""); }
+
 }  // namespace
 
 BatchText batchText(const BatchSettings& s) {
@@ -28,11 +33,11 @@ BatchText batchText(const BatchSettings& s) {
     t.switches = L"@echo off";
     t.switches += kEol;
     t.switches += flag(L"SST_FASTMEM", s.fastMemory, true);
-    t.switches += flag(L"SST_FASTPCIRD", s.fastPci, true);
+    t.switches += present(L"SST_FASTPCIRD", s.fastPci);
     t.switches += flag(L"FX_GLIDE_SWAPINTERVAL", s.fastBuffering, false);
     t.switches += flag(L"SST_SWAP_EN_WAIT_ON_VSYNC", s.fastRefresh, false);
     t.switches += flag(L"SST_VIDEO_24BPP", s.trueColour, true);
-    t.switches += flag(L"FX_GLIDE_NO_SPLASH", s.splash, false);
+    t.switches += present(L"FX_GLIDE_NO_SPLASH", !s.splash);
     t.numbers = setLine(L"SST_GAMMA", gammaText(s.gammaPosition));
     t.numbers += setLine(L"SST_GRXCLK", std::to_wstring(s.clockMhz));
     t.numbers += setLine(L"SST_SCREENREFRESH", std::to_wstring(s.refreshHz));

@@ -280,7 +280,7 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
               "SET FX_GLIDE_SWAPINTERVAL=1\r\n"
               "SET SST_SWAP_EN_WAIT_ON_VSYNC=1\r\n"
               "SET SST_VIDEO_24BPP=0\r\n"
-              "SET FX_GLIDE_NO_SPLASH=0\r\n"
+              "SET FX_GLIDE_NO_SPLASH=\r\n"
               "SET SST_GAMMA=0.25\r\n"
               "SET SST_GRXCLK=92\r\n"
               "SET SST_SCREENREFRESH=120\r\n" +
@@ -298,7 +298,9 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
 // The batch file, run by the command interpreter, starts the very program
 // that was picked, with the settings it sets: also where the system's short
 // name is not the one the old rule guessed, where the name holds "%", and
-// where two programs share their first six characters.
+// where two programs share their first six characters. The variables that
+// the driver reads by presence reach the game only when their box says so,
+// whatever the machine's own environment held.
 TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
     const std::wstring play = root + L"\\Play";
     CreateDirectoryW(play.c_str(), nullptr);
@@ -306,12 +308,11 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
     const std::wstring game = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"corvane_fake_game.exe";
     const wchar_t* programs[] = {L"Hover Tank.exe", L"100% Speed.exe", L"Tomb Raider.exe", L"Tomb Raider Setup.exe"};
     for (const wchar_t* p : programs) ASSERT_TRUE(CopyFileW(game.c_str(), (play + L"\\" + p).c_str(), FALSE)) << p;
+    SetEnvironmentVariableW(L"FX_GLIDE_NO_SPLASH", L"1");
+    SetEnvironmentVariableW(L"SST_FASTPCIRD", L"1");
     walkTo(play);
     HWND fileList = native("File1");
-    const std::string settings =
-        "FX_GLIDE_NO_SPLASH=0\nFX_GLIDE_SWAPINTERVAL=1\nSST_FASTMEM=0\nSST_FASTPCIRD=0\nSST_GAMMA=0.25\n"
-        "SST_GRXCLK=90\nSST_SCREENREFRESH=0\nSST_SWAP_EN_WAIT_ON_VSYNC=1\nSST_VIDEO_24BPP=0\n";
-    for (const wchar_t* p : programs) {
+    auto make = [&](const wchar_t* p) {
         int index = -1;
         for (int i = 0; i < form.File1.listCount(); ++i) {
             if (form.File1.list(i) == p) index = i;
@@ -323,9 +324,28 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
         typeText(name, L"run");
         SendMessageW(native("Command1"), BM_CLICK, 0, 0);
         pump(view);
+    };
+    // "Splash Screen" ticked and "Fast PCI" clear, as the window starts.
+    const std::string settings =
+        "FX_GLIDE_SWAPINTERVAL=1\nSST_FASTMEM=0\nSST_GAMMA=0.25\n"
+        "SST_GRXCLK=90\nSST_SCREENREFRESH=0\nSST_SWAP_EN_WAIT_ON_VSYNC=1\nSST_VIDEO_24BPP=0\n";
+    for (const wchar_t* p : programs) {
+        make(p);
         const std::string started(p, p + wcslen(p));
         EXPECT_EQ(runBatch(play, play + L"\\run.bat"), started + "\n" + settings) << readAll(play + L"\\run.bat");
     }
+    // The other way round.
+    clickTab(2);
+    SendMessageW(native("Check1"), BM_CLICK, 0, 0);
+    SendMessageW(native("cPci"), BM_CLICK, 0, 0);
+    pump(view);
+    clickTab(1);
+    make(programs[0]);
+    EXPECT_EQ(runBatch(play, play + L"\\run.bat"),
+              "Hover Tank.exe\nFX_GLIDE_NO_SPLASH=1\nFX_GLIDE_SWAPINTERVAL=1\nSST_FASTMEM=0\nSST_FASTPCIRD=1\n"
+              "SST_GAMMA=0.25\nSST_GRXCLK=90\nSST_SCREENREFRESH=0\nSST_SWAP_EN_WAIT_ON_VSYNC=1\nSST_VIDEO_24BPP=0\n");
+    SetEnvironmentVariableW(L"FX_GLIDE_NO_SPLASH", nullptr);
+    SetEnvironmentVariableW(L"SST_FASTPCIRD", nullptr);
     for (const wchar_t* p : programs) DeleteFileW((play + L"\\" + p).c_str());
     DeleteFileW((play + L"\\run.bat").c_str());
     DeleteFileW((play + L"\\report.txt").c_str());
