@@ -5,6 +5,7 @@
 #include "platform/codepage.h"
 #include "platform/input.h"
 #include "platform/names.h"
+#include "support/fatal_catcher.h"
 #include "support/memory_disk.h"
 
 namespace corvane {
@@ -190,7 +191,25 @@ TEST_F(ModelTest, FileListFiltersByPatternAndAttributesAndSortsWithoutCase) {
     all.setPattern(L"*.exe");
     all.setPath(L"C:\\G");
     EXPECT_EQ(all.items(), (std::vector<std::wstring>{L"Alpha.exe", L"boot.exe", L"secret.exe", L"zeta.EXE"}));
-    EXPECT_THROW((void)all.list(4), std::out_of_range);
+    EXPECT_EQ(test::fatalCause([&] { (void)all.list(4); }), L"list index 4 of All");
+}
+
+// A broken rule of the program ends it through the one fatal path, with its
+// cause; nothing is thrown.
+TEST_F(ModelTest, BrokenRulesEndThroughTheFatalPath) {
+    EXPECT_EQ(test::fatalCause([&] { (void)w["Nothing"]; }), L"no control Nothing");
+    constexpr ControlRow kBackwards[] = {
+        {.name = "Box", .kind = Kind::TextBox, .container = "Frame"},
+        {.name = "Frame", .kind = Kind::Frame},
+    };
+    const WindowDesc backwards{.name = "B", .caption = L"B", .clientWidth = 1, .clientHeight = 1, .controls = kBackwards};
+    EXPECT_EQ(test::fatalCause([&] { Window bad(backwards, disk); }), L"container listed after Box");
+    EXPECT_EQ(test::fatalCause([&] { (void)w["Box"]; }), L"<not called>");
+}
+
+TEST(Fatal, WithoutAHandlerTheCauseGoesToStandardErrorAndTheProgramEnds) {
+    EXPECT_DEATH(fatal(L"the window could not be created"),
+                 "Corvane stopped on an unexpected error: the window could not be created");
 }
 
 TEST_F(ModelTest, ActionsAreRefusedWhereAUserCouldNotAct) {

@@ -91,14 +91,17 @@ TEST(NumberText, EveryGammaPositionIsShortAndExact) {
     }
 }
 
-TEST(NumberText, FifteenSignificantDigitsAndNoExponent) {
-    EXPECT_EQ(numberText(1.0 / 3.0), L"0.333333333333333");
-    EXPECT_EQ(numberText(2.0 / 3.0), L"0.666666666666667");
-    EXPECT_EQ(numberText(123456.5), L"123456.5");
-    EXPECT_EQ(numberText(1e20), L"100000000000000000000");
-    EXPECT_EQ(numberText(0.000125), L"0.000125");
-    EXPECT_EQ(numberText(-0.5), L"-0.5");
-    EXPECT_EQ(numberText(0.0), L"0");
+TEST(NumberText, HundredthsAreExactWithoutExponentOrTrailingZeros) {
+    EXPECT_EQ(hundredthsText(0), L"0");
+    EXPECT_EQ(hundredthsText(5), L"0.05");
+    EXPECT_EQ(hundredthsText(50), L"0.5");
+    EXPECT_EQ(hundredthsText(100), L"1");
+    EXPECT_EQ(hundredthsText(195), L"1.95");
+    EXPECT_EQ(hundredthsText(12345650), L"123456.5");
+    EXPECT_EQ(hundredthsText(1000000000000000000LL), L"10000000000000000");
+    EXPECT_EQ(hundredthsText(-50), L"-0.5");
+    EXPECT_EQ(hundredthsText(-1), L"-0.01");
+    EXPECT_EQ(hundredthsText(-9223372036854775807LL - 1), L"-92233720368547758.08");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // or named on the command line. A pick goes through the page as browsing to
 // the folder and clicking the program do, in the same order.
 #include <algorithm>
+#include "platform/decimal.h"
 
 #include "app/form1.h"
 #include "platform/codepage.h"
@@ -76,7 +77,7 @@ void Form1::DropFiles(const std::vector<std::wstring>& paths) {
             names += L"\n" + paths[i];
             if (std::find(notFound.begin(), notFound.end(), paths[i]) != notFound.end()) names += L" (not found)";
         }
-        if (paths.size() > kNamesShown) names += L"\n(and " + std::to_wstring(paths.size() - kNamesShown) + L" more)";
+        if (paths.size() > kNamesShown) names += L"\n(and " + decimal(static_cast<long long>(paths.size() - kNamesShown)) + L" more)";
         box.show(L"There is no program (.exe) or folder to pick in what was dropped:\n" + names, kExclamation,
                  services.app.title);
         return;

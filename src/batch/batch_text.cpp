@@ -1,4 +1,5 @@
 #include "batch/batch_text.h"
+#include "platform/decimal.h"
 
 #include "settings/number_text.h"
 
@@ -39,8 +40,8 @@ BatchText batchText(const BatchSettings& s) {
     t.switches += flag(L"SST_VIDEO_24BPP", s.trueColour, true);
     t.switches += present(L"FX_GLIDE_NO_SPLASH", !s.splash);
     t.numbers = setLine(L"SST_GAMMA", gammaText(s.gammaPosition));
-    t.numbers += setLine(L"SST_GRXCLK", std::to_wstring(s.clockMhz));
-    t.numbers += setLine(L"SST_SCREENREFRESH", std::to_wstring(s.refreshHz));
+    t.numbers += setLine(L"SST_GRXCLK", decimal(s.clockMhz));
+    t.numbers += setLine(L"SST_SCREENREFRESH", decimal(s.refreshHz));
     t.numbers += startLine(s.shortName);
     return t;
 }

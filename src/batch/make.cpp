@@ -1,4 +1,5 @@
 #include <optional>
+#include "platform/decimal.h"
 #include <utility>
 #include <string>
 
@@ -107,7 +108,7 @@ void BatchMaker::Command1_Click() {
     FileStore& files = services_.files;
     std::wstring temp;
     FileStatus status;
-    if (!switches || !numbers) status.error = L"The text can't be written in code page " + std::to_wstring(cp.number()) + L".";
+    if (!switches || !numbers) status.error = L"The text can't be written in code page " + decimal(cp.number()) + L".";
     if (status.ok()) status = files.createTemp(folderOf(BatchPath), temp);
     if (status.ok()) status = files.append(temp, *switches);
     if (status.ok()) status = files.append(temp, *numbers);

@@ -2,9 +2,11 @@
 // put together.
 #include "app/form1.h"
 #include "main/real_services.h"
+#include "platform/fatal.h"
 #include "platform/input.h"
 #include "platform/win32/api.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/fatal_report.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/window_view.h"
 
@@ -38,8 +40,8 @@ void run() {
 
 }  // namespace
 
-// Every failure, from the first step on, ends the same way.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    win32::WindowView::guard(run);
+    setFatalHandler(win32::reportFatal);  // from the first step on
+    run();
     return 0;
 }

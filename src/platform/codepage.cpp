@@ -1,4 +1,5 @@
 #include "platform/codepage.h"
+#include "platform/decimal.h"
 
 namespace corvane {
 
@@ -32,7 +33,7 @@ std::wstring codePageLacks(std::wstring_view what, std::wstring_view name, unsig
     out += what;
     out += L" \"";
     out += name;
-    out += L"\" holds characters that batch files on this system (code page " + std::to_wstring(codePage) +
+    out += L"\" holds characters that batch files on this system (code page " + decimal(codePage) +
            L") cannot hold.";
     return out;
 }

@@ -1,11 +1,20 @@
 #include "platform/model.h"
 
 #include <algorithm>
-#include <stdexcept>
+
+#include "platform/decimal.h"
+#include "platform/fatal.h"
 
 #include "platform/names.h"
 
 namespace corvane {
+
+namespace {
+
+// Names in the descriptions are ASCII.
+std::wstring wide(std::string_view s) { return std::wstring(s.begin(), s.end()); }
+
+}  // namespace
 
 Control::Control(Window& window, const ControlRow& row, Control* container)
     : window_(window),
@@ -157,7 +166,7 @@ void Control::setPattern(std::wstring p) {
 }
 
 const std::wstring& Control::list(int index) const {
-    if (index < 0 || index >= listCount()) throw std::out_of_range("list index " + std::to_string(index));
+    if (index < 0 || index >= listCount()) fatal(L"list index " + decimal(index) + L" of " + wide(name_));
     return items_[static_cast<std::size_t>(index)];
 }
 
@@ -249,7 +258,7 @@ Window::Window(const WindowDesc& desc, FolderService& folders)
         Control* container = nullptr;
         if (row.container[0] != '\0') {
             container = find(row.container);
-            if (container == nullptr) throw std::logic_error(std::string("container listed after ") + row.name);
+            if (container == nullptr) fatal(L"container listed after " + wide(row.name));
         }
         controls_.push_back(std::make_unique<Control>(*this, row, container));
         Control& c = *controls_.back();
@@ -276,7 +285,7 @@ Control* Window::find(std::string_view name) const {
 
 Control& Window::operator[](std::string_view name) const {
     Control* c = find(name);
-    if (c == nullptr) throw std::out_of_range("no control " + std::string(name));
+    if (c == nullptr) fatal(L"no control " + wide(name));
     return *c;
 }
 

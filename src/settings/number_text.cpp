@@ -1,27 +1,21 @@
 #include "settings/number_text.h"
 
-#include <charconv>
-#include <cmath>
+#include "platform/decimal.h"
 
 namespace corvane {
 
-std::wstring numberText(double value) {
-    if (!std::isfinite(value)) return L"0";
-    // Decimals needed for 15 significant digits at this magnitude.
-    int magnitude = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    int decimals = 14 - magnitude;
-    if (decimals < 0) decimals = 0;
-    if (decimals > 340) decimals = 340;
-    char buf[400];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    if (ec != std::errc()) return L"0";
-    std::string text(buf, end);
-    if (text.find('.') != std::string::npos) {
-        while (text.back() == '0') text.pop_back();
-        if (text.back() == '.') text.pop_back();
-    }
-    if (text == "-0") text = "0";
-    return std::wstring(text.begin(), text.end());
+std::wstring hundredthsText(long long hundredths) {
+    const bool negative = hundredths < 0;
+    // Digits of the magnitude, at least three so that "0." has its 0.
+    std::wstring digits = decimal(hundredths);
+    if (negative) digits.erase(0, 1);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), L'0');
+    std::wstring text = digits.substr(0, digits.size() - 2);
+    std::wstring fraction = digits.substr(digits.size() - 2);
+    while (!fraction.empty() && fraction.back() == L'0') fraction.pop_back();
+    if (!fraction.empty()) text += L'.' + fraction;
+    if (negative && text != L"0") text.insert(0, 1, L'-');
+    return text;
 }
 
 }  // namespace corvane

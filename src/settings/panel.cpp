@@ -1,4 +1,5 @@
 #include <array>
+#include "platform/decimal.h"
 #include <string>
 
 #include "settings/panel.h"
@@ -16,14 +17,14 @@ constexpr int kTrueColourAbove = 75;
 
 void SettingsPanel::sClock_PositionChanged() {
     const int v = sClock.value();
-    lblClock.setCaption(L"Clock Speed: " + std::to_wstring(v) + L"Mhz");
+    lblClock.setCaption(L"Clock Speed: " + decimal(v) + L"Mhz");
     lblClock.setBackColor(v > kSafeClock ? kRed : kButtonFace);
 }
 
 void SettingsPanel::sRefresh_PositionChanged() {
     const int p = sRefresh.value();
     if (p >= 1 && p <= static_cast<int>(kRefreshRates.size())) RefreshHz = kRefreshRates[static_cast<std::size_t>(p - 1)];
-    lblRefresh.setCaption(L"Refresh: " + std::to_wstring(RefreshHz) + L"Hz");
+    lblRefresh.setCaption(L"Refresh: " + decimal(RefreshHz) + L"Hz");
     cColor.setEnabled(RefreshHz > kTrueColourAbove);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/win32/api.h"
+#include "platform/decimal.h"
 
 #include <cstddef>
 #include <cstring>
@@ -540,7 +541,7 @@ std::wstring errorText(DWORD code) {
         if (n != 0 && text != nullptr) out = widen(std::string_view(text, n));
         if (text != nullptr) LocalFree(text);
     }
-    if (out.empty()) out = L"Error " + std::to_wstring(code) + L".";
+    if (out.empty()) out = L"Error " + decimal(code) + L".";
     while (!out.empty() && (out.back() == L'\n' || out.back() == L'\r' || out.back() == L' ')) out.pop_back();
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/fatal.h"
 #include "platform/input.h"
 #include "platform/win32/api.h"
 #include "platform/win32/dpi.h"
@@ -20,7 +21,10 @@ void NativeControl::create(HWND parent, int id) {
     const RECT r = box();
     hwnd_ = api::createWindow(s.exStyle, s.cls, s.text, style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-    if (hwnd_ == nullptr) throw std::runtime_error("control " + model_.name() + " could not be created");
+    if (hwnd_ == nullptr) {
+        const std::string& name = model_.name();
+        fatal(L"control " + std::wstring(name.begin(), name.end()) + L" could not be created");
+    }
     // The control finds itself again by the window's user data, which the
     // system's controls leave to the program.
     api::setWindowLong(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -117,7 +121,7 @@ LRESULT NativeControl::original(UINT msg, WPARAM w, LPARAM l) {
 LRESULT NativeControl::message(UINT msg, WPARAM w, LPARAM l) {
     if (msg == WM_SETFOCUS) {
         const LRESULT r = original(msg, w, l);
-        if (!view_.mirroring()) WindowView::guard([&] { input::focus(model_); });
+        if (!view_.mirroring()) input::focus(model_);
         return r;
     }
     return original(msg, w, l);
@@ -131,9 +135,7 @@ LRESULT CALLBACK NativeControl::proc(HWND h, UINT msg, WPARAM w, LPARAM l) {
         self->release();
         return api::callWindowProc(old, h, msg, w, l);
     }
-    LRESULT r = 0;
-    WindowView::guard([&] { r = self->message(msg, w, l); });  // no failure unwinds through the system's frames
-    return r;
+    return self->message(msg, w, l);
 }
 
 }  // namespace corvane::win32

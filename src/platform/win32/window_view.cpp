@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "platform/fatal.h"
 #include "platform/input.h"
 #include "platform/win32/api.h"
 #include "platform/win32/dpi.h"
@@ -58,17 +59,6 @@ WindowView::WindowView(Window& model) : model_(model) {}
 
 WindowView::~WindowView() { destroy(); }
 
-void WindowView::guard(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::exception& e) {
-        const std::string what = e.what();
-        api::messageBox(nullptr, L"Corvane stopped on an unexpected error:\n\n" + std::wstring(what.begin(), what.end()),
-                        L"Corvane", MB_OK | MB_ICONSTOP);
-        ExitProcess(1);
-    }
-}
-
 void WindowView::create(HWND owner, FrameStyle style) {
     registerClass();
     owner_ = owner;
@@ -77,7 +67,7 @@ void WindowView::create(HWND owner, FrameStyle style) {
     ws |= style.minimizeBox ? (WS_OVERLAPPED | WS_MINIMIZEBOX) : WS_POPUP;
     hwnd_ = api::createWindow(WS_EX_CONTROLPARENT, kWindowClass, model_.caption(), ws, CW_USEDEFAULT, CW_USEDEFAULT,
                               100, 100, owner, nullptr);
-    if (hwnd_ == nullptr) throw std::runtime_error("the window could not be created");
+    if (hwnd_ == nullptr) fatal(L"the window could not be created");
     api::setWindowLong(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     api::setWindowLong(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowView::windowProc));
     dpi_ = windowDpi(hwnd_);
@@ -146,7 +136,7 @@ void WindowView::acceptDrops() {
 void WindowView::dropped(HDROP drop) {
     const std::vector<std::wstring> paths = api::droppedFiles(drop);
     // Not while a message box or a modal window is over this one.
-    if (IsWindowEnabled(hwnd_)) guard([&] { input::dropFiles(model_, paths); });
+    if (IsWindowEnabled(hwnd_)) input::dropFiles(model_, paths);
 }
 
 void WindowView::makeToolTips() {
@@ -344,10 +334,10 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
     if (done) return r;
     switch (msg) {
         case WM_CLOSE:
-            if (onClose) guard([&] { onClose(); });
+            if (onClose) onClose();
             return 0;
         case kMakeRest:
-            guard([&] { makeRest(); });
+            makeRest();
             return 0;
         case WM_DROPFILES:
             dropped(reinterpret_cast<HDROP>(w));
@@ -364,11 +354,11 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
             while (!handed_.empty()) {
                 const std::vector<std::wstring> paths = std::move(handed_.front());
                 handed_.erase(handed_.begin());
-                if (IsWindowEnabled(hwnd_)) guard([&] { input::dropFiles(model_, paths); });
+                if (IsWindowEnabled(hwnd_)) input::dropFiles(model_, paths);
             }
             return 0;
         case WM_DPICHANGED:
-            guard([&] { rescale(HIWORD(w), reinterpret_cast<const RECT*>(l)); });
+            rescale(HIWORD(w), reinterpret_cast<const RECT*>(l));
             return 0;
         default:
             return api::defWindowProc(hwnd_, msg, w, l);
@@ -388,10 +378,7 @@ void WindowView::rescale(UINT dpi, const RECT* suggested) {
 LRESULT CALLBACK WindowView::windowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     auto* view = reinterpret_cast<WindowView*>(api::windowLong(h, GWLP_USERDATA));
     if (view == nullptr) return api::defWindowProc(h, msg, w, l);
-    // No failure unwinds through the system's frames.
-    LRESULT r = 0;
-    guard([&] { r = view->handle(msg, w, l); });
-    return r;
+    return view->handle(msg, w, l);
 }
 
 void WindowView::moveFocus(bool backwards) {
@@ -415,7 +402,7 @@ void WindowView::moveFocus(bool backwards) {
         next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
     }
     NativeControl& target = *order[next];
-    guard([&] { input::focus(target.model()); });
+    input::focus(target.model());
     if (GetFocus() != target.hwnd()) SetFocus(target.hwnd());
     target.focusedByTab();
 }

@@ -58,10 +58,6 @@ public:
     void changed(Control& control, Prop prop) override;
     void captionChanged(Window& window) override;
 
-    // Runs a model action from a native event; a failure inside it is
-    // reported and ends the program, as no handler catches failures.
-    static void guard(const std::function<void()>& action);
-
     // What the native controls share.
     UINT dpi() const { return dpi_; }
     HFONT font() const { return font_; }  // the dialog font at this DPI

@@ -19,7 +19,7 @@ public:
         }
     }
     void command(int code) override {
-        if (code == BN_CLICKED) WindowView::guard([&] { input::toggle(model_); });
+        if (code == BN_CLICKED) input::toggle(model_);
     }
 
 protected:

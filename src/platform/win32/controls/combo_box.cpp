@@ -25,7 +25,7 @@ public:
     void command(int code) override {
         if (code != CBN_SELCHANGE) return;
         const int i = static_cast<int>(api::send(hwnd_, CB_GETCURSEL, 0, 0));
-        WindowView::guard([&] { input::pickEntry(model_, i); });
+        input::pickEntry(model_, i);
     }
 
 protected:

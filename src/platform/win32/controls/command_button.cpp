@@ -11,7 +11,7 @@ public:
     using NativeControl::NativeControl;
 
     void command(int code) override {
-        if (code == BN_CLICKED) WindowView::guard([&] { input::press(model_); });
+        if (code == BN_CLICKED) input::press(model_);
     }
 
 protected:

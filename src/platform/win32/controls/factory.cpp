@@ -1,6 +1,9 @@
 // Which class makes the native control of each kind: one line a kind.
 #include "platform/win32/native_control.h"
 
+#include "platform/decimal.h"
+#include "platform/fatal.h"
+
 namespace corvane::win32 {
 
 std::unique_ptr<NativeControl> makeCommandButton(WindowView&, Control&);
@@ -30,7 +33,7 @@ std::unique_ptr<NativeControl> makeNativeControl(WindowView& view, Control& mode
         case Kind::Image: return makeImage(view, model);
         case Kind::Line: return makeLine(view, model);
     }
-    throw std::logic_error("no native control for kind " + std::to_string(static_cast<int>(model.kind())));
+    fatal(L"no native control for kind " + decimal(static_cast<int>(model.kind())));
 }
 
 }  // namespace corvane::win32

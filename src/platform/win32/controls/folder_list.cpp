@@ -61,9 +61,9 @@ public:
     void command(int code) override {
         const int i = static_cast<int>(api::send(hwnd_, LB_GETCURSEL, 0, 0));
         if (dirs() && code == LBN_DBLCLK) {
-            WindowView::guard([&] { input::openDirEntry(model_, i); });
+            input::openDirEntry(model_, i);
         } else if (!dirs() && code == LBN_SELCHANGE) {
-            WindowView::guard([&] { input::pickFile(model_, i); });
+            input::pickFile(model_, i);
         }
     }
     void drawItem(const DRAWITEMSTRUCT& d) override {
@@ -114,7 +114,7 @@ protected:
             }
             if (msg == WM_KEYDOWN && w == VK_RETURN) {
                 const int i = static_cast<int>(api::send(hwnd_, LB_GETCURSEL, 0, 0));
-                WindowView::guard([&] { input::openDirEntry(model_, i); });
+                input::openDirEntry(model_, i);
                 return 0;
             }
         }

@@ -20,7 +20,7 @@ public:
     }
     void scrolled() override {
         const int pos = static_cast<int>(api::send(hwnd_, TBM_GETPOS, 0, 0));
-        WindowView::guard([&] { input::moveSlider(model_, pos); });
+        input::moveSlider(model_, pos);
     }
 
 protected:

@@ -24,7 +24,7 @@ public:
     LRESULT notify(const NMHDR& n) override {
         if (n.code == static_cast<UINT>(TCN_SELCHANGE) && !view_.mirroring()) {
             const int tab = static_cast<int>(api::send(hwnd_, TCM_GETCURSEL, 0, 0)) + 1;
-            WindowView::guard([&] { input::clickTab(model_, tab); });
+            input::clickTab(model_, tab);
         }
         return 0;
     }

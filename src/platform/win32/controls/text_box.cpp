@@ -26,10 +26,8 @@ public:
     }
     void command(int code) override {
         if (code != EN_CHANGE) return;
-        WindowView::guard([&] {
-            // Input the model refuses is taken back.
-            if (!input::type(model_, nativeText(hwnd_))) api::setWindowText(hwnd_, model_.text());
-        });
+        // Input the model refuses is taken back.
+        if (!input::type(model_, nativeText(hwnd_))) api::setWindowText(hwnd_, model_.text());
     }
     void focusedByTab() override {
         // As in dialogs: the whole text, unless a handler chooses.
