@@ -4,7 +4,7 @@
 // asks first. The event's scope ends however its handlers end.
 #pragma once
 
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,7 +42,11 @@ public:
 private:
     FolderService& folders_;
     int depth_ = 0;
-    std::map<std::wstring, std::optional<std::vector<DirEntry>>> read_;
+    struct Read {
+        std::wstring folder;
+        std::optional<std::vector<DirEntry>> listing;
+    };
+    std::vector<std::unique_ptr<Read>> read_;  // a few folders; each stays where it is
 };
 
 }  // namespace corvane

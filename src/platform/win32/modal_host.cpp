@@ -6,8 +6,10 @@ namespace corvane::win32 {
 
 void ModalHost::showModal(Window& dialog, Window& owner, const std::function<bool()>& unloaded,
                           const std::function<void()>& closeButton) {
-    auto it = views_.find(&owner);
-    HWND ownerHwnd = it != views_.end() ? it->second->hwnd() : nullptr;
+    HWND ownerHwnd = nullptr;
+    for (const WindowView* v : views_) {
+        if (&v->model() == &owner) ownerHwnd = v->hwnd();
+    }
     WindowView view(dialog);
     view.create(ownerHwnd, {.minimizeBox = false, .centreOnOwner = true});
     view.onClose = closeButton;

@@ -99,7 +99,6 @@ void WindowView::make(NativeControl& control) {
     mirroring_ = true;
     control.create(parent, kFirstId + static_cast<int>(at - controls_.begin()));
     mirroring_ = was;
-    byHwnd_[control.hwnd()] = &control;
     stack(control);
 }
 
@@ -172,7 +171,6 @@ void WindowView::destroy() {
     hwnd_ = nullptr;
     tips_ = nullptr;
     controls_.clear();
-    byHwnd_.clear();
     if (font_ != nullptr) DeleteObject(font_);
     font_ = nullptr;
     for (auto& [c, b] : brushes_) DeleteObject(b);
@@ -248,10 +246,11 @@ void WindowView::captionChanged(Window& w) { api::setWindowText(hwnd_, w.caption
 
 HBRUSH WindowView::brush(std::uint32_t colour) {
     if ((colour & kSystemColour) != 0) return GetSysColorBrush(static_cast<int>(colour & 0xFF));
-    auto it = brushes_.find(colour);
-    if (it != brushes_.end()) return it->second;
+    for (const auto& [c, b] : brushes_) {
+        if (c == colour) return b;
+    }
     HBRUSH b = CreateSolidBrush(colour);
-    brushes_[colour] = b;
+    brushes_.emplace_back(colour, b);
     return b;
 }
 
@@ -273,8 +272,11 @@ NativeControl* WindowView::controlOf(const Control& c) const {
 }
 
 NativeControl* WindowView::controlOf(HWND h) const {
-    auto it = byHwnd_.find(h);
-    return it == byHwnd_.end() ? nullptr : it->second;
+    if (h == nullptr) return nullptr;
+    for (const auto& native : controls_) {
+        if (native->hwnd() == h) return native.get();
+    }
+    return nullptr;
 }
 
 LRESULT WindowView::toolTipText(NMHDR& n, const api::ToolTipAsk& ask) {

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -97,8 +96,7 @@ private:
     int textHeight_ = 13;
     bool mirroring_ = false;
     std::vector<std::unique_ptr<NativeControl>> controls_;  // in the model's order
-    std::map<HWND, NativeControl*> byHwnd_;
-    std::map<std::uint32_t, HBRUSH> brushes_;
+    std::vector<std::pair<std::uint32_t, HBRUSH>> brushes_;  // a few colours
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     std::vector<std::vector<std::wstring>> handed_;  // paths from another start, not yet picked
