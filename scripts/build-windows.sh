@@ -2,7 +2,7 @@
 # build/win. Sourced.
 build_shipped() {
     cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake -DCORVANE_MINGW_ARCH=i686 \
-        -DCORVANE_MINGW_THREADS=win32 -DCORVANE_TESTS=OFF -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+        -DCORVANE_MINGW_THREADS=win32 -DCORVANE_TESTS=OFF -DCORVANE_SHIPPED=ON -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
     cmake --build build/win -j"$(nproc)"
 }
 
@@ -13,7 +13,7 @@ build_for_wine() {
         echo "$PWD/build/win/corvane.exe"
     else
         cmake -S . -B build/win-x86_64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake -DCORVANE_MINGW_ARCH=x86_64 \
-            -DCORVANE_MINGW_THREADS=win32 -DCORVANE_TESTS=OFF -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+            -DCORVANE_MINGW_THREADS=win32 -DCORVANE_TESTS=OFF -DCORVANE_SHIPPED=ON -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
         cmake --build build/win-x86_64 -j"$(nproc)" >&2
         echo "$PWD/build/win-x86_64/corvane.exe"
     fi

@@ -21,10 +21,12 @@ ctest --test-dir build/native --output-on-failure -j"$jobs"
 echo "== Fuzzing the version-resource reader for 20 seconds"
 run_fuzzer 20
 
-echo "== Windows tests under Wine"
+echo "== Windows tests under Wine, on corvane.exe as shipped (built for this Wine)"
 wine_setup
+program=$(build_for_wine)
 cmake -S . -B "build/wintest-$WIN_ARCH" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake \
-    -DCORVANE_MINGW_ARCH="$WIN_ARCH" -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    -DCORVANE_MINGW_ARCH="$WIN_ARCH" -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Debug \
+    -DCORVANE_PROGRAM="$program" >/dev/null
 cmake --build "build/wintest-$WIN_ARCH" -j"$jobs"
 if [ "$WIN_ARCH" != i686 ]; then
     echo "== The 32-bit Windows tests, built but not run: this kernel can't run them"
@@ -42,9 +44,8 @@ with_display scripts/wine-session.sh ctest --test-dir "build/wintest-$WIN_ARCH" 
 echo "== What the program calls on its 9x path, from Wine's relay trace"
 # The program as shipped (for this Wine's architecture); the trace goes to
 # the test program's standard error, which Wine hands on.
-traced=$(build_for_wine)
 trace="$PWD/build/relay-trace.txt"
-CORVANE_RELAY_TRACE="Z:$trace" CORVANE_TRACED_EXE="Z:$traced" with_display scripts/wine-session.sh \
+CORVANE_RELAY_TRACE="Z:$trace" CORVANE_TRACED_EXE="Z:$program" with_display scripts/wine-session.sh \
     "$WINE" "build/wintest-$WIN_ARCH/corvane_win32_tests.exe" --gtest_filter='NineXPath.*' 2>"$trace" |
     tee build/relay-test.txt
 grep -q '^\[  PASSED  \] 1 test' build/relay-test.txt
