@@ -6,6 +6,7 @@ source scripts/setup.sh
 source scripts/wine.sh
 source scripts/build-windows.sh
 source scripts/fuzz.sh
+source scripts/cpu-trace.sh
 need_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 jobs=$(nproc)
 
@@ -65,3 +66,8 @@ for prefix in "build/wine-$WIN_ARCH" "build/wine-$WIN_ARCH-win98"; do
     ) | tee build/cp932-test.txt
     grep -q '^\[  PASSED  \] 1 test' build/cp932-test.txt
 done
+
+echo "== The instructions corvane.exe executes from start-up to its end, under an i386 emulator"
+wine_prefix "$PWD/build/wine-$WIN_ARCH"
+cpu_trace "$PWD/build/win/corvane.exe" "$PWD/build/win/corvane.map" "build/wintest-$WIN_ARCH/corvane_win32_tests.exe" \
+    build/native/tests/corvane_cpu_check

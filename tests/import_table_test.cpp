@@ -124,6 +124,21 @@ TEST(ShippedProgram, ImportsOnlyWhatWindows98AndXpHave) {
     }
 }
 
+// A small download, and no symbols left in it.
+TEST(ShippedProgram, IsStrippedAndAtMost176KiB) {
+    const auto bytes = slurp(CORVANE_SHIPPED_EXE);
+    EXPECT_LE(bytes.size(), 180224u);
+    ASSERT_GT(bytes.size(), 0x40u);
+    const auto u32 = [&](std::size_t at) {
+        return at + 4 <= bytes.size() ? std::uint32_t(bytes[at]) | std::uint32_t(bytes[at + 1]) << 8 |
+                                            std::uint32_t(bytes[at + 2]) << 16 | std::uint32_t(bytes[at + 3]) << 24
+                                      : 0xFFFFFFFFu;
+    };
+    const std::size_t coff = u32(0x3C) + 4;
+    EXPECT_EQ(u32(coff + 8), 0u) << "a symbol table";
+    EXPECT_EQ(u32(coff + 12), 0u) << "symbols";
+}
+
 TEST(ShippedProgram, CarriesItsVersionResource) {
     const auto bytes = slurp(CORVANE_SHIPPED_EXE);
     const corvane::Windows1252 cp;
