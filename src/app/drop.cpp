@@ -2,10 +2,10 @@
 // or named on the command line. A pick goes through the page as browsing to
 // the folder and clicking the program do, in the same order.
 #include <algorithm>
-#include "platform/decimal.h"
 
 #include "app/form1.h"
 #include "platform/codepage.h"
+#include "platform/decimal.h"
 #include "platform/input.h"
 #include "platform/names.h"
 

@@ -1,6 +1,6 @@
 #include "batch/batch_text.h"
-#include "platform/decimal.h"
 
+#include "platform/decimal.h"
 #include "settings/number_text.h"
 
 namespace corvane {

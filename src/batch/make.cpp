@@ -1,12 +1,12 @@
-#include <optional>
-#include "platform/decimal.h"
-#include <utility>
-#include <string>
-
 #include "batch/make.h"
+
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "batch/batch_text.h"
 #include "platform/codepage.h"
+#include "platform/decimal.h"
 #include "platform/names.h"
 
 namespace corvane {

@@ -1,4 +1,5 @@
 #include "help/form2.h"
+
 #include "platform/decimal.h"
 
 namespace corvane {

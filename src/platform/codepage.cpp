@@ -1,4 +1,5 @@
 #include "platform/codepage.h"
+
 #include "platform/decimal.h"
 
 namespace corvane {

@@ -1,7 +1,7 @@
 #include <array>
-#include "platform/decimal.h"
 #include <string>
 
+#include "platform/decimal.h"
 #include "settings/panel.h"
 #include "settings/number_text.h"
 

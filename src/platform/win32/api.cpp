@@ -1,10 +1,10 @@
 #include "platform/win32/api.h"
-#include "platform/decimal.h"
 
 #include <cstddef>
 #include <cstring>
 
 #include "platform/command_line.h"
+#include "platform/decimal.h"
 
 namespace corvane::win32::api {
 
