@@ -2,7 +2,7 @@
 // start-up code (which needs a later CPU than the program supports): the C
 // runtime told that this is a windowed program, its floating-point state
 // set, the static constructors run, then WinMain, whose end ends the
-// process.
+// process. Only ANSI functions here: the wide ones are stubs on 9x.
 #include "platform/win32/win32.h"
 
 extern "C" {
@@ -21,6 +21,6 @@ __attribute__((force_align_arg_pointer)) void WinMainCRTStartup() {
     __set_app_type(2);  // a GUI program
     _fpreset();
     __main();
-    exit(WinMain(GetModuleHandleW(nullptr), nullptr, GetCommandLineA(), SW_SHOWDEFAULT));
+    exit(WinMain(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_SHOWDEFAULT));
 }
 }
