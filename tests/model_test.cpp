@@ -257,6 +257,14 @@ TEST(Names, WildcardsMatchWithoutCaseAndEachPatternAlone) {
     EXPECT_FALSE(matchesPatterns(std::wstring(5000, L'a'), std::wstring(50, L'*') + L"b"));
 }
 
+TEST(Names, WriteTempNamesAreTheSystemsOnesAndNoOthers) {
+    for (const wchar_t* yes : {L"cvn1.tmp", L"cvnA3F0.tmp", L"CVO12.TMP", L"cvoffff.tmp"}) EXPECT_TRUE(isWriteTempName(yes)) << yes;
+    for (const wchar_t* no : {L"cvn.tmp", L"cvn12345.tmp", L"cvnotes.tmp", L"cvx1.tmp", L"cvn1.bat", L"cvn1.tmp.bat",
+                              L"Hover Tank.bat", L"cvnG1.tmp"}) {
+        EXPECT_FALSE(isWriteTempName(no)) << no;
+    }
+}
+
 TEST(Names, ComparisonFoldsLatinLetters) {
     EXPECT_EQ(compareNoCase(L"Ärger", L"ärger"), 0);
     EXPECT_LT(compareNoCase(L"abc", L"ABD"), 0);

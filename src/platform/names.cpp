@@ -98,4 +98,15 @@ std::wstring joinPath(std::wstring_view folder, std::wstring_view name) {
     return out;
 }
 
+bool isWriteTempName(std::wstring_view name) {
+    if (name.size() < 8 || name.size() > 11) return false;
+    if (!equalNoCase(name.substr(0, 3), L"cvn") && !equalNoCase(name.substr(0, 3), L"cvo")) return false;
+    if (!equalNoCase(name.substr(name.size() - 4), L".tmp")) return false;
+    for (const wchar_t c : name.substr(3, name.size() - 7)) {
+        const wchar_t u = foldCase(c);
+        if (!((u >= L'0' && u <= L'9') || (u >= L'A' && u <= L'F'))) return false;
+    }
+    return true;
+}
+
 }  // namespace corvane

@@ -24,6 +24,12 @@ bool matchesPatterns(std::wstring_view name, std::wstring_view patterns);
 // "*+,./:;<=>?[\]|.
 bool isDosName(std::wstring_view name);
 
+// True for the names of the temporary files that writing a batch file
+// makes beside it: "cvn" (the new text) or "cvo" (the old file, set aside
+// while the new one takes its place), one to four hexadecimal digits, and
+// ".tmp", as the system's temporary-name function makes them.
+bool isWriteTempName(std::wstring_view name);
+
 // folder + "\" + name, without doubling the backslash of a drive root.
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name);
 

@@ -61,6 +61,10 @@ public:
     // Moves `from` over `to`, replacing an existing `to` in one step.
     virtual FileStatus replace(const std::wstring& from, const std::wstring& to) = 0;
     virtual void remove(const std::wstring& path) = 0;
+    // Removes what earlier writes in `folder` left behind where they were
+    // cut short (the machine stopped, a delete failed): the files named as
+    // isWriteTempName says.
+    virtual void removeLeftovers(const std::wstring& folder) = 0;
 };
 
 // The system's ANSI code page, the one batch files and version strings use.

@@ -1,5 +1,7 @@
 #include "support/memory_disk.h"
 
+#include <iterator>
+
 #include "platform/names.h"
 
 namespace corvane::test {
@@ -133,6 +135,16 @@ FileStatus MemoryDisk::append(const std::wstring& path, std::string_view bytes) 
     }
     it->second.bytes.append(bytes);
     return {};
+}
+
+void MemoryDisk::removeLeftovers(const std::wstring& folder) {
+    const std::wstring k = key(folder);
+    for (auto it = nodes_.begin(); it != nodes_.end();) {
+        const std::wstring& p = it->second.path;
+        const bool leftover = !it->second.isFolder && parentKey(it->first) == k &&
+                              isWriteTempName(std::wstring_view(p).substr(p.find_last_of(L'\\') + 1));
+        it = leftover ? nodes_.erase(it) : std::next(it);
+    }
 }
 
 FileStatus MemoryDisk::replace(const std::wstring& from, const std::wstring& to) {

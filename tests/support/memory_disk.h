@@ -43,6 +43,7 @@ public:
     FileStatus createTemp(const std::wstring& folder, std::wstring& path) override;
     FileStatus append(const std::wstring& path, std::string_view bytes) override;
     FileStatus replace(const std::wstring& from, const std::wstring& to) override;
+    void removeLeftovers(const std::wstring& folder) override;
 
 private:
     struct Node {

@@ -120,6 +120,22 @@ TEST(FilesUnderWine, TemporaryFileReplacesTheTargetWhole) {
     RemoveDirectoryW(folder.c_str());
     DeleteFileW(target.c_str());
 
+    // What cut-short writes left goes, the temporary files the store itself
+    // names, and nothing else.
+    const std::wstring theirs[] = {L"cvn1A.tmp", L"CVOFF00.TMP"};
+    const std::wstring others[] = {L"cvnotes.tmp", L"other.tmp", L"cvn12345.tmp"};
+    ASSERT_TRUE(files.createTemp(dir, temp).ok());
+    for (const std::wstring& n : theirs) put(dir + L"\\" + n, "left");
+    for (const std::wstring& n : others) put(dir + L"\\" + n, "keep");
+    files.removeLeftovers(dir);
+    EXPECT_EQ(GetFileAttributesW(temp.c_str()), INVALID_FILE_ATTRIBUTES);
+    for (const std::wstring& n : theirs) EXPECT_EQ(GetFileAttributesW((dir + L"\\" + n).c_str()), INVALID_FILE_ATTRIBUTES);
+    for (const std::wstring& n : others) {
+        EXPECT_EQ(get(dir + L"\\" + n), "keep");
+        DeleteFileW((dir + L"\\" + n).c_str());
+    }
+    EXPECT_EQ(entries(dir), 0);
+
     EXPECT_FALSE(files.createTemp(dir + L"\\missing", temp).ok());
     RemoveDirectoryW(dir.c_str());
 }

@@ -1,5 +1,6 @@
 #include "platform/win32/services.h"
 
+#include "platform/names.h"
 #include "platform/win32/api.h"
 #include "platform/win32/hand_over.h"
 
@@ -76,6 +77,22 @@ FileStatus Files::replace(const std::wstring& from, const std::wstring& to) {
 }
 
 void Files::remove(const std::wstring& path) { api::deleteFile(path); }
+
+void Files::removeLeftovers(const std::wstring& folder) {
+    const std::wstring base = folder.empty() || folder.back() == L'\\' ? folder : folder + L'\\';
+    for (const wchar_t* prefix : {L"cvn", L"cvo"}) {
+        std::vector<std::wstring> names;
+        api::FileSearch search(base + prefix + L"*.tmp");
+        if (search.found()) {
+            do {
+                if ((search.attributes() & FILE_ATTRIBUTE_DIRECTORY) == 0 && isWriteTempName(search.name())) {
+                    names.emplace_back(search.name());
+                }
+            } while (search.next());
+        }
+        for (const std::wstring& n : names) api::deleteFile(base + n);
+    }
+}
 
 std::optional<std::string> AnsiCodePage::encode(std::wstring_view text) const {
     if (text.empty()) return std::string();

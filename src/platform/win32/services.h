@@ -23,6 +23,7 @@ public:
     FileStatus append(const std::wstring& path, std::string_view bytes) override;
     FileStatus replace(const std::wstring& from, const std::wstring& to) override;
     void remove(const std::wstring& path) override;
+    void removeLeftovers(const std::wstring& folder) override;
 };
 
 class AnsiCodePage final : public CodePageService {
