@@ -7,6 +7,7 @@ source scripts/wine.sh
 source scripts/build-windows.sh
 source scripts/fuzz.sh
 source scripts/cpu-trace.sh
+source scripts/full-disk.sh
 need_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 jobs=$(nproc)
 
@@ -66,6 +67,10 @@ for prefix in "build/wine-$WIN_ARCH" "build/wine-$WIN_ARCH-win98"; do
     ) | tee build/cp932-test.txt
     grep -q '^\[  PASSED  \] 1 test' build/cp932-test.txt
 done
+
+echo "== \"&Make\" on a full disk under Wine"
+wine_prefix "$PWD/build/wine-$WIN_ARCH"
+full_disk "build/wintest-$WIN_ARCH/corvane_win32_tests.exe"
 
 echo "== The instructions corvane.exe executes from start-up to its end, under an i386 emulator"
 wine_prefix "$PWD/build/wine-$WIN_ARCH"

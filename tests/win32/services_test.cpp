@@ -283,3 +283,40 @@ TEST(ProgramUnderWine, SecondStartHandsItsPathToTheFirstAndEnds) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// "&Make" over a batch file on a disk that is full (scripts/full-disk.sh
+// mounts a small file system of its own, fills it and names the folder in
+// CORVANE_FULL_DISK): the message says so, the old file keeps its bytes, no
+// temporary file is left, and the program goes on.
+TEST(FullDiskUnderWine, MakeOverAnExistingFileSaysTheDiskIsFullAndLosesNothing) {
+    wchar_t folder[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"CORVANE_FULL_DISK", folder, MAX_PATH) == 0) GTEST_SKIP() << "no full disk made";
+    const std::wstring dir = folder;
+    const std::wstring batch = dir + L"\\Hover Tank.bat";
+    const std::string old = get(batch);
+    ASSERT_FALSE(old.empty());
+    test::WindowsRig<> rig;
+    Form1& f = rig.form;
+    f.Form_Load();
+    f.Dir1.setPath(dir);
+    ASSERT_EQ(f.File1.listCount(), 1);
+    ASSERT_TRUE(input::pickFile(f.File1, 0));
+    ASSERT_TRUE(input::press(f.Command1));
+    wchar_t full[256] = {};
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_DISK_FULL, 0, full, 256,
+                   nullptr);
+    std::wstring cause = full;
+    while (!cause.empty() && (cause.back() == L'\n' || cause.back() == L'\r' || cause.back() == L' ')) cause.pop_back();
+    ASSERT_EQ(rig.messages.shown.size(), 2u);
+    EXPECT_EQ(rig.messages.shown[1].prompt, L"Could not make " + batch + L".\n\n" + cause);
+    EXPECT_EQ(get(batch), old);
+    EXPECT_EQ(entries(dir), 3) << "the program, the batch file and the filler only";
+    EXPECT_EQ(f.Text1.text(), L"Hover Tank");  // the name stays for another try
+    EXPECT_TRUE(f.Command1.enabled());
+}
+
+}  // namespace
+}  // namespace corvane

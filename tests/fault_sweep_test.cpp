@@ -1,0 +1,256 @@
+// Nothing lost when anything fails: each scenario runs once for every call
+// of every service, that call failing, until a run meets no fault; and the
+// file store's steps are cut short one after the other, as if the machine
+// stopped there. After every run: no crash, the program goes on or ends
+// through the one fatal path, a batch file holds its old bytes or the whole
+// new file, what a cut write leaves behind goes with the next "&Make", every
+// message names its path and cause, and the page is in an arrangement the
+// rules allow.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+
+#include "platform/names.h"
+#include "support/fatal_catcher.h"
+#include "support/faults.h"
+#include "support/images.h"
+
+namespace corvane::test {
+namespace {
+
+const std::wstring kFolder = L"C:\\Games\\Hover";
+const std::wstring kProgram = kFolder + L"\\Hover Tank.exe";
+const std::wstring kBatch = kFolder + L"\\Hover Tank.bat";
+const std::string kOld = "@echo off\r\nREM the batch file made last week\r\nHOVERT~1";
+
+std::string driver(const std::u16string& version) {
+    return peImage({{0x0409, serialize32(versionInfo({{"040904B0", {{"FileVersion", version}}}}, {0x04B00409}))}});
+}
+
+void layOut(FaultRig& r, bool existing) {
+    r.disk.addFile(kProgram);
+    r.disk.addFile(kFolder + L"\\setup.exe");
+    r.disk.addFile(L"C:\\Windows\\System\\glide2x.dll", driver(u"2.43.00.0455"));
+    r.disk.addFile(L"C:\\Windows\\System\\3dfxogl.dll", driver(u"1.0.0.0761"));
+    if (existing) r.disk.addFile(kBatch, kOld);
+}
+
+void pick(Form1& f) {
+    f.Dir1.setPath(kFolder);  // as opening it in the list does
+    for (int i = 0; i < f.File1.listCount(); ++i) {
+        if (f.File1.list(i) == L"Hover Tank.exe") input::pickFile(f.File1, i);
+    }
+}
+
+struct Scenario {
+    const char* name;
+    bool existing = false;  // a batch file is there before
+    bool nineX = false;     // replaced as on 9x
+    std::function<void(FaultRig&, Form1&)> run;
+};
+
+const Scenario kScenarios[] = {
+    {"start-up", false, false, [](FaultRig&, Form1& f) { f.Form_Load(); }},
+    {"pick by the lists", false, false,
+     [](FaultRig&, Form1& f) {
+         f.Form_Load();
+         pick(f);
+     }},
+    {"pick by a drop", false, false,
+     [](FaultRig&, Form1& f) {
+         f.Form_Load();
+         input::dropFiles(f.window, {kProgram});
+     }},
+    {"pick by the command line", false, false,
+     [](FaultRig&, Form1& f) {
+         f.CommandPaths = {kProgram};
+         f.Form_Load();
+         input::dropFiles(f.window, f.CommandPaths);
+     }},
+    {"make a new file", false, false,
+     [](FaultRig&, Form1& f) {
+         f.Form_Load();
+         pick(f);
+         input::press(f.Command1);
+     }},
+    {"make over an existing file", true, false,
+     [](FaultRig&, Form1& f) {
+         f.Form_Load();
+         pick(f);
+         input::press(f.Command1);
+     }},
+    {"make over an existing file, as on 9x", true, true,
+     [](FaultRig&, Form1& f) {
+         f.Form_Load();
+         pick(f);
+         input::press(f.Command1);
+     }},
+    {"make refused by its name", true, false,
+     [](FaultRig&, Form1& f) {
+         f.Form_Load();
+         pick(f);
+         input::type(f.Text1, L"Hover \u0416");
+         input::press(f.Command1);
+     }},
+    {"a second start handing its path over", false, false,
+     [](FaultRig& r, Form1& f) {
+         r.instance.running = true;
+         f.CommandPaths = {kProgram};
+         f.Form_Load();
+     }},
+    {"the help window and its homepage", false, false,
+     [](FaultRig& r, Form1& f) {
+         f.Form_Load();
+         r.windows.whileShown = [](Window& help, Window&) {
+             input::press(help["Command2"]);
+             input::press(help["Command1"]);
+         };
+         input::press(f.Command3);
+     }},
+};
+
+std::vector<std::wstring> temps(const MemoryDisk& disk) {
+    std::vector<std::wstring> out;
+    for (const std::wstring& p : disk.paths()) {
+        if (isWriteTempName(std::wstring_view(p).substr(p.find_last_of(L'\\') + 1))) out.push_back(p);
+    }
+    return out;
+}
+
+std::string narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
+
+// The batch file of a run without faults.
+std::string cleanBytes(const Scenario& s) {
+    FaultRig r(0, FaultKind::AccessDenied, s.nineX);
+    layOut(r, s.existing);
+    s.run(r, r.make());
+    return r.disk.read(kBatch).value_or("<none>");
+}
+
+// The new batch file, whole: as without faults, or starting the program by
+// its long name where the system could not give its short one.
+bool whole(const std::string& batch, const std::string& fresh) {
+    return batch == fresh || batch == fresh.substr(0, fresh.rfind('\n') + 1) + "\"Hover Tank\"";
+}
+
+// What must hold after any run of `s`, where `fresh` is the new batch
+// file; "" when it does.
+std::string broken(const Scenario& s, FaultRig& r, const std::wstring& fatalCause, const std::string& fresh) {
+    std::string out;
+    if (fatalCause != L"<not called>" &&
+        !(r.plan.failed == "modal window" && fatalCause == L"the window could not be created")) {
+        out += "ended through the fatal path: " + narrow(fatalCause) + "; ";
+    }
+    const std::optional<std::string> batch = r.disk.read(kBatch);
+    if (s.existing && !batch) out += "the old batch file is gone; ";
+    if (batch && *batch != kOld && !whole(*batch, fresh)) out += "the batch file holds neither its old bytes nor the new; ";
+    for (const Message& m : r.messages.shown) {
+        const bool failure = m.prompt.starts_with(L"Could not") || m.prompt.starts_with(L"Cannot");
+        const std::size_t cause = m.prompt.find(L"\n\n");
+        if (failure && (m.prompt.find(kFolder) == std::wstring::npos || cause == std::wstring::npos ||
+                        cause + 2 >= m.prompt.size())) {
+            out += "a message without its path or cause: " + narrow(m.prompt) + "; ";
+        }
+    }
+    // Where the lock that tells of a running copy can't be made, the second
+    // start goes on as if it were the only one; otherwise it ends at once,
+    // whatever became of the hand-over.
+    if (r.instance.running && r.plan.failed != "single instance") {
+        if (r.program.ends != 1) out += "the second start did not end; ";
+        if (r.form && !r.form->Dir1.path().empty()) out += "the second start touched its window; ";
+    }
+    if (r.form) {
+        const Form1& f = *r.form;
+        // The driver page: each row its version, "Not Available", or empty
+        // where a listed file's version could not be read (as for a file
+        // without one).
+        const std::pair<const char*, const wchar_t*> rows[] = {{"l1", L""}, {"l2", L"2.43.00.0455"}, {"l3", L""},
+                                                               {"l4", L"1.0.0.0761"}, {"l7", L""}, {"l8", L""}};
+        for (const auto& [label, version] : rows) {
+            const std::wstring& shown = f.window[label].caption();
+            if (shown != L"Not Available" && shown != version && !shown.empty()) out += std::string("driver row ") + label + " reads " + narrow(shown) + "; ";
+        }
+        const bool naming = f.Text1.visible();
+        if (f.Label1.visible() != naming) out += "name label and box disagree; ";
+        if (f.File1.height() != (naming ? 1455 : 2820) || f.Dir1.height() != (naming ? 1455 : 2790)) {
+            out += "the lists' heights are those of neither arrangement; ";
+        }
+        if (f.Command1.enabled() && (!naming || f.Text1.text().empty())) out += "Make enabled without a name; ";
+    }
+    return out;
+}
+
+// What a cut-short write left goes with the next "&Make" in that folder,
+// which then writes the whole new file.
+std::string nextMakeTidies(const MemoryDisk& disk, bool nineX, const std::string& clean) {
+    FaultRig r(0, FaultKind::AccessDenied, nineX);
+    r.disk = disk;
+    Form1& f = r.make();
+    f.Form_Load();
+    pick(f);
+    input::type(f.Text1, L"Hover Tank");
+    input::press(f.Command1);
+    std::string out;
+    if (!temps(r.disk).empty()) out += "temporary files are left after the next Make; ";
+    if (r.disk.read(kBatch) != clean) out += "the next Make did not write the new file; ";
+    return out;
+}
+
+TEST(FaultSweep, EveryServiceCallFailingInTurnLosesNothing) {
+    const std::string fresh = cleanBytes(kScenarios[4]);  // the new batch file
+    ASSERT_EQ(fresh.substr(0, 11), "@echo off\r\n");
+    for (const Scenario& s : kScenarios) {
+        for (const FaultKind kind : {FaultKind::AccessDenied, FaultKind::DiskFull, FaultKind::PathNotFound,
+                                     FaultKind::SharingViolation}) {
+            int points = 0;
+            for (int n = 1; n < 10000; ++n) {
+                FaultRig r(n, kind, s.nineX);
+                layOut(r, s.existing);
+                const std::wstring ended = test::fatalCause([&] { s.run(r, r.make()); });
+                if (r.plan.calls < n) break;  // ran to its end with no fault
+                points = n;
+                std::string fault = broken(s, r, ended, fresh);
+                if (!temps(r.disk).empty()) {
+                    if (r.plan.failed != "delete" && r.plan.failed != "delete aside") fault += "a temporary file is left; ";
+                    fault += nextMakeTidies(r.disk, s.nineX, fresh);
+                }
+                EXPECT_EQ(fault, "") << s.name << ", call " << n << " (" << r.plan.failed << ") failing";
+            }
+            EXPECT_GT(points, 0) << s.name;
+            if (kind == FaultKind::AccessDenied) std::printf("%s: %d fault points swept\n", s.name, points);
+        }
+    }
+}
+
+// The machine stops after each step of the write: the batch file's name
+// holds the old bytes or the whole new file (on 9x, for a moment, nothing,
+// with the new file whole under its temporary name), never a part or an
+// empty file; and the next "&Make" leaves no temporary file behind.
+TEST(FaultSweep, MachineStoppingAfterAnyStepOfTheWriteLosesNothing) {
+    for (const Scenario* s : {&kScenarios[4], &kScenarios[5], &kScenarios[6]}) {
+        const std::string clean = cleanBytes(*s);
+        FaultRig r(0, FaultKind::AccessDenied, s->nineX);
+        layOut(r, s->existing);
+        r.layer->keepSnapshots = true;
+        s->run(r, r.make());
+        ASSERT_GE(r.layer->snapshots.size(), 4u) << s->name;
+        std::printf("%s: %zu steps cut after\n", s->name, r.layer->snapshots.size());
+        for (std::size_t step = 0; step < r.layer->snapshots.size(); ++step) {
+            const MemoryDisk& d = r.layer->snapshots[step];
+            const std::optional<std::string> batch = d.read(kBatch);
+            std::string fault;
+            if (batch && *batch != kOld && *batch != clean) fault += "a part of a file at the batch file's name; ";
+            if (!batch && s->existing) {
+                bool newAside = false;
+                for (const std::wstring& t : temps(d)) newAside = newAside || d.read(t) == clean;
+                if (!s->nineX || !newAside) fault += "the batch file is gone without the new one beside it; ";
+            }
+            fault += nextMakeTidies(d, s->nineX, clean);
+            EXPECT_EQ(fault, "") << s->name << ", stopped after step " << step + 1;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace corvane::test
