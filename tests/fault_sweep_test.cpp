@@ -43,6 +43,12 @@ void pick(Form1& f) {
     }
 }
 
+void makeIt(FaultRig&, Form1& f) {
+    f.Form_Load();
+    pick(f);
+    input::press(f.Command1);
+}
+
 struct Scenario {
     const char* name;
     bool existing = false;  // a batch file is there before
@@ -68,24 +74,9 @@ const Scenario kScenarios[] = {
          f.Form_Load();
          input::dropFiles(f.window, f.CommandPaths);
      }},
-    {"make a new file", false, false,
-     [](FaultRig&, Form1& f) {
-         f.Form_Load();
-         pick(f);
-         input::press(f.Command1);
-     }},
-    {"make over an existing file", true, false,
-     [](FaultRig&, Form1& f) {
-         f.Form_Load();
-         pick(f);
-         input::press(f.Command1);
-     }},
-    {"make over an existing file, as on 9x", true, true,
-     [](FaultRig&, Form1& f) {
-         f.Form_Load();
-         pick(f);
-         input::press(f.Command1);
-     }},
+    {"make a new file", false, false, makeIt},
+    {"make over an existing file", true, false, makeIt},
+    {"make over an existing file, as on 9x", true, true, makeIt},
     {"make refused by its name", true, false,
      [](FaultRig&, Form1& f) {
          f.Form_Load();
