@@ -19,6 +19,8 @@ cmake -S . -B build/native -DCORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAK
     -DCORVANE_SHIPPED_EXE="$PWD/build/win/corvane.exe" >/dev/null
 cmake --build build/native -j"$jobs"
 ctest --test-dir build/native --output-on-failure -j"$jobs"
+echo "== The fault sweep's figures"
+build/native/tests/corvane_tests --gtest_filter='FaultSweep.*' | grep -E 'swept|cut after'
 
 echo "== Fuzzing the version-resource reader for 20 seconds"
 run_fuzzer 20

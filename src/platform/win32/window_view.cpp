@@ -1,7 +1,6 @@
 #include "platform/win32/window_view.h"
 
 #include <algorithm>
-#include <exception>
 
 #include "platform/fatal.h"
 #include "platform/input.h"
