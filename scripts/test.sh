@@ -1,80 +1,233 @@
 #!/usr/bin/env bash
 # Builds Corvane and runs every test, from nothing, on Debian or Ubuntu.
+#
+#   bash scripts/test.sh               every stage, in the order below
+#   bash scripts/test.sh wine relay    only the stages named; what they need
+#                                      is built first
+#
+# Each stage prints how long it took, and a table of all of them ends the
+# run. Stages: shipped native fuzz wine win98 relay cp932 fulldisk i686
+# cputrace release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 source scripts/wine.sh
+source scripts/emulation.sh
 source scripts/build-windows.sh
+source scripts/release.sh
 source scripts/fuzz.sh
 source scripts/cpu-trace.sh
 source scripts/full-disk.sh
-need_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+
+ALL_STAGES=(shipped native fuzz wine win98 relay cp932 fulldisk i686 cputrace release)
 jobs=$(nproc)
 
-echo "== The shipped program: 32-bit, static, Windows 98 and later"
-build_shipped
+# The tests that start corvane.exe as shipped, as a user does, and look at
+# its pages, make the worked example and open its help window.
+STARTS_THE_EXE='*ScreenAtDpi.*:KeyboardUnderWine.*:WorkedExampleUnderWine.*'
 
-echo "== Native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
-cmake -S . -B build/native -DCORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
-    -DCORVANE_SHIPPED_EXE="$PWD/build/win/corvane.exe" >/dev/null
-cmake --build build/native -j"$jobs"
-ctest --test-dir build/native --output-on-failure -j"$jobs"
-echo "== The fault sweep's figures"
-build/native/tests/corvane_tests --gtest_filter='FaultSweep.*' | grep -E 'swept|cut after'
+# --- what the stages share, made once -----------------------------------
 
-echo "== Fuzzing the version-resource reader for 20 seconds"
-run_fuzzer 20
+native_built=""
+build_native() {
+    [ -n "$native_built" ] && return 0
+    build_shipped
+    cmake -S . -B build/native -DCORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
+        -DCORVANE_SHIPPED_EXE="$PWD/build/win/corvane.exe" >/dev/null
+    cmake --build build/native -j"$jobs"
+    native_built=1
+}
 
-echo "== Windows tests under Wine, on corvane.exe as shipped (built for this Wine)"
-wine_setup
-program=$(build_for_wine)
-cmake -S . -B "build/wintest-$WIN_ARCH" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake \
-    -DCORVANE_MINGW_ARCH="$WIN_ARCH" -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Debug \
-    -DCORVANE_PROGRAM="$program" >/dev/null
-cmake --build "build/wintest-$WIN_ARCH" -j"$jobs"
-if [ "$WIN_ARCH" != i686 ]; then
-    echo "== The 32-bit Windows tests, built but not run: this kernel can't run them"
-    cmake -S . -B build/wintest-i686 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake \
-        -DCORVANE_MINGW_ARCH=i686 -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Debug >/dev/null
-    cmake --build build/wintest-i686 -j"$jobs"
-fi
-export WINE
-with_display scripts/wine-session.sh ctest --test-dir "build/wintest-$WIN_ARCH" --output-on-failure
+wine_ready=""
+program=""
+# Wine, its prefix, and the Windows tests built against corvane.exe as
+# shipped for this Wine.
+build_wine_tests() {
+    [ -n "$wine_ready" ] && return 0
+    build_shipped
+    wine_setup
+    program=$(build_for_wine)
+    cmake -S . -B "build/wintest-$WIN_ARCH" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake \
+        -DCORVANE_MINGW_ARCH="$WIN_ARCH" -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Debug \
+        -DCORVANE_PROGRAM="$program" >/dev/null
+    cmake --build "build/wintest-$WIN_ARCH" -j"$jobs"
+    export WINE
+    wine_ready=1
+}
+tests_exe() { echo "build/wintest-$WIN_ARCH/corvane_win32_tests.exe"; }
 
-echo "== The same Windows tests where Wine says it is Windows 98: the program's 9x path"
-wine_prefix "$PWD/build/wine-$WIN_ARCH-win98" win98
-with_display scripts/wine-session.sh ctest --test-dir "build/wintest-$WIN_ARCH" --output-on-failure
+# A gtest program's run that must end with every test passed.
+passes() {
+    local log="$1"
+    shift
+    "$@" | tee "$log"
+    grep -q '^\[  PASSED  \]' "$log" && ! grep -q '^\[  FAILED  \]' "$log"
+}
 
-echo "== What the program calls on its 9x path, from Wine's relay trace"
-# The program as shipped (for this Wine's architecture); the trace goes to
-# the test program's standard error, which Wine hands on.
-trace="$PWD/build/relay-trace.txt"
-CORVANE_RELAY_TRACE="Z:$trace" CORVANE_TRACED_EXE="Z:$program" with_display scripts/wine-session.sh \
-    "$WINE" "build/wintest-$WIN_ARCH/corvane_win32_tests.exe" --gtest_filter='NineXPath.*' 2>"$trace" |
-    tee build/relay-test.txt
-grep -q '^\[  PASSED  \] 1 test' build/relay-test.txt
-rm -f "$trace"
+# --- the stages -----------------------------------------------------------
 
-echo "== Names in a double-byte ANSI code page (932), on the NT and the 9x path"
-# Wine takes its code page from the locale, which is made here for this
-# build alone.
-[ -d build/locale/ja_JP.UTF-8 ] || { mkdir -p build/locale && localedef -i ja_JP -f UTF-8 build/locale/ja_JP.UTF-8; }
-for prefix in "build/wine-$WIN_ARCH" "build/wine-$WIN_ARCH-win98"; do
-    wine_prefix "$PWD/$prefix"
-    (
-        export LOCPATH="$PWD/build/locale"
-        export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-        with_display scripts/wine-session.sh "$WINE" "build/wintest-$WIN_ARCH/corvane_win32_tests.exe" \
-            --gtest_filter='CodePage932UnderWine.*'
-    ) | tee build/cp932-test.txt
-    grep -q '^\[  PASSED  \] 1 test' build/cp932-test.txt
+stage_shipped() {
+    echo "The shipped program: 32-bit, static, Windows 98 and later"
+    build_shipped
+}
+
+stage_native() {
+    echo "Native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+    build_native
+    ctest --test-dir build/native --output-on-failure -j"$jobs"
+    echo "The fault sweep's figures"
+    build/native/tests/corvane_tests --gtest_filter='FaultSweep.*' | grep -E 'swept|cut after'
+}
+
+stage_fuzz() {
+    echo "Fuzzing the version-resource reader for 20 seconds"
+    run_fuzzer 20
+}
+
+stage_wine() {
+    echo "Windows tests under Wine, on corvane.exe as shipped (built for this Wine)"
+    build_wine_tests
+    wine_prefix "$PWD/build/wine-$WIN_ARCH"
+    if [ "$WIN_ARCH" != i686 ]; then
+        echo "The 32-bit Windows tests, built but run only in the i686 stage: this kernel runs no 32-bit programs"
+        cmake -S . -B build/wintest-i686 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake \
+            -DCORVANE_MINGW_ARCH=i686 -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Debug >/dev/null
+        cmake --build build/wintest-i686 -j"$jobs"
+    fi
+    with_display scripts/wine-session.sh ctest --test-dir "build/wintest-$WIN_ARCH" --output-on-failure
+}
+
+stage_win98() {
+    echo "The same Windows tests where Wine says it is Windows 98: the program's 9x path"
+    build_wine_tests
+    wine_prefix "$PWD/build/wine-$WIN_ARCH-win98" win98
+    with_display scripts/wine-session.sh ctest --test-dir "build/wintest-$WIN_ARCH" --output-on-failure
+}
+
+stage_relay() {
+    echo "What the program calls on its 9x path, from Wine's relay trace"
+    build_wine_tests
+    wine_prefix "$PWD/build/wine-$WIN_ARCH-win98" win98
+    # The program as shipped (for this Wine's architecture); the trace goes
+    # to the test program's standard error, which Wine hands on.
+    local trace="$PWD/build/relay-trace.txt"
+    CORVANE_RELAY_TRACE="Z:$trace" CORVANE_TRACED_EXE="Z:$program" passes build/relay-test.txt \
+        with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" --gtest_filter='NineXPath.*' 2>"$trace"
+    rm -f "$trace"
+}
+
+stage_cp932() {
+    echo "Names in a double-byte ANSI code page (932), on the NT and the 9x path"
+    build_wine_tests
+    # Wine takes its code page from the locale, which is made here for this
+    # build alone.
+    [ -d build/locale/ja_JP.UTF-8 ] || { mkdir -p build/locale && localedef -i ja_JP -f UTF-8 build/locale/ja_JP.UTF-8; }
+    local prefix
+    for prefix in "build/wine-$WIN_ARCH" "build/wine-$WIN_ARCH-win98"; do
+        wine_prefix "$PWD/$prefix"
+        LOCPATH="$PWD/build/locale" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 passes build/cp932-test.txt \
+            with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" --gtest_filter='CodePage932UnderWine.*'
+    done
+}
+
+stage_fulldisk() {
+    echo "\"&Make\" on a full disk under Wine"
+    build_wine_tests
+    wine_prefix "$PWD/build/wine-$WIN_ARCH"
+    full_disk "$(tests_exe)"
+}
+
+# Where the Wine stages ran an x86_64 build, the shipped i686 exe itself,
+# through the emulator, in WoW64 prefixes: every test that starts it as a
+# user does, on the NT and the 9x path. The test programs stay 64-bit.
+stage_i686() {
+    build_wine_tests
+    if [ "$WIN_ARCH" = i686 ]; then
+        echo "Not needed: the Wine stages ran the shipped i686 corvane.exe"
+        return 0
+    fi
+    echo "The shipped i686 corvane.exe through the emulator, in WoW64 prefixes"
+    local status=0
+    i686_emulation_on || status=$?
+    [ "$status" -eq 2 ] && { [ "${CORVANE_ALLOW_NO_I686:-}" = 1 ]; return; }
+    local version prefix
+    for version in "" win98; do
+        prefix="$PWD/build/wine-wow64${version:+-$version}"
+        wow64_prefix "$prefix" "$version"
+        CORVANE_STARTED_EXE="Z:${PWD//\//\\}\\build\\win\\corvane.exe" CORVANE_PATIENCE=30 \
+            passes "build/i686-test${version:+-$version}.txt" \
+            with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" --gtest_filter="$STARTS_THE_EXE"
+    done
+}
+
+stage_cputrace() {
+    echo "The instructions corvane.exe executes from start-up to its end, under an i386 emulator"
+    build_native
+    build_wine_tests
+    if [ "$WIN_ARCH" = i686 ]; then
+        wine_prefix "$PWD/build/wine-$WIN_ARCH"
+    else
+        local status=0
+        i686_emulation_on || status=$?
+        [ "$status" -eq 2 ] && { [ "${CORVANE_ALLOW_NO_I686:-}" = 1 ]; return; }
+        wow64_prefix "$PWD/build/wine-wow64"
+    fi
+    cpu_trace "$PWD/build/win/corvane.exe" "$PWD/build/win/corvane.map" "$(tests_exe)" \
+        build/native/tests/corvane_cpu_check
+}
+
+# Two builds of this commit in two fresh folders: the same exe and the same
+# archive, byte for byte, and neither names a folder of the build.
+stage_release() {
+    echo "The release archive, built twice from nothing"
+    local a=build/release-a b=build/release-b
+    rm -rf "$a" "$b"
+    build_shipped_into "$a" >/dev/null
+    build_shipped_into "$b" >/dev/null
+    cmp "$a/corvane.exe" "$b/corvane.exe" || { echo "FAILED: two builds gave different programs"; return 1; }
+    if grep -a -q -e "$PWD" -e "${PWD//\//\\}" "$a/corvane.exe"; then
+        echo "FAILED: corvane.exe names a folder of the build"
+        return 1
+    fi
+    local zipA zipB
+    zipA=$(make_dist "$a/corvane.exe" "$a/dist")
+    zipB=$(make_dist "$b/corvane.exe" "$b/dist")
+    cmp "$zipA" "$zipB" || { echo "FAILED: two builds gave different archives"; return 1; }
+    check_dist "$zipA" "$a/corvane.exe"
+    echo "$(basename "$zipA"): $(stat -c %s "$zipA") bytes, the same from both builds; corvane.exe $(stat -c %s "$a/corvane.exe") bytes"
+}
+
+# --- the run ----------------------------------------------------------------
+
+stages=("$@")
+[ ${#stages[@]} -eq 0 ] && stages=("${ALL_STAGES[@]}")
+for s in "${stages[@]}"; do
+    declare -F "stage_$s" >/dev/null || { echo "No stage \"$s\"; the stages: ${ALL_STAGES[*]}" >&2; exit 2; }
 done
 
-echo "== \"&Make\" on a full disk under Wine"
-wine_prefix "$PWD/build/wine-$WIN_ARCH"
-full_disk "build/wintest-$WIN_ARCH/corvane_win32_tests.exe"
+timings=()
+current=""
+started=0
+finish() {
+    local status=$?
+    i686_emulation_off
+    [ -n "$current" ] && timings+=("$(printf '%-10s %5d s  FAILED' "$current" $((SECONDS - started)))")
+    echo
+    echo "== Stages"
+    printf '%s\n' "${timings[@]}"
+    echo "total      ${SECONDS} s"
+    exit $status
+}
+trap finish EXIT
+trap 'exit 130' INT TERM
 
-echo "== The instructions corvane.exe executes from start-up to its end, under an i386 emulator"
-wine_prefix "$PWD/build/wine-$WIN_ARCH"
-cpu_trace "$PWD/build/win/corvane.exe" "$PWD/build/win/corvane.map" "build/wintest-$WIN_ARCH/corvane_win32_tests.exe" \
-    build/native/tests/corvane_cpu_check
+need_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+for s in "${stages[@]}"; do
+    current=$s
+    started=$SECONDS
+    echo "== $s"
+    "stage_$s"
+    timings+=("$(printf '%-10s %5d s' "$s" $((SECONDS - started)))")
+    echo "== $s: $((SECONDS - started)) s"
+    current=""
+done

@@ -4,9 +4,14 @@
 # The shipped program is 32-bit, and a 32-bit prefix is the one that has
 # C:\windows\system as the target systems do. Where the kernel can't run
 # 32-bit programs (32-bit emulation switched off), 32-bit Wine can't start
-# either; the same code is then built for x86_64 and run in a 64-bit prefix.
+# either; the same code is then built for x86_64 and run in a 64-bit prefix,
+# and the shipped exe itself runs through an emulator (emulation.sh). Where
+# i386 programs already go to an emulator (an entry of binfmt_misc), a
+# 32-bit prefix would run every Wine process emulated, far too slowly: that
+# machine is treated as one without 32-bit support. CORVANE_EMULATE_I686=1
+# treats any machine so, to try that path where it is not needed.
 wine_setup() {
-    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    if [ -z "${CORVANE_EMULATE_I686:-}" ] && ! i386_through_emulator && /usr/lib/wine/wine --version >/dev/null 2>&1; then
         WIN_ARCH=i686
         WINE=/usr/lib/wine/wine
         export WINEARCH=win32
@@ -14,12 +19,22 @@ wine_setup() {
         WIN_ARCH=x86_64
         WINE=/usr/lib/wine/wine64
         export WINEARCH=win64
-        echo "note: this kernel runs no 32-bit programs; using 64-bit Wine and an x86_64 build of the same code" >&2
+        echo "note: this kernel runs no 32-bit programs of its own; using 64-bit Wine and an x86_64 build of the same code, and the shipped exe through an emulator" >&2
     fi
     export WINELOADER="$WINE"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     wine_prefix "$PWD/build/wine-$WIN_ARCH"
+}
+
+# True when an entry of binfmt_misc sends i386 programs to an emulator.
+i386_through_emulator() {
+    local f
+    for f in /proc/sys/fs/binfmt_misc/*; do
+        [ -f "$f" ] || continue
+        grep -qx enabled "$f" 2>/dev/null && grep -q '^interpreter .*qemu-i386' "$f" 2>/dev/null && return 0
+    done
+    return 1
 }
 
 # Makes WINEPREFIX the given prefix, creating it when it does not exist yet

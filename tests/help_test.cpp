@@ -2,6 +2,8 @@
 // the homepage button.
 #include <gtest/gtest.h>
 
+#include "corvane_version.h"
+
 #include "help/form2.h"
 #include "support/rig.h"
 
@@ -21,7 +23,8 @@ TEST_F(Help, LoadSetsCaptionsTooltipsVersionAndTopics) {
     EXPECT_EQ(help.Command1.toolTip(), L"Return to 3dfx Corvane.");
     EXPECT_EQ(help.Command2.toolTip(), L"Visit 3dfx Corvane homepage.");
     EXPECT_EQ(help.Command2.caption(), L"&Visit Hompage");
-    EXPECT_EQ(help.Label5.caption(), L"Version 1.0.35");
+    const std::string version = CORVANE_VERSION_TEXT;  // "1.0.35"
+    EXPECT_EQ(help.Label5.caption(), L"Version " + std::wstring(version.begin(), version.end()));
     EXPECT_EQ(help.Image1.picture(), Picture::Icon);
     EXPECT_EQ(help.Combo1.items(), (std::vector<std::wstring>{L"How do I select a program?", L"How do I choose settings?",
                                                               L"How do I apply the settings to the program?"}));

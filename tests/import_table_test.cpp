@@ -12,9 +12,12 @@
 
 #include "drivers/verinfo.h"
 #include "drivers/version_reader.h"
+#include "corvane_version.h"
 #include "platform/codepage.h"
 
 namespace {
+
+std::wstring wide(const char* s) { return std::wstring(s, s + std::char_traits<char>::length(s)); }
 
 std::vector<std::uint8_t> slurp(const char* path) {
     std::ifstream in(path, std::ios::binary);
@@ -158,17 +161,20 @@ TEST(ShippedProgram, CarriesItsVersionResource) {
         if (!reader.query(block, sub, at, length) || length == 0) return std::wstring(L"<none>");
         return corvane::StringFromPtr(block, at, cp);
     };
-    EXPECT_EQ(text("FileVersion"), L"1.0.0.35");
+    EXPECT_EQ(text("FileVersion"), wide(CORVANE_FILE_VERSION_TEXT));
     EXPECT_EQ(text("ProductName"), L"Corvane");
     std::size_t at = 0;
     std::uint32_t length = 0;
     ASSERT_TRUE(reader.query(block, "\\", at, length));
     ASSERT_EQ(length, 52u);
     const auto word = [&](std::size_t i) { return block[at + i] | block[at + i + 1] << 8; };
-    EXPECT_EQ(word(10), 1);   // file version 1.0 (most significant word: 1, 0)
-    EXPECT_EQ(word(8), 0);
-    EXPECT_EQ(word(14), 0);   // and 0.35
-    EXPECT_EQ(word(12), 35);
+    EXPECT_EQ(word(10), CORVANE_VERSION_MAJOR);  // file version: the most significant words
+    EXPECT_EQ(word(8), CORVANE_VERSION_MINOR);
+    EXPECT_EQ(word(14), 0);                      // the least significant ones
+    EXPECT_EQ(word(12), CORVANE_VERSION_REVISION);
+    // For Windows of both families (VOS__WINDOWS32), not for NT alone.
+    const auto dword = [&](std::size_t i) { return std::uint32_t(word(i)) | std::uint32_t(word(i + 2)) << 16; };
+    EXPECT_EQ(dword(32), 0x00000004u) << "dwFileOS";
 }
 
 }  // namespace

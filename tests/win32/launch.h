@@ -10,7 +10,13 @@
 
 namespace corvane::test {
 
+// The program the tests start: corvane.exe as shipped beside the test
+// program, or the one CORVANE_STARTED_EXE names (the 32-bit exe, started by
+// 64-bit test programs where the kernel runs 32-bit programs only through an
+// emulator).
 inline std::wstring corvaneExe() {
+    wchar_t named[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"CORVANE_STARTED_EXE", named, MAX_PATH) != 0) return named;
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     const std::wstring path = self;
@@ -29,9 +35,9 @@ inline bool startCorvane(PROCESS_INFORMATION& process, const std::wstring& argum
 }
 
 // The main window once it is shown, which is after start-up, the driver
-// scan included; null after ten seconds without it.
+// scan included; null after ten seconds without it (at the usual speed).
 inline HWND shownMainWindow() {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 200 * patience(); ++i) {
         HWND h = FindWindowW(L"CorvaneWindow", L"3dfx Corvane");
         if (h != nullptr && IsWindowVisible(h)) return h;
         Sleep(50);
@@ -63,7 +69,7 @@ inline BOOL CALLBACK matchId(HWND h, LPARAM l) {
 // are made just after the window is shown: wait for them.
 inline HWND controlOf(HWND main, const char* name, const WindowDesc& desc = kForm1) {
     FindById find{controlId(name, desc), nullptr};
-    for (int tries = 0; find.found == nullptr && tries < 100; ++tries) {
+    for (int tries = 0; find.found == nullptr && tries < 100 * patience(); ++tries) {
         EnumChildWindows(main, matchId, reinterpret_cast<LPARAM>(&find));
         if (find.found == nullptr) Sleep(50);
     }
@@ -76,7 +82,8 @@ inline std::wstring textOf(HWND main, const char* name) {
     if (find.found == nullptr) return L"<no control>";
     // Asked of the control itself: an edit box keeps its text to itself.
     wchar_t text[256] = {};
-    SendMessageTimeoutW(find.found, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+    SendMessageTimeoutW(find.found, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, waitMs(5000),
+                        nullptr);
     return text;
 }
 
@@ -84,7 +91,7 @@ inline std::wstring textOf(HWND main, const char* name) {
 // `expected`, or what it reads after five seconds.
 inline std::wstring textBecomes(HWND main, const char* name, const std::wstring& expected) {
     std::wstring text;
-    for (int tries = 0; tries < 100; ++tries) {
+    for (int tries = 0; tries < 100 * patience(); ++tries) {
         text = textOf(main, name);
         if (text == expected) break;
         Sleep(50);
@@ -119,7 +126,7 @@ struct ProgramElsewhere {
 // Closes the running program's window and waits for it to end.
 inline bool endCorvane(PROCESS_INFORMATION& p) {
     PostMessageW(FindWindowW(L"CorvaneWindow", L"3dfx Corvane"), WM_CLOSE, 0, 0);
-    const bool ended = WaitForSingleObject(p.hProcess, 20000) == WAIT_OBJECT_0;
+    const bool ended = WaitForSingleObject(p.hProcess, waitMs(20000)) == WAIT_OBJECT_0;
     CloseHandle(p.hProcess);
     CloseHandle(p.hThread);
     return ended;

@@ -13,6 +13,17 @@
 
 namespace corvane::test {
 
+// How many times longer than usual to wait for the program, from
+// CORVANE_PATIENCE (1 when unset): under an emulator it starts in a minute
+// and answers slowly.
+inline int patience() {
+    wchar_t text[16] = {};
+    const int factor = GetEnvironmentVariableW(L"CORVANE_PATIENCE", text, 16) != 0 ? _wtoi(text) : 1;
+    return factor > 0 ? factor : 1;
+}
+// A wait of `ms` milliseconds at the program's usual speed.
+inline DWORD waitMs(DWORD ms) { return ms * static_cast<DWORD>(patience()); }
+
 // A copy of a rectangle of the screen, in screen coordinates.
 class Shot {
 public:
@@ -106,11 +117,12 @@ private:
 };
 
 // The screen in `r` once painting is done there: two copies in a row, a
-// tenth of a second apart, that are the same (at most five seconds).
+// tenth of a second apart, that are the same (at most five seconds; both
+// at the program's usual speed).
 inline Shot settled(const RECT& r) {
     Shot last(r);
     for (int i = 0; i < 50; ++i) {
-        Sleep(100);
+        Sleep(waitMs(100));
         Shot next(r);
         if (next == last) return next;
         last = std::move(next);
@@ -178,17 +190,24 @@ inline void key(WORD vk, WORD modifier = 0) {
 }
 
 // The rectangle of item `index` (from 0) of another process's tab control
-// (TCM_GETITEMRECT) or list box (LB_GETITEMRECT), on the screen: asked
-// through memory of that process, which the message needs.
+// (TCM_GETITEMRECT) or list box (LB_GETITEMRECT), on the screen. The system
+// carries a list box's rectangle between the processes itself; a common
+// control's message needs memory of that process.
 inline RECT itemOnScreen(HANDLE process, HWND control, UINT message, int index) {
     RECT r{};
-    void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (remote == nullptr) return r;
     DWORD_PTR ok = 0;
-    SendMessageTimeoutW(control, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote),
-                        SMTO_ABORTIFHUNG, 5000, &ok);
-    if (ok != 0 && ok != static_cast<DWORD_PTR>(LB_ERR)) ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (message == LB_GETITEMRECT) {
+        SendMessageTimeoutW(control, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r),
+                            SMTO_ABORTIFHUNG, waitMs(5000), &ok);
+        if (ok == static_cast<DWORD_PTR>(LB_ERR)) r = {};
+    } else {
+        void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (remote == nullptr) return r;
+        SendMessageTimeoutW(control, message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote),
+                            SMTO_ABORTIFHUNG, waitMs(5000), &ok);
+        if (ok != 0) ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
     MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }

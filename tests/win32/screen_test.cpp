@@ -187,9 +187,20 @@ std::string nameOf(const test::RunningCorvane& p, HWND h, const WindowDesc& desc
 }
 std::string focusAfter(const test::RunningCorvane& p, const std::string& was, const WindowDesc& desc, HWND window) {
     std::string now;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 40 * test::patience(); ++i) {
         now = nameOf(p, test::focusOf(p.thread()), desc, window);
         if (now != was) break;
+        Sleep(50);
+    }
+    return now;
+}
+// The same, once it is `expected` (or what it is after two seconds).
+std::string focusBecomes(const test::RunningCorvane& p, const std::string& expected, const WindowDesc& desc,
+                         HWND window) {
+    std::string now;
+    for (int i = 0; i < 40 * test::patience(); ++i) {
+        now = nameOf(p, test::focusOf(p.thread()), desc, window);
+        if (now == expected) break;
         Sleep(50);
     }
     return now;
@@ -235,7 +246,8 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
     test::RunningCorvane program;
     ASSERT_NE(program.main(), nullptr);
     program.clickTab(2);
-    ASSERT_EQ(focusAfter(program, "", kForm1, program.main()), "TabStrip1") << "a click on a tab focuses the strip";
+    ASSERT_EQ(focusBecomes(program, "TabStrip1", kForm1, program.main()), "TabStrip1")
+        << "a click on a tab focuses the strip";
     const std::vector<std::string> forward = tabWalk(kForm1, "Frame1", "TabStrip1");
     std::string at = "TabStrip1";
     for (const std::string& next : forward) {
@@ -252,7 +264,7 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
     for (int opening = 1; opening <= 3; ++opening) {
         test::key('A', VK_MENU);
         HWND help = nullptr;
-        for (int i = 0; i < 100 && help == nullptr; ++i) {
+        for (int i = 0; i < 100 * test::patience() && help == nullptr; ++i) {
             help = FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane");
             if (help == nullptr || !IsWindowVisible(help)) help = nullptr, Sleep(50);
         }
@@ -275,7 +287,7 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
             EXPECT_EQ(at, next) << "Tab on the help window, opening " << opening;
         }
         test::key('R', VK_MENU);
-        for (int i = 0; i < 100 && IsWindow(help); ++i) Sleep(50);
+        for (int i = 0; i < 100 * test::patience() && IsWindow(help); ++i) Sleep(50);
         ASSERT_FALSE(IsWindow(help)) << "Alt+R did not close the help window";
     }
 }
@@ -288,27 +300,144 @@ namespace {
 
 // The other half of the emulator check (scripts/cpu-trace.sh): corvane.exe
 // runs under the emulator, started by the script; this waits for its window
-// (start-up is slow there), lets the controls made after showing come, then
-// closes it and waits for the process to end. Skipped unless the script
-// asks for it with CORVANE_CPU_TRACE.
-TEST(CpuTraceUnderWine, WindowShownUnderTheEmulatorThenClosed) {
+// (start-up is slow there), clicks each tab, opens and closes the help
+// window with Alt+A and Alt+R, and ends the program with Alt+X ("E&xit").
+// Skipped unless the script asks for it with CORVANE_CPU_TRACE.
+TEST(CpuTraceUnderWine, PagesAndHelpShownUnderTheEmulatorThenExit) {
     wchar_t asked[8] = {};
     if (GetEnvironmentVariableW(L"CORVANE_CPU_TRACE", asked, 8) == 0) GTEST_SKIP() << "no emulator trace asked for";
-    HWND main = nullptr;
-    for (int i = 0; i < 6000 && main == nullptr; ++i) {
-        main = FindWindowW(L"CorvaneWindow", L"3dfx Corvane");
-        if (main != nullptr && !IsWindowVisible(main)) main = nullptr;
-        if (main == nullptr) Sleep(100);
+    // Every wait is the usual one times CORVANE_PATIENCE, which the script sets.
+    HWND main = test::shownMainWindow();
+    ASSERT_NE(main, nullptr) << "the window was not shown";
+    ASSERT_NE(test::controlOf(main, "l1"), nullptr) << "the hidden pages' controls were not made";
+    DWORD id = 0;
+    GetWindowThreadProcessId(main, &id);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    ASSERT_NE(process, nullptr);
+    HWND strip = test::controlOf(main, "TabStrip1");
+    for (const int tab : {2, 3, 1}) {
+        test::click(test::centre(test::itemOnScreen(process, strip, TCM_GETITEMRECT, tab - 1)));
+        for (int i = 0; i < 100 * test::patience() && SendMessageW(strip, TCM_GETCURSEL, 0, 0) != tab - 1; ++i) {
+            Sleep(50);
+        }
+        EXPECT_EQ(SendMessageW(strip, TCM_GETCURSEL, 0, 0), tab - 1) << "tab " << tab << " was not selected";
+        test::settled(test::screenRect(main));
     }
-    ASSERT_NE(main, nullptr) << "the window was not shown within ten minutes";
-    for (int i = 0; i < 1200 && test::controlOf(main, "l1") == nullptr; ++i) Sleep(100);
-    EXPECT_NE(test::controlOf(main, "l1"), nullptr) << "the hidden pages' controls were not made";
-    DWORD process = 0;
-    GetWindowThreadProcessId(main, &process);
-    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, process);
-    PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(h != nullptr ? WaitForSingleObject(h, 300000) : WAIT_FAILED, WAIT_OBJECT_0) << "the program did not end";
-    if (h != nullptr) CloseHandle(h);
+    test::key('A', VK_MENU);
+    HWND help = nullptr;
+    for (int i = 0; i < 100 * test::patience() && help == nullptr; ++i) {
+        help = FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane");
+        if (help == nullptr || !IsWindowVisible(help)) help = nullptr, Sleep(50);
+    }
+    EXPECT_NE(help, nullptr) << "Alt+A did not open the help window";
+    if (help != nullptr) {
+        test::settled(test::screenRect(help));
+        test::key('R', VK_MENU);
+        for (int i = 0; i < 100 * test::patience() && IsWindow(help); ++i) Sleep(50);
+        EXPECT_FALSE(IsWindow(help)) << "Alt+R did not close the help window";
+    }
+    test::key('X', VK_MENU);
+    EXPECT_EQ(WaitForSingleObject(process, test::waitMs(20000)), WAIT_OBJECT_0) << "Alt+X did not end the program";
+    CloseHandle(process);
+}
+
+}  // namespace
+}  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// An entry of another process's list box, by the count it shows: true once
+// it holds `n` rows (at most five seconds at the usual speed).
+bool listHolds(HWND list, int n) {
+    for (int i = 0; i < 100 * test::patience(); ++i) {
+        if (SendMessageW(list, LB_GETCOUNT, 0, 0) == n) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+// The subfolders of a folder, in the order the directory list shows them.
+std::vector<std::wstring> subfolders(const std::wstring& folder) {
+    std::vector<std::wstring> out;
+    WIN32_FIND_DATAW d;
+    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &d);
+    if (find == INVALID_HANDLE_VALUE) return out;
+    do {
+        const std::wstring n = d.cFileName;
+        if ((d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && n != L"." && n != L"..") out.push_back(n);
+    } while (FindNextFileW(find, &d));
+    FindClose(find);
+    std::sort(out.begin(), out.end(), [](const std::wstring& a, const std::wstring& b) {
+        const int c = _wcsicmp(a.c_str(), b.c_str());
+        return c != 0 ? c < 0 : a < b;
+    });
+    return out;
+}
+
+std::string fileBytes(const std::wstring& path) {
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string out(4096, '\0');
+    DWORD n = 0;
+    ReadFile(f, out.data(), static_cast<DWORD>(out.size()), &n, nullptr);
+    CloseHandle(f);
+    out.resize(n);
+    return out;
+}
+
+// The worked example as a user makes it, in corvane.exe: C:\Games\Hover
+// opened by double-clicks in the directory list, Hover Tank.exe clicked,
+// "&Make" pressed with Alt+M and its question answered with Enter. The file
+// holds the worked example's lines, and the name field is empty again.
+TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
+    const std::wstring games = L"C:\\Games", hover = games + L"\\Hover", exe = hover + L"\\Hover Tank.exe";
+    const std::wstring batch = hover + L"\\Hover Tank.bat";
+    const bool madeGames = CreateDirectoryW(games.c_str(), nullptr) != FALSE;
+    const bool madeHover = CreateDirectoryW(hover.c_str(), nullptr) != FALSE;
+    CloseHandle(CreateFileW(exe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DeleteFileW(batch.c_str());
+    const std::vector<std::wstring> top = subfolders(L"C:\\");
+    const auto at = std::find(top.begin(), top.end(), L"Games");
+    ASSERT_NE(at, top.end());
+    {
+        test::RunningCorvane program;
+        ASSERT_NE(program.main(), nullptr) << "the main window was not shown";
+        HWND dir = program.control("Dir1");
+        ASSERT_TRUE(listHolds(dir, 1 + static_cast<int>(top.size())));
+        // C:\ is row 0, its folders follow; then Games is row 1 and Hover row 2.
+        test::doubleClick(test::centre(test::itemOnScreen(program.process(), dir, LB_GETITEMRECT,
+                                                          1 + static_cast<int>(at - top.begin()))));
+        ASSERT_TRUE(listHolds(dir, 1 + 1 + static_cast<int>(subfolders(games + L"\\").size())));
+        test::doubleClick(test::centre(test::itemOnScreen(program.process(), dir, LB_GETITEMRECT, 2)));
+        ASSERT_TRUE(listHolds(program.control("File1"), 1)) << "Hover Tank.exe is not listed";
+        program.clickListEntry("File1", 0);
+        ASSERT_EQ(test::textBecomes(program.main(), "Text1", L"Hover Tank"), L"Hover Tank");
+
+        test::key('M', VK_MENU);
+        HWND question = nullptr;
+        for (int i = 0; i < 100 * test::patience() && question == nullptr; ++i) {
+            question = FindWindowW(L"#32770", L"3dfx Corvane");
+            if (question == nullptr || !IsWindowVisible(question)) question = nullptr, Sleep(50);
+        }
+        ASSERT_NE(question, nullptr) << "Alt+M asked nothing";
+        wchar_t text[256] = {};
+        GetDlgItemTextW(question, 0xFFFF, text, 256);
+        EXPECT_STREQ(text, L"Make C:\\Games\\Hover\\Hover Tank.bat?");
+        test::key(VK_RETURN);
+        EXPECT_EQ(test::textBecomes(program.main(), "Text1", L""), L"") << "the name field was not emptied";
+    }
+    const std::string expected =
+        "@echo off\r\nSET SST_FASTMEM=0\r\nSET SST_FASTPCIRD=\r\nSET FX_GLIDE_SWAPINTERVAL=1\r\n"
+        "SET SST_SWAP_EN_WAIT_ON_VSYNC=1\r\nSET SST_VIDEO_24BPP=0\r\nSET FX_GLIDE_NO_SPLASH=\r\n"
+        "SET SST_GAMMA=0.25\r\nSET SST_GRXCLK=90\r\nSET SST_SCREENREFRESH=0\r\n";
+    // The start line: the system's short name (Wine makes its own kind).
+    EXPECT_EQ(fileBytes(batch), expected + test::shortStem(exe));
+    EXPECT_EQ(expected.size(), 224u) << "232 bytes with an eight-character short name";
+    DeleteFileW(batch.c_str());
+    DeleteFileW(exe.c_str());
+    if (madeHover) RemoveDirectoryW(hover.c_str());
+    if (madeGames) RemoveDirectoryW(games.c_str());
 }
 
 }  // namespace

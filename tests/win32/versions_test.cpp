@@ -218,7 +218,7 @@ TEST(VersionsUnderWine, DriverPageShowsWhatTheSystemFolderHolds) {
     EXPECT_EQ(textOf(main, "l7"), L"");
     EXPECT_EQ(textOf(main, "l8"), L"Not Available");
     PostMessageW(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 20000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, test::waitMs(20000)), WAIT_OBJECT_0);
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
     for (const auto& [name, bytes] : drivers) DeleteFileW((system + L"\\" + name).c_str());
