@@ -76,7 +76,7 @@ stage_native() {
     build_native
     ctest --test-dir build/native --output-on-failure -j"$jobs"
     echo "The fault sweep's figures"
-    build/native/tests/corvane_tests --gtest_filter='FaultSweep.*' | grep -E 'swept|cut after'
+    build/native/tests/corvane_tests --gtest_filter='FaultSweep.*' | grep -E 'swept'
 }
 
 stage_fuzz() {
@@ -95,6 +95,14 @@ stage_wine() {
         cmake --build build/wintest-i686 -j"$jobs"
     fi
     with_display scripts/wine-session.sh ctest --test-dir "build/wintest-$WIN_ARCH" --output-on-failure
+    seam_figures
+}
+
+# The figures of the sweep at the door to the file system, on this prefix's path.
+seam_figures() {
+    echo "The file-system calls swept, and the states the write was stopped at"
+    passes build/seam-test.txt with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" \
+        --gtest_filter='FaultSeamUnderWine.*' | grep -E 'swept|stopped at'
 }
 
 stage_win98() {
@@ -102,6 +110,7 @@ stage_win98() {
     build_wine_tests
     wine_prefix "$PWD/build/wine-$WIN_ARCH-win98" win98
     with_display scripts/wine-session.sh ctest --test-dir "build/wintest-$WIN_ARCH" --output-on-failure
+    seam_figures
 }
 
 stage_relay() {

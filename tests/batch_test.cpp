@@ -23,7 +23,7 @@ public:
     }
     FileStatus replace(const std::wstring& from, const std::wstring& to) override { return inner_.replace(from, to); }
     void remove(const std::wstring& path) override { inner_.remove(path); }
-    void removeLeftovers(const std::wstring& folder) override { inner_.removeLeftovers(folder); }
+    FileStatus recover(const std::wstring& target) override { return inner_.recover(target); }
 
 private:
     FileStore& inner_;

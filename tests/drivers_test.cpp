@@ -4,6 +4,7 @@
 #include "drivers/version_reader.h"
 #include "support/images.h"
 #include "support/rig.h"
+#include "support/memory_source.h"
 
 namespace corvane {
 namespace {

@@ -7,13 +7,15 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "drivers/verinfo.h"
 #include "drivers/version_reader.h"
 #include "corvane_version.h"
-#include "platform/codepage.h"
+#include "support/windows1252.h"
+#include "support/memory_source.h"
 
 namespace {
 
@@ -140,6 +142,32 @@ TEST(ShippedProgram, IsStrippedAndAtMost176KiB) {
     const std::size_t coff = u32(0x3C) + 4;
     EXPECT_EQ(u32(coff + 8), 0u) << "a symbol table";
     EXPECT_EQ(u32(coff + 12), 0u) << "symbols";
+}
+
+// The entry point of its own processes no pseudo-relocations (the runtime's
+// fix-ups of data imported from DLLs): the linker must have made none.
+TEST(ShippedProgram, NeedsNoPseudoRelocations) {
+    std::ifstream map(CORVANE_SHIPPED_MAP);
+    ASSERT_TRUE(map) << CORVANE_SHIPPED_MAP;
+    bool found = false;
+    for (std::string line; std::getline(map, line);) {
+        if (line.find("__rt_psrelocs_size = ") == std::string::npos) continue;
+        found = true;
+        std::istringstream words(line);
+        std::string address;
+        words >> address;
+        EXPECT_EQ(std::stoul(address, nullptr, 16), 0u) << line;
+    }
+    EXPECT_TRUE(found) << "the map names no pseudo-relocation list";
+}
+
+// The fault seam of the test builds is not in the program as shipped: not
+// even the name of the variable that would plan a fault.
+TEST(ShippedProgram, HoldsNoFaultSeam) {
+    const auto bytes = slurp(CORVANE_SHIPPED_EXE);
+    const std::string marker = "CORVANE_FAULT";
+    ASSERT_GT(bytes.size(), 0u);
+    EXPECT_EQ(std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end()), bytes.end());
 }
 
 TEST(ShippedProgram, CarriesItsVersionResource) {

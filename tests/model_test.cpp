@@ -2,7 +2,7 @@
 // user actions refused where a user could not make them.
 #include <gtest/gtest.h>
 
-#include "platform/codepage.h"
+#include "support/windows1252.h"
 #include "platform/input.h"
 #include "platform/names.h"
 #include "support/fatal_catcher.h"
@@ -258,11 +258,13 @@ TEST(Names, WildcardsMatchWithoutCaseAndEachPatternAlone) {
 }
 
 TEST(Names, WriteTempNamesAreTheSystemsOnesAndNoOthers) {
-    for (const wchar_t* yes : {L"cvn1.tmp", L"cvnA3F0.tmp", L"CVO12.TMP", L"cvoffff.tmp"}) EXPECT_TRUE(isWriteTempName(yes)) << yes;
+    for (const wchar_t* yes : {L"cvn1.tmp", L"cvnA3F0.tmp", L"CVN12.TMP", L"cvnffff.tmp"}) EXPECT_TRUE(isWriteTempName(yes)) << yes;
     for (const wchar_t* no : {L"cvn.tmp", L"cvn12345.tmp", L"cvnotes.tmp", L"cvx1.tmp", L"cvn1.bat", L"cvn1.tmp.bat",
-                              L"Hover Tank.bat", L"cvnG1.tmp"}) {
+                              L"Hover Tank.bat", L"cvnG1.tmp", L"cvo12.tmp"}) {
         EXPECT_FALSE(isWriteTempName(no)) << no;
     }
+    // The old file's place while the new one moves in: beside it, named after it.
+    EXPECT_EQ(asideName(L"C:\\Games\\Hover Tank.bat"), L"C:\\Games\\Hover Tank.bat.cvo");
 }
 
 TEST(Names, ComparisonFoldsLatinLetters) {

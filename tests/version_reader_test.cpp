@@ -10,8 +10,9 @@
 #include "drivers/version_block.h"
 #include "drivers/version_reader.h"
 #include "drivers/verinfo.h"
-#include "platform/codepage.h"
+#include "support/windows1252.h"
 #include "support/images.h"
+#include "support/memory_source.h"
 
 namespace corvane {
 namespace {

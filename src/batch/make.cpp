@@ -109,10 +109,8 @@ void BatchMaker::Command1_Click() {
     std::wstring temp;
     FileStatus status;
     if (!switches || !numbers) status.error = L"The text can't be written in code page " + decimal(cp.number()) + L".";
-    if (status.ok()) {
-        files.removeLeftovers(folderOf(BatchPath));
-        status = files.createTemp(folderOf(BatchPath), temp);
-    }
+    if (status.ok()) status = files.recover(BatchPath);
+    if (status.ok()) status = files.createTemp(folderOf(BatchPath), temp);
     if (status.ok()) status = files.append(temp, *switches);
     if (status.ok()) status = files.append(temp, *numbers);
     if (status.ok()) status = files.replace(temp, BatchPath);

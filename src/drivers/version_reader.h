@@ -1,5 +1,8 @@
-// The version functions answered from the files themselves, for systems
-// without version.dll: the size, the block, and sub-block queries.
+// The version functions answered by the program's own reader from the files
+// themselves: the size, the block, and sub-block queries. Every offset and
+// length a file gives is checked against the file, the resource and the
+// enclosing block, so that a malformed or hostile driver file reads as one
+// without a version, and the program needs no version.dll.
 #pragma once
 
 #include <functional>

@@ -35,7 +35,7 @@ void run() {
     real.windows.track(view);
     view.show();
     if (!form.CommandPaths.empty()) input::dropFiles(form.window, form.CommandPaths);
-    win32::runMessageLoop([&] { return false; }, view);
+    win32::runMessageLoop(view);
 }
 
 }  // namespace

@@ -9,7 +9,8 @@
 #include "drivers/verinfo.h"
 #include "drivers/version_block.h"
 #include "drivers/version_reader.h"
-#include "platform/codepage.h"
+#include "support/windows1252.h"
+#include "support/memory_source.h"
 
 using namespace corvane;
 

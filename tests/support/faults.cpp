@@ -18,7 +18,7 @@ const wchar_t* faultText(FaultKind kind) {
 
 FaultyServices::FaultyServices(FaultPlan& plan, MemoryDisk& disk, ScriptedMessages& messages, Windows1252& codePage,
                                FakeInstance& instance, EndRecorder& program, VersionService& versions, FakeShell& shell,
-                               ScriptedWindows& windows, bool nineX)
+                               ScriptedWindows& windows)
     : plan_(plan),
       disk_(disk),
       messagesInner_(messages),
@@ -27,16 +27,11 @@ FaultyServices::FaultyServices(FaultPlan& plan, MemoryDisk& disk, ScriptedMessag
       program_(program),
       versionsInner_(versions),
       shellInner_(shell),
-      windowsInner_(windows),
-      nineX_(nineX) {}
+      windowsInner_(windows) {}
 
 Services FaultyServices::services() {
     return {messages_, folders_, files_, codePageLayer_, instance_, program_, versions_, shell_, windowsLayer_,
             corvaneInfo()};
-}
-
-void FaultyServices::stepDone() {
-    if (keepSnapshots) snapshots.push_back(disk_);
 }
 
 // A box the system can't show answers 0, which is no button.
@@ -57,70 +52,31 @@ std::optional<std::wstring> FaultyServices::Folders::shortName(const std::wstrin
 
 FileStatus FaultyServices::Files::createTemp(const std::wstring& folder, std::wstring& path) {
     if (s.plan_.hit("temporary name")) return s.plan_.failure();
-    const FileStatus r = s.disk_.createTemp(folder, path);
-    if (r.ok()) s.stepDone();
-    return r;
+    return s.disk_.createTemp(folder, path);
 }
 
 FileStatus FaultyServices::Files::append(const std::wstring& path, std::string_view bytes) {
     if (s.plan_.hit("write")) {
         // Out of room, the system writes what fits first.
-        if (s.plan_.kind == FaultKind::DiskFull) {
-            s.disk_.append(path, bytes.substr(0, bytes.size() / 2));
-            s.stepDone();
-        }
+        if (s.plan_.kind == FaultKind::DiskFull) s.disk_.append(path, bytes.substr(0, bytes.size() / 2));
         return s.plan_.failure();
     }
-    // The write, the flush and the close of one append.
-    if (s.plan_.hit("flush")) {
-        s.disk_.append(path, bytes);
-        s.stepDone();
-        return s.plan_.failure();
-    }
-    const FileStatus r = s.disk_.append(path, bytes);
-    if (r.ok()) s.stepDone();
-    if (s.plan_.hit("close")) return s.plan_.failure();
-    return r;
-}
-
-FileStatus FaultyServices::move(const char* call, const std::wstring& from, const std::wstring& to) {
-    if (plan_.hit(call)) return plan_.failure();
-    const FileStatus r = disk_.replace(from, to);
-    if (r.ok()) stepDone();
-    return r;
+    return s.disk_.append(path, bytes);
 }
 
 FileStatus FaultyServices::Files::replace(const std::wstring& from, const std::wstring& to) {
-    if (!s.nineX_ || !s.disk_.exists(to)) return s.move("rename", from, to);
-    // As on 9x: the old file steps aside, the new one takes its place, the
-    // old one is deleted; should the new one not move, the old one goes back.
-    if (s.plan_.hit("aside name")) return s.plan_.failure();
-    const std::size_t cut = to.find_last_of(L'\\');
-    std::wstring aside;
-    do {  // a name of its own, as the system's temporary names are
-        aside = to.substr(0, cut + 1) + L"cvo" + std::to_wstring(++s.asides_) + L".tmp";
-    } while (s.disk_.exists(aside));
-    if (const FileStatus r = s.move("rename aside", to, aside); !r.ok()) return r;
-    if (const FileStatus r = s.move("rename", from, to); !r.ok()) {
-        s.move("rename back", aside, to);
-        return r;
-    }
-    if (!s.plan_.hit("delete aside")) {
-        s.disk_.remove(aside);
-        s.stepDone();
-    }
-    return {};
+    if (s.plan_.hit("rename")) return s.plan_.failure();
+    return s.disk_.replace(from, to);
 }
 
 void FaultyServices::Files::remove(const std::wstring& path) {
     if (s.plan_.hit("delete")) return;
     s.disk_.remove(path);
-    s.stepDone();
 }
 
-void FaultyServices::Files::removeLeftovers(const std::wstring& folder) {
-    if (s.plan_.hit("leftover listing")) return;
-    s.disk_.removeLeftovers(folder);
+FileStatus FaultyServices::Files::recover(const std::wstring& target) {
+    if (s.plan_.hit("recover")) return s.plan_.failure();
+    return s.disk_.recover(target);
 }
 
 std::optional<std::string> FaultyServices::CodePage::encode(std::wstring_view text) const {

@@ -1,10 +1,8 @@
 // Faults on demand in every service: each call of every service is
 // counted, and the Nth one fails as the real service fails (the error
 // texts are the system's own; a write that runs out of room writes part of
-// its bytes first). The file store can also be cut short after any of its
-// steps, as if the machine stopped there, and can replace a file the way
-// Windows 9x has to (the old file set aside, the new one moved in, the old
-// one deleted), each of those a step of its own.
+// its bytes first). The file store's own steps inside each call, and how
+// it replaces a file on 9x, are the real store's, swept under Wine.
 #pragma once
 
 #include <functional>
@@ -13,6 +11,7 @@
 
 #include "drivers/version_reader.h"
 #include "support/rig.h"
+#include "support/memory_source.h"
 
 namespace corvane::test {
 
@@ -41,13 +40,9 @@ class FaultyServices {
 public:
     FaultyServices(FaultPlan& plan, MemoryDisk& disk, ScriptedMessages& messages, Windows1252& codePage,
                    FakeInstance& instance, EndRecorder& program, VersionService& versions, FakeShell& shell,
-                   ScriptedWindows& windows, bool nineX);
+                   ScriptedWindows& windows);
 
     Services services();
-
-    // After each step of the file store that changed the disk, a copy of it.
-    std::vector<MemoryDisk> snapshots;
-    bool keepSnapshots = false;
 
 private:
     struct Messages final : MessageBoxService {
@@ -68,7 +63,7 @@ private:
         FileStatus append(const std::wstring& path, std::string_view bytes) override;
         FileStatus replace(const std::wstring& from, const std::wstring& to) override;
         void remove(const std::wstring& path) override;
-        void removeLeftovers(const std::wstring& folder) override;
+        FileStatus recover(const std::wstring& target) override;
     } files_{*this};
     struct CodePage final : CodePageService {
         FaultyServices& s;
@@ -104,9 +99,6 @@ private:
                        const std::function<void()>& closeButton) override;
     } windowsLayer_{*this};
 
-    void stepDone();
-    FileStatus move(const char* call, const std::wstring& from, const std::wstring& to);
-
     FaultPlan& plan_;
     MemoryDisk& disk_;
     ScriptedMessages& messagesInner_;
@@ -116,17 +108,15 @@ private:
     VersionService& versionsInner_;
     FakeShell& shellInner_;
     ScriptedWindows& windowsInner_;
-    bool nineX_;
-    int asides_ = 0;
 };
 
 // A main window on the faulty services; the fault is the plan's.
 struct FaultRig {
-    explicit FaultRig(int failAt, FaultKind kind = FaultKind::AccessDenied, bool nineX = false) {
+    explicit FaultRig(int failAt, FaultKind kind = FaultKind::AccessDenied) {
         plan.failAt = failAt;
         plan.kind = kind;
         layer = std::make_unique<FaultyServices>(plan, disk, messages, codePage, instance, program, versions, shell,
-                                                 windows, nineX);
+                                                 windows);
     }
     FaultPlan plan;
     MemoryDisk disk;

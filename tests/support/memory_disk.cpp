@@ -117,7 +117,7 @@ FileStatus MemoryDisk::createTemp(const std::wstring& folder, std::wstring& path
     for (const auto& r : readOnly) {
         if (key(r) == key(folder)) return {L"Access is denied."};
     }
-    path = joinPath(folder, L"cvn" + std::to_wstring(++temps_) + L".tmp");
+    path = joinPath(folder, kWriteTempPrefix + std::to_wstring(++temps_) + L".tmp");
     nodes_[key(path)] = Node{path, false, false, false, {}, {}};
     return {};
 }
@@ -135,16 +135,6 @@ FileStatus MemoryDisk::append(const std::wstring& path, std::string_view bytes) 
     }
     it->second.bytes.append(bytes);
     return {};
-}
-
-void MemoryDisk::removeLeftovers(const std::wstring& folder) {
-    const std::wstring k = key(folder);
-    for (auto it = nodes_.begin(); it != nodes_.end();) {
-        const std::wstring& p = it->second.path;
-        const bool leftover = !it->second.isFolder && parentKey(it->first) == k &&
-                              isWriteTempName(std::wstring_view(p).substr(p.find_last_of(L'\\') + 1));
-        it = leftover ? nodes_.erase(it) : std::next(it);
-    }
 }
 
 FileStatus MemoryDisk::replace(const std::wstring& from, const std::wstring& to) {

@@ -9,7 +9,7 @@
 
 #include "app/app_info.h"
 #include "app/form1.h"
-#include "platform/codepage.h"
+#include "support/windows1252.h"
 #include "platform/input.h"
 #include "support/memory_disk.h"
 

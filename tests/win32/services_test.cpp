@@ -120,20 +120,31 @@ TEST(FilesUnderWine, TemporaryFileReplacesTheTargetWhole) {
     RemoveDirectoryW(folder.c_str());
     DeleteFileW(target.c_str());
 
-    // What cut-short writes left goes, the temporary files the store itself
+    // What cut-short writes left goes: the temporary files the store itself
     // names, and nothing else.
-    const std::wstring theirs[] = {L"cvn1A.tmp", L"CVOFF00.TMP"};
-    const std::wstring others[] = {L"cvnotes.tmp", L"other.tmp", L"cvn12345.tmp"};
+    const std::wstring theirs[] = {L"cvn1A.tmp", L"CVNFF00.TMP"};
+    const std::wstring others[] = {L"cvnotes.tmp", L"other.tmp", L"cvn12345.tmp", L"cvoFF00.tmp"};
     ASSERT_TRUE(files.createTemp(dir, temp).ok());
     for (const std::wstring& n : theirs) put(dir + L"\\" + n, "left");
     for (const std::wstring& n : others) put(dir + L"\\" + n, "keep");
-    files.removeLeftovers(dir);
+    const std::wstring run = dir + L"\\run.bat";
+    EXPECT_TRUE(files.recover(run).ok());
     EXPECT_EQ(GetFileAttributesW(temp.c_str()), INVALID_FILE_ATTRIBUTES);
     for (const std::wstring& n : theirs) EXPECT_EQ(GetFileAttributesW((dir + L"\\" + n).c_str()), INVALID_FILE_ATTRIBUTES);
     for (const std::wstring& n : others) {
         EXPECT_EQ(get(dir + L"\\" + n), "keep");
         DeleteFileW((dir + L"\\" + n).c_str());
     }
+    // The old file left aside: put back where the file is gone, removed
+    // where the new one took its place.
+    put(run + L".cvo", "old");
+    EXPECT_TRUE(files.recover(run).ok());
+    EXPECT_EQ(get(run), "old");
+    put(run + L".cvo", "older");
+    EXPECT_TRUE(files.recover(run).ok());
+    EXPECT_EQ(get(run), "old");
+    EXPECT_EQ(GetFileAttributesW((run + L".cvo").c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileW(run.c_str());
     EXPECT_EQ(entries(dir), 0);
 
     EXPECT_FALSE(files.createTemp(dir + L"\\missing", temp).ok());
@@ -218,7 +229,7 @@ TEST(ProgramUnderWine, SecondStartEndsWithoutAWindow) {
 
     PROCESS_INFORMATION second{};
     ASSERT_TRUE(test::startCorvane(second));
-    EXPECT_EQ(WaitForSingleObject(second.hProcess, 20000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(second.hProcess, test::waitMs(20000)), WAIT_OBJECT_0);
     DWORD code = 1;
     GetExitCodeProcess(second.hProcess, &code);
     EXPECT_EQ(code, 0u);
@@ -226,7 +237,7 @@ TEST(ProgramUnderWine, SecondStartEndsWithoutAWindow) {
     EXPECT_EQ(WaitForSingleObject(first.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));  // the first goes on
 
     PostMessageW(FindWindowW(L"CorvaneWindow", L"3dfx Corvane"), WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(first.hProcess, 20000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(first.hProcess, test::waitMs(20000)), WAIT_OBJECT_0);
     for (HANDLE h : {first.hProcess, first.hThread, second.hProcess, second.hThread}) CloseHandle(h);
 }
 
@@ -269,7 +280,7 @@ TEST(ProgramUnderWine, SecondStartHandsItsPathToTheFirstAndEnds) {
 
     PROCESS_INFORMATION second{};
     ASSERT_TRUE(test::startCorvane(second, L"\"" + game.program + L"\""));
-    EXPECT_EQ(WaitForSingleObject(second.hProcess, 20000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(second.hProcess, test::waitMs(20000)), WAIT_OBJECT_0);
     DWORD code = 1;
     GetExitCodeProcess(second.hProcess, &code);
     EXPECT_EQ(code, 0u);

@@ -5,6 +5,7 @@
 
 #include "platform/command_line.h"
 #include "platform/decimal.h"
+#include "platform/win32/fault_seam.h"
 
 namespace corvane::win32::api {
 
@@ -15,6 +16,9 @@ bool nt() {
     static const bool isNt = (GetVersion() & 0x80000000u) == 0;
     return isNt;
 }
+
+// The name of the function each path calls, as the fault seam asks for it.
+const char* named(const char* wide, const char* ansi) { return nt() ? wide : ansi; }
 
 // Text for an ANSI function: characters the code page lacks become its
 // default character.
@@ -96,6 +100,7 @@ ATOM registerClass(const WNDCLASSEXW& wc) {
 
 HWND createWindow(DWORD exStyle, const wchar_t* cls, const std::wstring& text, DWORD style, int x, int y, int w,
                   int h, HWND parent, HMENU menu) {
+    if (seam::fails(named("CreateWindowExW", "CreateWindowExA"))) return nullptr;
     if (nt()) {
         return CreateWindowExW(exStyle, cls, text.empty() ? nullptr : text.c_str(), style, x, y, w, h, parent, menu,
                                instance(), nullptr);
@@ -345,6 +350,10 @@ FileSearch::FileSearch(const std::wstring& pattern) {
         using FindFirstFileExFn = HANDLE(WINAPI*)(LPCWSTR, FINDEX_INFO_LEVELS, LPVOID, FINDEX_SEARCH_OPS, LPVOID, DWORD);
         static const auto findEx = win32::ntFunction<FindFirstFileExFn>(L"kernel32.dll", "FindFirstFileExW");
         h_ = INVALID_HANDLE_VALUE;
+        if (seam::fails(findEx != nullptr ? "FindFirstFileExW" : "FindFirstFileW")) {
+            error_ = GetLastError();
+            return;
+        }
         if (findEx != nullptr) {
             h_ = findEx(pattern.c_str(), static_cast<FINDEX_INFO_LEVELS>(1), &wide_, FindExSearchNameMatch, nullptr, 2);
         }
@@ -355,6 +364,10 @@ FileSearch::FileSearch(const std::wstring& pattern) {
         std::string a;
         if (!narrowPath(pattern, a)) {
             error_ = kNoMapping;
+            return;
+        }
+        if (seam::fails("FindFirstFileA")) {
+            error_ = GetLastError();
             return;
         }
         h_ = FindFirstFileA(a.c_str(), &ansi_);
@@ -374,7 +387,11 @@ DWORD FileSearch::attributes() const { return nt() ? wide_.dwFileAttributes : an
 
 bool FileSearch::next() {
     if (!found_) return false;
-    found_ = nt() ? FindNextFileW(h_, &wide_) != FALSE : FindNextFileA(h_, &ansi_) != FALSE;
+    if (seam::fails(named("FindNextFileW", "FindNextFileA"))) {
+        found_ = false;
+    } else {
+        found_ = nt() ? FindNextFileW(h_, &wide_) != FALSE : FindNextFileA(h_, &ansi_) != FALSE;
+    }
     if (!found_) {
         error_ = GetLastError();
     } else if (!nt()) {
@@ -384,87 +401,126 @@ bool FileSearch::next() {
 }
 
 HANDLE createFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
-    if (nt()) return CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+    if (nt()) {
+        if (seam::fails("CreateFileW")) return INVALID_HANDLE_VALUE;
+        return CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+    }
     std::string a;
     if (!narrowPath(path, a)) {
         SetLastError(kNoMapping);
         return INVALID_HANDLE_VALUE;
     }
+    if (seam::fails("CreateFileA")) return INVALID_HANDLE_VALUE;
     return CreateFileA(a.c_str(), access, share, nullptr, disposition, flags, nullptr);
 }
 
 bool deleteFile(const std::wstring& path) {
-    if (nt()) return DeleteFileW(path.c_str()) != FALSE;
+    if (nt()) return !seam::fails("DeleteFileW") && DeleteFileW(path.c_str()) != FALSE;
     std::string a;
-    return narrowPath(path, a) && DeleteFileA(a.c_str()) != FALSE;
+    return narrowPath(path, a) && !seam::fails("DeleteFileA") && DeleteFileA(a.c_str()) != FALSE;
 }
 
 DWORD tempFileName(const std::wstring& folder, const wchar_t* prefix, std::wstring& path) {
     if (nt()) {
         wchar_t name[MAX_PATH + 16];
-        if (GetTempFileNameW(folder.c_str(), prefix, 0, name) == 0) return GetLastError();
+        if (seam::fails("GetTempFileNameW") || GetTempFileNameW(folder.c_str(), prefix, 0, name) == 0) {
+            return GetLastError();
+        }
         path = name;
         return 0;
     }
     std::string a;
     if (!narrowPath(folder, a)) return kNoMapping;
     char name[MAX_PATH + 16];
-    if (GetTempFileNameA(a.c_str(), narrow(prefix).c_str(), 0, name) == 0) return GetLastError();
+    if (seam::fails("GetTempFileNameA") || GetTempFileNameA(a.c_str(), narrow(prefix).c_str(), 0, name) == 0) {
+        return GetLastError();
+    }
     path = widen(name);
     return 0;
 }
 
-DWORD replaceFile(const std::wstring& from, const std::wstring& to) {
-    // Neither a folder nor a read-only file is replaced, as MoveFileEx
-    // refuses them on Windows (Wine's replaces a read-only one).
-    const auto refused = [](DWORD attributes) {
-        return attributes != INVALID_FILE_ATTRIBUTES &&
-               (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0;
-    };
-    if (nt()) {
-        if (refused(GetFileAttributesW(to.c_str()))) return ERROR_ACCESS_DENIED;
-        // Looked up: 9x lacks it, and an import would keep the program from
-        // loading there.
-        using MoveFileExFn = BOOL(WINAPI*)(LPCWSTR, LPCWSTR, DWORD);
-        static const auto move = win32::ntFunction<MoveFileExFn>(L"kernel32.dll", "MoveFileExW");
-        if (move == nullptr) return ERROR_CALL_NOT_IMPLEMENTED;
-        if (move(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
-        return GetLastError();
+DWORD fileAttributes(const std::wstring& path) {
+    if (nt()) return seam::fails("GetFileAttributesW") ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+    std::string a;
+    if (!narrowPath(path, a)) {
+        SetLastError(kNoMapping);
+        return INVALID_FILE_ATTRIBUTES;
     }
-    // 9x has no MoveFileEx. The new file is whole and flushed already; the
-    // old one steps aside under a name of its own, the new one takes its
-    // place, and only then is the old one deleted. Should the new one not
-    // move, the old one goes back.
+    return seam::fails("GetFileAttributesA") ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(a.c_str());
+}
+
+bool moveFile(const std::wstring& from, const std::wstring& to) {
+    if (nt()) return !seam::fails("MoveFileW") && MoveFileW(from.c_str(), to.c_str()) != FALSE;
     std::string a;
     std::string b;
-    if (!narrowPath(from, a) || !narrowPath(to, b)) return kNoMapping;
-    const DWORD attributes = GetFileAttributesA(b.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        if (GetLastError() != ERROR_FILE_NOT_FOUND) return GetLastError();
-        return MoveFileA(a.c_str(), b.c_str()) ? 0 : GetLastError();
+    if (!narrowPath(from, a) || !narrowPath(to, b)) {
+        SetLastError(kNoMapping);
+        return false;
     }
-    if (refused(attributes)) return ERROR_ACCESS_DENIED;
-    const std::size_t cut = b.find_last_of("\\/");
-    const std::string folder = cut == std::string::npos ? "." : b.substr(0, cut + 1);
-    char aside[MAX_PATH + 16];
-    if (GetTempFileNameA(folder.c_str(), "cvo", 0, aside) == 0) return GetLastError();
-    DeleteFileA(aside);  // made only to reserve its name
-    if (!MoveFileA(b.c_str(), aside)) {
-        const DWORD code = GetLastError();
-        DeleteFileA(aside);
-        return code;
+    return !seam::fails("MoveFileA") && MoveFileA(a.c_str(), b.c_str()) != FALSE;
+}
+
+bool moveFileOver(const std::wstring& from, const std::wstring& to) {
+    // Looked up: 9x lacks it, and an import would keep the program from
+    // loading there.
+    using MoveFileExFn = BOOL(WINAPI*)(LPCWSTR, LPCWSTR, DWORD);
+    static const auto move = win32::ntFunction<MoveFileExFn>(L"kernel32.dll", "MoveFileExW");
+    if (move == nullptr) {
+        SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+        return false;
     }
-    if (!MoveFileA(a.c_str(), b.c_str())) {
-        const DWORD code = GetLastError();
-        MoveFileA(aside, b.c_str());
-        return code;
+    if (seam::fails("MoveFileExW")) return false;
+    return move(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool writeFile(HANDLE f, std::string_view bytes, DWORD& written) {
+    written = 0;
+    if (seam::fails("WriteFile")) {
+        // A disk that is full takes what fits before it says so.
+        const DWORD error = GetLastError();
+        if (error == ERROR_DISK_FULL) WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size() / 2), &written, nullptr);
+        SetLastError(error);
+        return false;
     }
-    DeleteFileA(aside);
-    return 0;
+    return WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE;
+}
+
+bool flushFile(HANDLE f) { return !seam::fails("FlushFileBuffers") && FlushFileBuffers(f) != FALSE; }
+
+bool closeFile(HANDLE f) {
+    if (seam::fails("CloseHandle")) {
+        // The handle goes all the same, as it does when closing fails.
+        const DWORD error = GetLastError();
+        CloseHandle(f);
+        SetLastError(error);
+        return false;
+    }
+    return CloseHandle(f) != FALSE;
+}
+
+bool seek(HANDLE f, std::uint64_t offset, DWORD from) {
+    if (seam::fails("SetFilePointer")) return false;
+    LONG high = static_cast<LONG>(offset >> 32);
+    return SetFilePointer(f, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, from) != INVALID_SET_FILE_POINTER ||
+           GetLastError() == NO_ERROR;
+}
+
+bool readFile(HANDLE f, void* out, DWORD n, DWORD& got) {
+    got = 0;
+    return !seam::fails("ReadFile") && ReadFile(f, out, n, &got, nullptr) != FALSE;
+}
+
+std::optional<std::uint64_t> fileSize(HANDLE f) {
+    if (seam::fails("GetFileSize")) return std::nullopt;
+    DWORD high = 0;
+    const DWORD low = GetFileSize(f, &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return std::nullopt;
+    return (static_cast<std::uint64_t>(high) << 32) | low;
 }
 
 std::optional<std::wstring> shortPathName(const std::wstring& path) {
     if (nt()) {
+        if (seam::fails("GetShortPathNameW")) return std::nullopt;
         const DWORD need = GetShortPathNameW(path.c_str(), nullptr, 0);
         if (need == 0) return std::nullopt;
         std::wstring out(need, L'\0');
@@ -474,7 +530,7 @@ std::optional<std::wstring> shortPathName(const std::wstring& path) {
         return out;
     }
     std::string a;
-    if (!narrowPath(path, a)) return std::nullopt;
+    if (!narrowPath(path, a) || seam::fails("GetShortPathNameA")) return std::nullopt;
     const DWORD need = GetShortPathNameA(a.c_str(), nullptr, 0);
     if (need == 0) return std::nullopt;
     std::string out(need, '\0');

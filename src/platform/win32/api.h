@@ -11,6 +11,7 @@
 // called on both paths.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -81,7 +82,9 @@ int textHeight(HDC dc);
 SIZE textExtent(HDC dc, std::wstring_view text);
 int drawText(HDC dc, std::wstring_view text, RECT& r, UINT format);
 
-// Files and folders. Functions returning DWORD give 0 or the error code.
+// Files and folders: the program's only way to the file system, where test
+// builds can make any call fail (fault_seam.h). Functions returning DWORD
+// give 0 or the error code; the others leave it as the last error.
 class FileSearch {
 public:
     // The first entry matching `pattern`, whose last part may hold wildcards.
@@ -109,11 +112,23 @@ private:
 HANDLE createFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition, DWORD flags);
 bool deleteFile(const std::wstring& path);
 DWORD tempFileName(const std::wstring& folder, const wchar_t* prefix, std::wstring& path);
-// Puts `from` in the place of `to`, which may exist. On every failure
-// either the old `to` or the new one is whole, and under its own name.
-DWORD replaceFile(const std::wstring& from, const std::wstring& to);
+// INVALID_FILE_ATTRIBUTES when the file can't be asked about.
+DWORD fileAttributes(const std::wstring& path);
+// Renames a file; fails where `to` exists.
+bool moveFile(const std::wstring& from, const std::wstring& to);
+// NT only: renames a file over `to`, which may exist, in one step, written
+// through to the disk. Fails with ERROR_CALL_NOT_IMPLEMENTED on 9x.
+bool moveFileOver(const std::wstring& from, const std::wstring& to);
 std::optional<std::wstring> shortPathName(const std::wstring& path);
 std::wstring fullPathName(const std::wstring& path);
+
+// An open file's bytes.
+bool writeFile(HANDLE f, std::string_view bytes, DWORD& written);
+bool flushFile(HANDLE f);
+bool closeFile(HANDLE f);
+bool seek(HANDLE f, std::uint64_t offset, DWORD from);
+bool readFile(HANDLE f, void* out, DWORD n, DWORD& got);
+std::optional<std::uint64_t> fileSize(HANDLE f);
 
 // The program's command line, split as the C runtime splits it.
 std::vector<std::wstring> commandArguments();

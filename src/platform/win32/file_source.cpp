@@ -9,24 +9,15 @@ namespace {
 class HandleSource final : public ByteSource {
 public:
     explicit HandleSource(HANDLE h) : h_(h) {}
-    ~HandleSource() override { CloseHandle(h_); }
+    ~HandleSource() override { api::closeFile(h_); }
     HandleSource(const HandleSource&) = delete;
     HandleSource& operator=(const HandleSource&) = delete;
 
-    std::uint64_t size() const override {
-        DWORD high = 0;
-        const DWORD low = GetFileSize(h_, &high);
-        if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return 0;
-        return (static_cast<std::uint64_t>(high) << 32) | low;
-    }
+    // A size that can't be had reads as an empty file.
+    std::uint64_t size() const override { return api::fileSize(h_).value_or(0); }
     std::size_t readAt(std::uint64_t offset, void* out, std::size_t n) override {
-        LONG high = static_cast<LONG>(offset >> 32);
-        if (SetFilePointer(h_, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
-            GetLastError() != NO_ERROR) {
-            return 0;
-        }
         DWORD got = 0;
-        if (!ReadFile(h_, out, static_cast<DWORD>(n), &got, nullptr)) return 0;
+        if (!api::seek(h_, offset, FILE_BEGIN) || !api::readFile(h_, out, static_cast<DWORD>(n), got)) return 0;
         return got;
     }
 

@@ -17,9 +17,10 @@ void runMessageLoop(const std::function<bool()>& done, WindowView& view) {
     // Messages sent from another thread are handled inside the wait for
     // the next one and may end the loop there; so the loop waits for any
     // input, handles what has come, and asks again.
-    while (!done()) {
+    const auto finished = [&] { return done && done(); };
+    while (!finished()) {
         if (!api::peekMessage(msg, PM_REMOVE)) {
-            if (!done()) MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, kAllInput);
+            if (!finished()) MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, kAllInput);
             continue;
         }
         if (msg.message == WM_QUIT) {
@@ -31,5 +32,7 @@ void runMessageLoop(const std::function<bool()>& done, WindowView& view) {
         api::dispatchMessage(msg);
     }
 }
+
+void runMessageLoop(WindowView& view) { runMessageLoop({}, view); }
 
 }  // namespace corvane::win32

@@ -61,7 +61,11 @@ int NativeControl::scaled(int pixelsAt96) const { return MulDiv(pixelsAt96, stat
 void NativeControl::place() {
     const RECT r = box();
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (tipped_) api::moveTool(view_.tips(), parent_, kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(hwnd_)), r);
+    if (tipped_) moveToolTips();
+}
+
+void NativeControl::moveToolTips() {
+    api::moveTool(view_.tips(), parent_, kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(hwnd_)), box());
 }
 
 void NativeControl::mirror(Prop prop) {

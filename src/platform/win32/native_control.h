@@ -69,6 +69,9 @@ protected:
     virtual LRESULT message(UINT msg, WPARAM w, LPARAM l);
     LRESULT original(UINT msg, WPARAM w, LPARAM l);
 
+    // Where the control's tools lie now, once they exist.
+    virtual void moveToolTips();
+
     void place();
     int scaled(int pixelsAt96) const;
 
@@ -76,12 +79,12 @@ protected:
     Control& model_;
     HWND hwnd_ = nullptr;
     HWND parent_ = nullptr;
+    bool tipped_ = false;  // its tools are in the view's tooltips
 
 private:
     static LRESULT CALLBACK proc(HWND h, UINT msg, WPARAM w, LPARAM l);
 
     WNDPROC old_ = nullptr;
-    bool tipped_ = false;
 };
 
 // The native control for a model control of any kind.

@@ -6,12 +6,6 @@
 
 namespace corvane::win32 {
 
-namespace {
-
-FileStatus failure(DWORD code) { return {errorText(code)}; }
-
-}  // namespace
-
 int MessageBoxes::show(const std::wstring& prompt, int buttons, const std::wstring& title) {
     // Owned by the active window of this thread, so the box is modal to it.
     return api::messageBox(GetActiveWindow(), prompt, title, static_cast<UINT>(buttons));
@@ -47,51 +41,6 @@ std::optional<std::wstring> Folders::shortName(const std::wstring& path) {
     if (!out) return std::nullopt;
     const std::size_t cut = out->find_last_of(L"\\/");
     return cut == std::wstring::npos ? *out : out->substr(cut + 1);
-}
-
-FileStatus Files::createTemp(const std::wstring& folder, std::wstring& path) {
-    const DWORD code = api::tempFileName(folder.empty() ? L"." : folder, L"cvn", path);
-    return code == 0 ? FileStatus{} : failure(code);
-}
-
-FileStatus Files::append(const std::wstring& path, std::string_view bytes) {
-    HANDLE f = api::createFile(path, GENERIC_WRITE, 0, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
-    if (f == INVALID_HANDLE_VALUE) return failure(GetLastError());
-    DWORD code = ERROR_SUCCESS;
-    if (SetFilePointer(f, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) {
-        code = GetLastError();
-    }
-    DWORD written = 0;
-    if (code == ERROR_SUCCESS && !WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-        code = GetLastError();
-    }
-    if (code == ERROR_SUCCESS && written != bytes.size()) code = ERROR_DISK_FULL;
-    if (code == ERROR_SUCCESS && !FlushFileBuffers(f)) code = GetLastError();
-    if (!CloseHandle(f) && code == ERROR_SUCCESS) code = GetLastError();
-    return code == ERROR_SUCCESS ? FileStatus{} : failure(code);
-}
-
-FileStatus Files::replace(const std::wstring& from, const std::wstring& to) {
-    const DWORD code = api::replaceFile(from, to);
-    return code == 0 ? FileStatus{} : failure(code);
-}
-
-void Files::remove(const std::wstring& path) { api::deleteFile(path); }
-
-void Files::removeLeftovers(const std::wstring& folder) {
-    const std::wstring base = folder.empty() || folder.back() == L'\\' ? folder : folder + L'\\';
-    for (const wchar_t* prefix : {L"cvn", L"cvo"}) {
-        std::vector<std::wstring> names;
-        api::FileSearch search(base + prefix + L"*.tmp");
-        if (search.found()) {
-            do {
-                if ((search.attributes() & FILE_ATTRIBUTE_DIRECTORY) == 0 && isWriteTempName(search.name())) {
-                    names.emplace_back(search.name());
-                }
-            } while (search.next());
-        }
-        for (const std::wstring& n : names) api::deleteFile(base + n);
-    }
 }
 
 std::optional<std::string> AnsiCodePage::encode(std::wstring_view text) const {

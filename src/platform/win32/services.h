@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/services.h"
+#include "platform/win32/file_store.h"
 #include "platform/win32/win32.h"
 
 namespace corvane::win32 {
@@ -15,15 +16,6 @@ class Folders final : public FolderService {
 public:
     std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
     std::optional<std::wstring> shortName(const std::wstring& path) override;
-};
-
-class Files final : public FileStore {
-public:
-    FileStatus createTemp(const std::wstring& folder, std::wstring& path) override;
-    FileStatus append(const std::wstring& path, std::string_view bytes) override;
-    FileStatus replace(const std::wstring& from, const std::wstring& to) override;
-    void remove(const std::wstring& path) override;
-    void removeLeftovers(const std::wstring& folder) override;
 };
 
 class AnsiCodePage final : public CodePageService {

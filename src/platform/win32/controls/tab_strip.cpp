@@ -47,7 +47,10 @@ protected:
         // The strip lays its tabs out again when it is given its font.
         fitTabs();
         NativeControl::restyle();
-        for (int n = 1; tipped_ && n <= model_.tabCount(); ++n) {
+        if (tipped_) moveToolTips();
+    }
+    void moveToolTips() override {
+        for (int n = 1; n <= model_.tabCount(); ++n) {
             api::moveTool(view_.tips(), hwnd_, static_cast<UINT_PTR>(n), tabRect(n));
         }
     }
@@ -91,8 +94,6 @@ private:
         const int padding = std::clamp(spare / (2 * std::max(model_.tabCount(), 1)), 1, scaled(6));
         api::send(hwnd_, TCM_SETPADDING, 0, MAKELPARAM(padding, scaled(3)));
     }
-
-    bool tipped_ = false;
 };
 
 }  // namespace
