@@ -23,8 +23,10 @@ ALL_STAGES=(shipped native fuzz wine win98 relay cp932 fulldisk i686 cputrace re
 jobs=$(nproc)
 
 # The tests that start corvane.exe as shipped, as a user does, and look at
-# its pages, make the worked example and open its help window.
-STARTS_THE_EXE='*ScreenAtDpi.*:KeyboardUnderWine.*:WorkedExampleUnderWine.*'
+# its pages, make the worked example, open its help window; and the probe of
+# its runtime hooks running out of memory.
+STARTS_THE_EXE='*ScreenAtDpi.*:KeyboardUnderWine.*:WorkedExampleUnderWine.*:HandOverUnderWine.*HelpWindow*'
+STARTS_THE_EXE+=':OutOfMemoryUnderWine.*'
 
 # --- what the stages share, made once -----------------------------------
 
@@ -51,6 +53,12 @@ build_wine_tests() {
         -DCORVANE_MINGW_ARCH="$WIN_ARCH" -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Debug \
         -DCORVANE_PROGRAM="$program" >/dev/null
     cmake --build "build/wintest-$WIN_ARCH" -j"$jobs"
+    # The shipped configuration's runtime hooks running out of memory: a
+    # 32-bit probe, run where 32-bit Wine runs.
+    cmake --build build/win --target corvane_oom_probe >/dev/null
+    if [ "$WIN_ARCH" = i686 ]; then
+        export CORVANE_OOM_PROBE="Z:${PWD//\//\\}\\build\\win\\corvane_oom_probe.exe"
+    fi
     export WINE
     wine_ready=1
 }
@@ -164,6 +172,7 @@ stage_i686() {
         prefix="$PWD/build/wine-wow64${version:+-$version}"
         wow64_prefix "$prefix" "$version"
         CORVANE_STARTED_EXE="Z:${PWD//\//\\}\\build\\win\\corvane.exe" CORVANE_PATIENCE=30 \
+            CORVANE_OOM_PROBE="Z:${PWD//\//\\}\\build\\win\\corvane_oom_probe.exe" \
             passes "build/i686-test${version:+-$version}.txt" \
             with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" --gtest_filter="$STARTS_THE_EXE"
     done

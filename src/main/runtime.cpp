@@ -13,9 +13,24 @@ using corvane::fatal;
 
 namespace {
 
+// Address space set aside at the first allocation and given back when
+// memory runs out, so that the system has room to show why the program
+// ends. Only reserved, never committed: it costs no memory.
+constexpr SIZE_T kReserve = SIZE_T(4) << 20;
+void* reserve = nullptr;
+bool reserved = false;
+
 void* allocate(std::size_t size) {
+    if (!reserved) {
+        reserved = true;
+        reserve = VirtualAlloc(nullptr, kReserve, MEM_RESERVE, PAGE_NOACCESS);
+    }
     void* p = HeapAlloc(GetProcessHeap(), 0, size != 0 ? size : 1);
-    if (p == nullptr) fatal(L"out of memory");
+    if (p == nullptr) {
+        if (reserve != nullptr) VirtualFree(reserve, 0, MEM_RELEASE);
+        reserve = nullptr;
+        fatal(L"out of memory");
+    }
     return p;
 }
 

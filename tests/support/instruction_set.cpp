@@ -104,6 +104,26 @@ std::optional<Instruction> parseDisassemblyLine(std::string_view line) {
     return Instruction{*at, std::string(text)};
 }
 
+// An operand that names an MMX or SSE register (mm0, xmm1, ymm2, zmm3): the
+// string instructions movsd and cmpsd share their names with SSE2's.
+bool namesVectorRegister(std::string_view operands) {
+    std::size_t i = 0;
+    while (i < operands.size()) {
+        while (i < operands.size() && !std::isalnum(static_cast<unsigned char>(operands[i]))) ++i;
+        const std::size_t start = i;
+        while (i < operands.size() && std::isalnum(static_cast<unsigned char>(operands[i]))) ++i;
+        std::string_view token = operands.substr(start, i - start);
+        for (const std::string_view bank : {"xmm", "ymm", "zmm", "mm"}) {
+            if (token.size() > bank.size() && token.substr(0, bank.size()) == bank &&
+                std::all_of(token.begin() + static_cast<long>(bank.size()), token.end(),
+                            [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool on80486(std::string_view text) {
     const std::vector<std::string_view> w = words(text);
     std::size_t i = 0;
@@ -113,7 +133,8 @@ bool on80486(std::string_view text) {
     // The one-byte NOP is the 8086's; the forms with an operand (0F 1F) came
     // with the Pentium Pro.
     if (name == "nop") return i + 1 == w.size();
-    return instructions80486().count(name) != 0;
+    const std::size_t operands = text.find(name) + name.size();
+    return instructions80486().count(name) != 0 && !namesVectorRegister(text.substr(operands));
 }
 
 LinkerMap::LinkerMap(std::string_view text) {

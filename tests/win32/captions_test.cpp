@@ -225,3 +225,32 @@ TEST(DialogFont, DoesNotFollowTheMessageFont) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// The pixel size of an icon.
+int iconSize(HICON icon) {
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+    BITMAP bm{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+    return bm.bmWidth;
+}
+
+// After a change of DPI the help window's icons are made again at the new
+// size: the one in the window, and those of its title bar.
+TEST(DpiChange, IconsTakeTheNewSize) {
+    Windows w(144);
+    HWND help = w.helpView().hwnd();
+    HWND image = w.helpView().nativeOf(w.help().Image1);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(iconSize(reinterpret_cast<HICON>(SendMessageW(image, STM_GETICON, 0, 0))), 48);
+    EXPECT_EQ(iconSize(reinterpret_cast<HICON>(SendMessageW(help, WM_GETICON, ICON_BIG, 0))), 48);
+    EXPECT_EQ(iconSize(reinterpret_cast<HICON>(SendMessageW(help, WM_GETICON, ICON_SMALL, 0))), 24);
+}
+
+}  // namespace
+}  // namespace corvane

@@ -281,8 +281,8 @@ RECT workArea() {
     return r;
 }
 
-int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) {
-    return MessageBoxW(owner, text.c_str(), caption.c_str(), style);
+int messageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT style) {
+    return MessageBoxW(owner, text, caption, style);
 }
 
 HFONT createFont(const LOGFONTW& font) {

@@ -73,7 +73,8 @@ bool peekMessage(MSG& msg, UINT remove);
 HANDLE loadImage(int id, UINT type, int w, int h, UINT flags);
 HCURSOR arrowCursor();
 RECT workArea();
-int messageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style);
+// MessageBoxW, which 9x implements too; it takes no memory of the program's.
+int messageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT style);
 
 // Fonts and text drawing.
 HFONT createFont(const LOGFONTW& font);

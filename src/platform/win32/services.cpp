@@ -8,7 +8,7 @@ namespace corvane::win32 {
 
 int MessageBoxes::show(const std::wstring& prompt, int buttons, const std::wstring& title) {
     // Owned by the active window of this thread, so the box is modal to it.
-    return api::messageBox(GetActiveWindow(), prompt, title, static_cast<UINT>(buttons));
+    return api::messageBox(GetActiveWindow(), prompt.c_str(), title.c_str(), static_cast<UINT>(buttons));
 }
 
 std::optional<std::vector<DirEntry>> Folders::list(const std::wstring& folder) {

@@ -70,12 +70,7 @@ void WindowView::create(HWND owner, FrameStyle style) {
     api::setWindowLong(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     api::setWindowLong(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowView::windowProc));
     dpi_ = windowDpi(hwnd_);
-    if (!style.minimizeBox) {
-        // A window without its own icon in the title bar shows the program's.
-        smallIcon_ = programIcon(MulDiv(16, static_cast<int>(dpi_), 96));
-        api::send(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon()));
-        api::send(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    }
+    if (!style.minimizeBox) setTitleIcons();
     makeFont();
     for (const auto& c : model_.controls()) controls_.push_back(makeNativeControl(*this, *c));
     for (auto& c : controls_) {
@@ -178,6 +173,14 @@ void WindowView::destroy() {
         if (i != nullptr) DestroyIcon(i);
     }
     icon_ = smallIcon_ = nullptr;
+}
+
+// A window without its own icon in the title bar shows the program's, at
+// the window's DPI.
+void WindowView::setTitleIcons() {
+    smallIcon_ = programIcon(MulDiv(16, static_cast<int>(dpi_), 96));
+    api::send(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon()));
+    api::send(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
 void WindowView::makeFont() {
@@ -352,11 +355,16 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
             return TRUE;
         }
         case kPickHanded:
-            while (!handed_.empty()) {
+            // Not while a message box or a modal window is over this one:
+            // the paths wait until the window takes input again.
+            while (!handed_.empty() && IsWindowEnabled(hwnd_)) {
                 const std::vector<std::wstring> paths = std::move(handed_.front());
                 handed_.erase(handed_.begin());
-                if (IsWindowEnabled(hwnd_)) input::dropFiles(model_, paths);
+                input::dropFiles(model_, paths);
             }
+            return 0;
+        case WM_ENABLE:
+            if (w != FALSE && !handed_.empty()) api::post(hwnd_, kPickHanded, 0, 0);
             return 0;
         case WM_DPICHANGED:
             rescale(HIWORD(w), reinterpret_cast<const RECT*>(l));
@@ -369,8 +377,17 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
 void WindowView::rescale(UINT dpi, const RECT* suggested) {
     dpi_ = dpi;
     makeFont();
+    // The icons are made again at the new size; the old ones go once the
+    // controls and the title bar show the new.
+    const HICON oldIcons[] = {icon_, smallIcon_};
+    icon_ = nullptr;
+    smallIcon_ = nullptr;
+    if (!style_.minimizeBox) setTitleIcons();
     for (auto& c : controls_) {
         if (c->hwnd() != nullptr) c->rescale();
+    }
+    for (HICON i : oldIcons) {
+        if (i != nullptr) DestroyIcon(i);
     }
     if (tips_ != nullptr) api::send(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
     placeWindow(suggested);

@@ -80,6 +80,7 @@ private:
     void acceptDrops();
     void dropped(HDROP drop);
     void makeFont();
+    void setTitleIcons();
     void placeWindow(const RECT* suggested);
     void moveFocus(bool backwards);
     LRESULT toolTipText(NMHDR& n, const api::ToolTipAsk& ask);

@@ -27,11 +27,9 @@ protected:
         return {L"STATIC", static_cast<DWORD>(SS_NOTIFY | (model_.row().picture == Picture::Photo ? SS_BITMAP : SS_ICON)),
                 0, {}};
     }
-    void created() override { showPicture(); }
-    void restyle() override {
-        // The picture is loaded again at the box's new size.
-        if (photo_ != nullptr) showPicture();
-    }
+    // When made and after a change of DPI: the picture or the icon at the
+    // window's size.
+    void restyle() override { showPicture(); }
 
 private:
     void showPicture() {
