@@ -2,9 +2,12 @@
 // a user starts it.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/form1.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/win32.h"
 #include "win32/screen.h"
 
@@ -132,6 +135,43 @@ inline bool endCorvane(PROCESS_INFORMATION& p) {
     return ended;
 }
 
+// A point inside tab `n` (from 1) of the main window's strip on the screen.
+// The strip's own answer (TCM_GETITEMRECT) needs memory of the program's
+// process, which a process run by an emulator does not share; so the point
+// is found as the program lays its tabs out: side by side from the strip's
+// left, each its caption in the dialog font with the same padding, the
+// padding what the strip's width leaves, at most six pixels at 96 DPI.
+inline POINT tabCentre(HWND strip, int n) {
+    const RECT r = clientOnScreen(strip);
+    const int width = r.right - r.left;
+    int twipsWide = 0;
+    for (const ControlRow& row : kForm1.controls) {
+        if (row.kind == Kind::TabStrip) twipsWide = row.box.width;
+    }
+    const UINT dpi = static_cast<UINT>(MulDiv(width, 1440, twipsWide > 0 ? twipsWide : 1440));
+    const LOGFONTW lf = win32::dialogFont(dpi);
+    HFONT font = CreateFontIndirectW(&lf);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    std::vector<int> text;
+    int total = 0;
+    for (const TabRow& tab : kForm1.tabs) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, tab.caption, static_cast<int>(wcslen(tab.caption)), &size);
+        text.push_back(size.cx);
+        total += size.cx;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    const int count = static_cast<int>(text.size());
+    const int padding = std::clamp((width - 4 - total) / (2 * std::max(count, 1)), 1, MulDiv(6, static_cast<int>(dpi), 96));
+    int x = r.left + 2;
+    for (int i = 0; i + 1 < n && i < count; ++i) x += text[static_cast<std::size_t>(i)] + 2 * padding;
+    const int w = n >= 1 && n <= count ? text[static_cast<std::size_t>(n - 1)] + 2 * padding : 0;
+    return {x + w / 2, r.top + MulDiv(10, static_cast<int>(dpi), 96)};
+}
+
 // corvane.exe running as its own process, its main window shown; closed,
 // or ended where it never showed, at the end.
 class RunningCorvane {
@@ -163,7 +203,7 @@ public:
     // Clicks tab `n` (from 1) where the screen shows it; the mouse then
     // leaves the window.
     void clickTab(int n) const {
-        click(centre(itemOnScreen(process(), control("TabStrip1"), TCM_GETITEMRECT, n - 1)));
+        click(tabCentre(control("TabStrip1"), n));
         mouseAway();
     }
     // Clicks entry `index` of a list box of the main window.

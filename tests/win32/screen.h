@@ -192,7 +192,8 @@ inline void key(WORD vk, WORD modifier = 0) {
 // The rectangle of item `index` (from 0) of another process's tab control
 // (TCM_GETITEMRECT) or list box (LB_GETITEMRECT), on the screen. The system
 // carries a list box's rectangle between the processes itself; a common
-// control's message needs memory of that process.
+// control's message needs memory of that process, which a process run by an
+// emulator does not share (see tabCentre).
 inline RECT itemOnScreen(HANDLE process, HWND control, UINT message, int index) {
     RECT r{};
     DWORD_PTR ok = 0;
