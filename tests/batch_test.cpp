@@ -116,32 +116,46 @@ TEST_F(Make, EveryBoxAndSliderReachesItsLine) {
               "Racer");
 }
 
-// Each box ticked, clear and greyed, the others as start-up leaves them: its
-// own line changes and no other. A variable that the driver reads by its
-// presence alone is left out ("SET NAME=") to say "off".
-TEST_F(Make, EachBoxEveryWayGivesItsOwnLine) {
+// Each box ticked, clear and greyed, and each slider moved, the others as
+// start-up leaves them, for each family of cards the installed Glide may be
+// for: their own lines change and no other. After the Voodoo Graphics lines
+// come Voodoo2's, then Banshee's to Voodoo5's, then the start line. A
+// variable that the driver reads by its presence alone is left out
+// ("SET NAME=") to say "off".
+TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
+    const std::vector<std::string> voodoo2 = {"SET SSTV2_GRXCLK=90",          "SET SSTV2_FASTPCIRD=",
+                                              "SET SSTV2_FASTMEM_RAS_READS=", "SET SSTV2_SCREENREFRESH=0",
+                                              "SET SSTV2_VIDEO_24BPP=",       "SET SSTV2_GAMMA=0.25"};
+    const std::vector<std::string> later = {"SET SSTH3_RGAMMA=0.25", "SET SSTH3_GGAMMA=0.25", "SET SSTH3_BGAMMA=0.25",
+                                            "SET FX_GLIDE_REFRESH="};
     struct Case {
-        const char* box;
+        const char* control;
         int value;
-        int line;  // from 0, "@echo off"
-        const char* text;
+        std::vector<std::string> lines;  // that differ from the worked example's, by variable
     };
     const Case cases[] = {
-        {"cMem", 1, 1, "SET SST_FASTMEM=1"},
-        {"cMem", 0, 1, "SET SST_FASTMEM=0"},
-        {"cMem", 2, 1, "SET SST_FASTMEM=0"},
-        {"cPci", 1, 2, "SET SST_FASTPCIRD=1"},
-        {"cPci", 0, 2, "SET SST_FASTPCIRD="},
-        {"cPci", 2, 2, "SET SST_FASTPCIRD="},
-        {"cBuff", 1, 3, "SET FX_GLIDE_SWAPINTERVAL=0"},
-        {"cBuff", 0, 3, "SET FX_GLIDE_SWAPINTERVAL=1"},
-        {"cRefresh", 1, 4, "SET SST_SWAP_EN_WAIT_ON_VSYNC=0"},
-        {"cRefresh", 0, 4, "SET SST_SWAP_EN_WAIT_ON_VSYNC=1"},
-        {"cColor", 1, 5, "SET SST_VIDEO_24BPP=1"},
-        {"cColor", 0, 5, "SET SST_VIDEO_24BPP=0"},
-        {"Check1", 1, 6, "SET FX_GLIDE_NO_SPLASH="},
-        {"Check1", 0, 6, "SET FX_GLIDE_NO_SPLASH=1"},
-        {"Check1", 2, 6, "SET FX_GLIDE_NO_SPLASH=1"},
+        {"cMem", 1, {"SET SST_FASTMEM=1", "SET SSTV2_FASTMEM_RAS_READS=1"}},
+        {"cMem", 0, {}},
+        {"cMem", 2, {}},
+        {"cPci", 1, {"SET SST_FASTPCIRD=1", "SET SSTV2_FASTPCIRD=1"}},
+        {"cPci", 0, {}},
+        {"cPci", 2, {}},
+        {"cBuff", 1, {"SET FX_GLIDE_SWAPINTERVAL=0"}},
+        {"cBuff", 0, {}},
+        {"cBuff", 2, {}},
+        {"cRefresh", 1, {"SET SST_SWAP_EN_WAIT_ON_VSYNC=0"}},
+        {"cRefresh", 0, {}},
+        {"cRefresh", 2, {}},
+        {"cColor", 1, {"SET SST_VIDEO_24BPP=1", "SET SSTV2_VIDEO_24BPP=1"}},
+        {"cColor", 0, {}},
+        {"cColor", 2, {}},
+        {"Check1", 1, {}},
+        {"Check1", 0, {"SET FX_GLIDE_NO_SPLASH=1"}},
+        {"Check1", 2, {"SET FX_GLIDE_NO_SPLASH=1"}},
+        {"sGamma", 130, {"SET SST_GAMMA=1.3", "SET SSTV2_GAMMA=1.3", "SET SSTH3_RGAMMA=1.3", "SET SSTH3_GGAMMA=1.3",
+                         "SET SSTH3_BGAMMA=1.3"}},
+        {"sClock", 104, {"SET SST_GRXCLK=104", "SET SSTV2_GRXCLK=104"}},
+        {"sRefresh", 3, {"SET SST_SCREENREFRESH=85", "SET SSTV2_SCREENREFRESH=85", "SET FX_GLIDE_REFRESH=85"}},
     };
     auto lines = [](const std::string& bytes) {
         std::vector<std::string> out;
@@ -153,16 +167,44 @@ TEST_F(Make, EachBoxEveryWayGivesItsOwnLine) {
         return out;
     };
     const std::vector<std::string> example = lines(kWorkedExample);
-    choose(L"C:\\Games\\Hover", L"Hover Tank.exe");
-    for (const Case& c : cases) {
-        f.window[c.box].setValue(c.value);
-        input::type(f.Text1, L"Hover Tank");
-        ASSERT_TRUE(input::press(f.Command1)) << c.box;
-        std::vector<std::string> want = example;
-        want[static_cast<std::size_t>(c.line)] = c.text;
-        EXPECT_EQ(lines(file(L"C:\\Games\\Hover\\Hover Tank.bat")), want) << c.box << " = " << c.value;
-        f.window[c.box].setValue(c.box == std::string("Check1") ? 1 : 0);
+    for (const GlideCards cards : {GlideCards{}, GlideCards{true, false}, GlideCards{false, true}, GlideCards{true, true}}) {
+        for (const Case& c : cases) {
+            Rig r;
+            Form1& f = r.form;
+            r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
+            r.start();
+            f.InstalledGlide = cards;
+            f.Dir1.setPath(L"C:\\Games\\Hover");
+            ASSERT_TRUE(input::pickFile(f.File1, 0));
+            f.window[c.control].setValue(c.value);
+            ASSERT_TRUE(input::press(f.Command1)) << c.control;
+
+            std::vector<std::string> want(example.begin(), example.end() - 1);
+            if (cards.voodoo2) want.insert(want.end(), voodoo2.begin(), voodoo2.end());
+            if (cards.later) want.insert(want.end(), later.begin(), later.end());
+            want.push_back(example.back());
+            for (const std::string& changed : c.lines) {
+                const std::string name = changed.substr(0, changed.find('=') + 1);
+                for (std::string& line : want) {
+                    if (line.rfind(name, 0) == 0) line = changed;
+                }
+            }
+            EXPECT_EQ(lines(r.disk.read(L"C:\\Games\\Hover\\Hover Tank.bat").value_or("<missing>")), want)
+                << c.control << " = " << c.value << ", Voodoo2 " << cards.voodoo2 << ", later " << cards.later;
+        }
     }
+}
+
+// The worked example where the installed Glide is Voodoo2's: its six lines
+// before the start line.
+TEST_F(Make, WorkedExampleForAVoodoo2) {
+    choose(L"C:\\Games\\Hover", L"Hover Tank.exe");
+    f.InstalledGlide.voodoo2 = true;
+    ASSERT_TRUE(input::press(f.Command1));
+    EXPECT_EQ(file(L"C:\\Games\\Hover\\Hover Tank.bat"),
+              kWorkedExample.substr(0, kWorkedExample.rfind('\n') + 1) +
+                  "SET SSTV2_GRXCLK=90\r\nSET SSTV2_FASTPCIRD=\r\nSET SSTV2_FASTMEM_RAS_READS=\r\n"
+                  "SET SSTV2_SCREENREFRESH=0\r\nSET SSTV2_VIDEO_24BPP=\r\nSET SSTV2_GAMMA=0.25\r\nHoverT~1");
 }
 
 TEST_F(Make, GreyedBoxCountsAsClearAndDisabledTickStillCounts) {

@@ -1,6 +1,7 @@
 // The driver page: which files of the system folder fill which row.
 #include <gtest/gtest.h>
 
+#include "drivers/glide_family.h"
 #include "drivers/version_reader.h"
 #include "support/images.h"
 #include "support/rig.h"
@@ -109,6 +110,95 @@ TEST_F(Scan, EmptyMissingOrUnreadableFolderLeavesEveryRowNotAvailable) {
     locked.start();
     EXPECT_EQ(locked.form.window["l2"].caption(), L"Not Available");
     EXPECT_EQ(locked.program.ends, 0);
+}
+
+// The families of the cards, from the ProductNames of the released Glide
+// drivers, and from names that are not theirs.
+TEST(GlideFamilies, ToldFromTheProductNamesOfTheReleasedDrivers) {
+    using enum GlideFamily;
+    const struct {
+        const wchar_t* name;
+        GlideFamily family;
+    } cases[] = {
+        {L"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE 95/98", None},
+        {L"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE NT", None},
+        {L"Glide(tm) for Voodoo Rush\u00A9 and Windows\u00AE 95/98", None},
+        {L"Glide(tm) for Voodoo^2\u00A9 and Windows\u00AE 95/98", Voodoo2},
+        {L"Glide(tm) for Voodoo^2\u00A9 and Windows\u00AE NT", Voodoo2},
+        {L"Glide for Voodoo Banshee\u00AE and Voodoo3\u00AE; Windows 95 \u00AE, Windows 98 \u00AE, and Windows NT\u00AE",
+         Later},
+        {L"Glide\u00AE for Voodoo Banshee\u00AE, Voodoo3\u00AE, & Velocity(tm) 100/200; Windows 95/98", Later},
+        {L"Glide\u00AE for Voodoo Banshee\u00AE, Velocity(tm)100/200, Voodoo3\u00AE , Voodoo4\u00AE, & Voodoo5\u00AE; "
+         L"Windows 95/98",
+         Later},
+        {L"GLIDE(TM) FOR VOODOO^2", Voodoo2},
+        {L"Velocity 100", Later},
+        {L"Glide for Voodoo 2", None},
+        {L"Voodoo", None},
+        {L"Glide", None},
+        {L"", None},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(familyOf(c.name), c.family) << std::string(c.name, c.name + wcslen(c.name));
+    }
+}
+
+// A Glide DLL's version resource with the given ProductName in the string
+// table `table`, the one its translation entry names.
+std::string glide(const std::u16string& product, const char* table = "040904B0", std::uint32_t translation = 0x04B00409) {
+    return peImage({{0x0409, serialize32(versionInfo({{table, {{"FileVersion", u"2.43.00.0455"}, {"ProductName", product}}}},
+                                                     {translation}))}});
+}
+
+// The installed Glide DLLs tell which cards they are for, from the
+// ProductName of any of their string tables; other files tell nothing.
+TEST(GlideFamilies, ToldByTheGlideDllsTheScanFinds) {
+    const std::u16string v2 = u"Glide(tm) for Voodoo^2\u00A9 and Windows\u00AE 95/98";
+    const std::u16string h3 = u"Glide for Voodoo Banshee\u00AE and Voodoo3\u00AE; Windows 95 \u00AE";
+    const std::u16string sst1 = u"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE 95/98";
+    // The ProductName in a second table, the first naming none.
+    const std::string twoTables = peImage({{0x0409, serialize32(versionInfo(
+        {{"040904B0", {{"FileVersion", u"2.43"}, {"ProductName", u"Glide"}}}, {"040704B0", {{"ProductName", v2}}}},
+        {0x04B00409}))}});
+    std::string truncated = glide(v2);
+    truncated.resize(truncated.size() - 64);
+    std::string bloated = glide(v2);
+    const std::string key("V\0S\0_\0V\0E\0R\0S\0I\0O\0N\0", 20);  // the root's key, UTF-16
+    put16(bloated, bloated.find(key) - 6, 0xFFFF);                         // a root longer than the file
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::wstring, std::string>> files;
+        bool voodoo2, later;
+    } cases[] = {
+        {"no Glide", {}, false, false},
+        {"Voodoo Graphics", {{L"glide2x.dll", glide(sst1)}}, false, false},
+        {"Voodoo2", {{L"glide2x.dll", glide(v2)}}, true, false},
+        {"Voodoo2 in capitals", {{L"GLIDE2X.DLL", glide(v2)}}, true, false},
+        {"Voodoo2, Glide3", {{L"glide3x.dll", glide(v2)}}, true, false},
+        {"Banshee", {{L"glide2x.dll", glide(h3)}}, false, true},
+        {"both families", {{L"glide2x.dll", glide(v2)}, {L"glide3x.dll", glide(h3)}}, true, true},
+        {"a German block only", {{L"glide2x.dll", glide(v2, "040704B0", 0x04B00407)}}, true, false},
+        {"the name in a second block", {{L"glide2x.dll", twoTables}}, true, false},
+        {"no version resource", {{L"glide2x.dll", "MZ not a driver"}}, false, false},
+        {"a resource cut short", {{L"glide2x.dll", truncated}}, false, false},
+        {"a resource longer than its file", {{L"glide2x.dll", bloated}}, false, false},
+        {"another 3dfx file", {{L"3dfxogl.dll", glide(v2)}, {L"3dfx32vx.dll", glide(h3)}}, false, false},
+    };
+    for (const auto& c : cases) {
+        Rig r;
+        VersionReader reader([&](const std::wstring& path) -> std::unique_ptr<ByteSource> {
+            auto bytes = r.disk.read(path);
+            if (!bytes) return nullptr;
+            return std::make_unique<MemorySource>(*bytes);
+        }, r.codePage);
+        Services services{r.messages, r.disk, r.disk, r.codePage, r.instance, r.program, reader, r.shell, r.windows,
+                          corvaneInfo()};
+        Form1 form(services);
+        for (const auto& [name, bytes] : c.files) r.disk.addFile(kSystem + name, bytes);
+        form.Form_Load();
+        EXPECT_EQ(form.InstalledGlide.voodoo2, c.voodoo2) << c.what;
+        EXPECT_EQ(form.InstalledGlide.later, c.later) << c.what;
+    }
 }
 
 TEST_F(Scan, FolderIsReadOnce) {

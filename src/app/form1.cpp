@@ -37,9 +37,9 @@ Form1::Form1(Services& s)
       picker({Dir1, File1, Text1, Label1, Label3, Command1}, ProgramName),
       settings({sClock, sRefresh, sGamma, lblClock, lblRefresh, lblGamma, cColor}, RefreshHz),
       batch({Dir1, Text1, Text2, Label3, lbl1, cMem, cPci, cBuff, cRefresh, cColor, Check1, sGamma, sClock},
-            {s.messages, s.folders, s.files, s.codePage, s.app.title}, ProgramName, RefreshHz),
+            {s.messages, s.folders, s.files, s.codePage, s.app.title}, ProgramName, RefreshHz, InstalledGlide),
       drivers({File2, window["l1"], window["l2"], window["l3"], window["l4"], window["l7"], window["l8"]}, s.versions,
-              s.codePage) {
+              s.codePage, InstalledGlide) {
     TabStrip1.onClick = [this] { TabStrip1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
     Command3.onClick = [this] { Command3_Click(); };

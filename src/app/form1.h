@@ -28,6 +28,8 @@ public:
     // Form-level variables.
     std::wstring ProgramName;
     std::int16_t RefreshHz = 0;
+    // The cards the installed Glide DLLs are for, as the driver scan found.
+    GlideCards InstalledGlide;
 
     Control& Command1;
     Control& Command2;

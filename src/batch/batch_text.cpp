@@ -39,9 +39,27 @@ BatchText batchText(const BatchSettings& s) {
     t.switches += flag(L"SST_SWAP_EN_WAIT_ON_VSYNC", s.fastRefresh, false);
     t.switches += flag(L"SST_VIDEO_24BPP", s.trueColour, true);
     t.switches += present(L"FX_GLIDE_NO_SPLASH", !s.splash);
-    t.numbers = setLine(L"SST_GAMMA", gammaText(s.gammaPosition));
+    const std::wstring gamma = gammaText(s.gammaPosition);
+    t.numbers = setLine(L"SST_GAMMA", gamma);
     t.numbers += setLine(L"SST_GRXCLK", decimal(s.clockMhz));
     t.numbers += setLine(L"SST_SCREENREFRESH", decimal(s.refreshHz));
+    if (s.cards.voodoo2) {
+        // Voodoo2's Glide reads the same settings under SSTV2_ names; for its
+        // 24-bit line "0" would force 16-bit output, so clear is no line.
+        t.numbers += setLine(L"SSTV2_GRXCLK", decimal(s.clockMhz));
+        t.numbers += present(L"SSTV2_FASTPCIRD", s.fastPci);
+        t.numbers += present(L"SSTV2_FASTMEM_RAS_READS", s.fastMemory);
+        t.numbers += setLine(L"SSTV2_SCREENREFRESH", decimal(s.refreshHz));
+        t.numbers += present(L"SSTV2_VIDEO_24BPP", s.trueColour);
+        t.numbers += setLine(L"SSTV2_GAMMA", gamma);
+    }
+    if (s.cards.later) {
+        // Banshee to Voodoo5: the gamma of each colour, and the refresh rate
+        // once the slider has been moved. Their clock variables write the
+        // PLLs unchecked and are never set.
+        for (const wchar_t* colour : {L"SSTH3_RGAMMA", L"SSTH3_GGAMMA", L"SSTH3_BGAMMA"}) t.numbers += setLine(colour, gamma);
+        t.numbers += setLine(L"FX_GLIDE_REFRESH", s.refreshHz != 0 ? decimal(s.refreshHz) : std::wstring());
+    }
     t.numbers += startLine(s.shortName);
     return t;
 }

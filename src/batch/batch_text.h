@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "drivers/glide_family.h"
+
 namespace corvane {
 
 struct BatchSettings {
@@ -17,11 +19,14 @@ struct BatchSettings {
     int gammaPosition = 25;  // gamma times 100
     int clockMhz = 90;
     int refreshHz = 0;
+    GlideCards cards;  // whose variables follow the Voodoo Graphics ones
     std::wstring shortName;
 };
 
 // The file is written in two pieces: "@echo off" and the six switches, then
-// the three numbers and the start line (which has no line end).
+// the three numbers, the lines of the later cards the installed Glide is
+// for (Voodoo2's first, then Banshee's to Voodoo5's), and the start line
+// (which has no line end).
 struct BatchText {
     std::wstring switches;
     std::wstring numbers;

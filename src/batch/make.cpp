@@ -97,6 +97,7 @@ void BatchMaker::Command1_Click() {
     settings.gammaPosition = sGamma.value();
     settings.clockMhz = sClock.value();
     settings.refreshHz = RefreshHz;
+    settings.cards = cards_;
     // Label3 holds the picked program's full path.
     settings.shortName = startName(services_.folders, Label3.caption(), ShortName, ProgramName);
     const BatchText text = batchText(settings);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "drivers/glide_family.h"
 #include "platform/model.h"
 #include "platform/services.h"
 
@@ -35,10 +36,11 @@ struct BatchServices {
 
 class BatchMaker : BatchControls {
 public:
-    // Reads the window's ProgramName and RefreshHz when pressed.
+    // Reads the window's ProgramName, RefreshHz and the installed Glide's
+    // cards when pressed.
     BatchMaker(const BatchControls& controls, const BatchServices& services, const std::wstring& programName,
-               const std::int16_t& refreshHz)
-        : BatchControls(controls), services_(services), ProgramName(programName), RefreshHz(refreshHz) {}
+               const std::int16_t& refreshHz, const GlideCards& cards)
+        : BatchControls(controls), services_(services), ProgramName(programName), RefreshHz(refreshHz), cards_(cards) {}
 
     void Command1_Click();
 
@@ -46,6 +48,7 @@ private:
     BatchServices services_;
     const std::wstring& ProgramName;
     const std::int16_t& RefreshHz;
+    const GlideCards& cards_;
 };
 
 }  // namespace corvane

@@ -18,6 +18,8 @@ struct DriverRow {
     std::wstring_view second;  // empty: one word is enough
 };
 
+// The first two rows are Glide's, whose ProductName tells the cards.
+constexpr std::size_t kGlideRows = 2;
 constexpr std::array<DriverRow, 6> kRows = {{
     {L"glide2x.dll", L""},  // l2
     {L"glide3x.dll", L""},  // l3
@@ -38,11 +40,13 @@ void DriverScan::ScanDrivers() {
     const int n = File2.listCount();
     for (int i = 0; i < n; ++i) {
         const std::wstring& name = File2.list(i);
-        std::wstring version;
-        VerInfo(kSystemPrefix + name, version);
+        // As VerInfo reads it, the block read once for the row and the family.
+        std::optional<std::vector<std::uint8_t>> block = VersionBlock(kSystemPrefix + name);
+        const std::wstring version = block ? FileVersion(*block) : std::wstring();
         for (std::size_t r = 0; r < kRows.size(); ++r) {
             if (containsNoCase(name, kRows[r].first) && containsNoCase(name, kRows[r].second)) {
                 labels[r]->setCaption(version);
+                if (r < kGlideRows && block) cards_.add(FamilyOf(*block));
                 break;
             }
         }

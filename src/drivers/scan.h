@@ -2,7 +2,11 @@
 // holds, and the file version of each.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "drivers/glide_family.h"
 
 #include "platform/model.h"
 #include "platform/services.h"
@@ -21,18 +25,28 @@ struct DriverControls {
 
 class DriverScan : DriverControls {
 public:
-    DriverScan(const DriverControls& controls, VersionService& versions, const CodePageService& codePage)
-        : DriverControls(controls), versions_(versions), codePage_(codePage) {}
+    // The scan tells `cards` which cards the Glide DLLs it finds are for.
+    DriverScan(const DriverControls& controls, VersionService& versions, const CodePageService& codePage,
+               GlideCards& cards)
+        : DriverControls(controls), versions_(versions), codePage_(codePage), cards_(cards) {}
 
-    // Fills each row with the version of its driver file; run once at start-up.
+    // Fills each row with the version of its driver file, and notes the
+    // family of each Glide DLL; run once at start-up.
     void ScanDrivers();
     // The FileVersion of a file's version resource in its first translation;
     // empty where there is none.
     void VerInfo(const std::wstring& PathName, std::wstring& VerFileVer);
 
 private:
+    // A file's version block, read once for all that is asked of it.
+    std::optional<std::vector<std::uint8_t>> VersionBlock(const std::wstring& PathName);
+    std::wstring FileVersion(std::vector<std::uint8_t>& block);
+    // The family the ProductName of any of its string tables names.
+    GlideFamily FamilyOf(std::vector<std::uint8_t>& block);
+
     VersionService& versions_;
     const CodePageService& codePage_;
+    GlideCards& cards_;
 };
 
 }  // namespace corvane

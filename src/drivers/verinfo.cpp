@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "drivers/scan.h"
+#include "drivers/version_block.h"
 
 namespace corvane {
 
@@ -30,22 +31,40 @@ std::string translationKey(const std::string& t) {
     return key;
 }
 
-void DriverScan::VerInfo(const std::wstring& PathName, std::wstring& VerFileVer) {
-    VerFileVer.clear();
-    VersionService& versions = versions_;
-    const std::uint32_t size = versions.size(PathName);
-    if (size == 0) return;
+std::optional<std::vector<std::uint8_t>> DriverScan::VersionBlock(const std::wstring& PathName) {
+    const std::uint32_t size = versions_.size(PathName);
+    if (size == 0) return std::nullopt;
     std::vector<std::uint8_t> block(static_cast<std::size_t>(size) + 1, 0);
-    versions.read(PathName, block);
+    versions_.read(PathName, block);
+    return block;
+}
+
+std::wstring DriverScan::FileVersion(std::vector<std::uint8_t>& block) {
     std::size_t at = 0;
     std::uint32_t length = 0;
-    if (!versions.query(block, "\\VarFileInfo\\Translation", at, length) || length == 0) return;
+    if (!versions_.query(block, "\\VarFileInfo\\Translation", at, length) || length == 0) return {};
     const std::string t = StringFromPtrLen(block, at, length);
     // Fewer than four bytes name no table.
-    if (t.size() < 4) return;
+    if (t.size() < 4) return {};
     const std::string sub = "\\StringFileInfo\\" + translationKey(t) + "\\FileVersion";
-    if (!versions.query(block, sub, at, length) || length == 0) return;
-    VerFileVer = StringFromPtr(block, at, codePage_);
+    if (!versions_.query(block, sub, at, length) || length == 0) return {};
+    return StringFromPtr(block, at, codePage_);
+}
+
+GlideFamily DriverScan::FamilyOf(std::vector<std::uint8_t>& block) {
+    for (const std::string& key : stringTables(block, codePage_)) {
+        std::size_t at = 0;
+        std::uint32_t length = 0;
+        if (!versions_.query(block, "\\StringFileInfo\\" + key + "\\ProductName", at, length) || length == 0) continue;
+        const GlideFamily family = familyOf(StringFromPtr(block, at, codePage_));
+        if (family != GlideFamily::None) return family;
+    }
+    return GlideFamily::None;
+}
+
+void DriverScan::VerInfo(const std::wstring& PathName, std::wstring& VerFileVer) {
+    VerFileVer.clear();
+    if (auto block = VersionBlock(PathName)) VerFileVer = FileVersion(*block);
 }
 
 }  // namespace corvane

@@ -78,6 +78,28 @@ std::optional<Node> findChild(const std::vector<std::uint8_t>& b, const Node& pa
 
 }  // namespace
 
+std::vector<std::string> stringTables(const std::vector<std::uint8_t>& block, const CodePageService& codePage) {
+    std::vector<std::string> keys;
+    if (block.size() < 2) return keys;
+    const bool wide = !is16BitBlock(block);
+    const auto root = readNode(block, 0, std::min<std::size_t>(block.size(), le16(block, 0)), wide);
+    if (!root) return keys;
+    const auto tables = findChild(block, *root, wide, "StringFileInfo", codePage);
+    if (!tables) return keys;
+    for (std::size_t at = tables->children; at < tables->end;) {
+        const auto table = readNode(block, at, tables->end, wide);
+        if (!table) break;
+        std::string key;
+        for (std::size_t k = table->keyStart; k < table->keyEnd; k += wide ? 2 : 1) {
+            const unsigned c = wide ? le16(block, k) : block[k];
+            key += c < 0x80 ? static_cast<char>(c) : '?';  // the keys are hexadecimal digits
+        }
+        keys.push_back(std::move(key));
+        at = align4(at, table->end);
+    }
+    return keys;
+}
+
 bool is16BitBlock(const std::vector<std::uint8_t>& block) { return block.size() > 4 && block[4] >= 0x20; }
 
 std::size_t versionBlockSize(const std::vector<std::uint8_t>& resource, bool fromNe) {

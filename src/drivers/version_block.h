@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,5 +25,10 @@ bool is16BitBlock(const std::vector<std::uint8_t>& block);
 // then the bytes produced. `resourceSize` bounds what is read as resource.
 bool queryVersionValue(std::vector<std::uint8_t>& block, std::size_t resourceSize, std::string_view subBlock,
                        const CodePageService& codePage, std::size_t& offset, std::uint32_t& length);
+
+// The keys of the string tables under "\StringFileInfo" ("040904B0", ...),
+// in the block's order, read within its bounds: every language the block
+// holds text in.
+std::vector<std::string> stringTables(const std::vector<std::uint8_t>& block, const CodePageService& codePage);
 
 }  // namespace corvane

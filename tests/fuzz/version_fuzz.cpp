@@ -1,5 +1,6 @@
 // libFuzzer target: any bytes as a file, read for its version the way
-// VerInfo reads it, plus sub-block queries taken from the input itself.
+// VerInfo reads it and for its product name in every string table, plus
+// sub-block queries taken from the input itself.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -34,5 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string tail = file.substr(file.size() > 24 ? file.size() - 24 : 0);
     if (reader.query(block, tail, at, length)) (void)StringFromPtrLen(block, at, length);
     if (reader.query(block, "\\", at, length)) (void)StringFromPtrLen(block, at, length);
+    // Every string table's ProductName, as the driver scan asks for the family.
+    for (const std::string& table : stringTables(block, cp)) {
+        if (reader.query(block, "\\StringFileInfo\\" + table + "\\ProductName", at, length)) {
+            (void)StringFromPtr(block, at, cp);
+        }
+    }
     return 0;
 }

@@ -206,6 +206,23 @@ public:
         click(tabCentre(control("TabStrip1"), n));
         mouseAway();
     }
+    // Presses "&Make" with Alt+M and answers its question with Enter, as a
+    // user does; returns the question ("<none>" when none came), once the
+    // name field is emptied again.
+    std::wstring makeByKeys() const {
+        key('M', VK_MENU);
+        HWND question = nullptr;
+        for (int i = 0; i < 100 * patience() && question == nullptr; ++i) {
+            question = FindWindowW(L"#32770", L"3dfx Corvane");
+            if (question == nullptr || !IsWindowVisible(question)) question = nullptr, Sleep(50);
+        }
+        if (question == nullptr) return L"<none>";
+        wchar_t text[256] = {};
+        GetDlgItemTextW(question, 0xFFFF, text, 256);
+        key(VK_RETURN);
+        textBecomes(main_, "Text1", L"");
+        return text;
+    }
     // Clicks entry `index` of a list box of the main window.
     void clickListEntry(const char* list, int index) const {
         click(centre(itemOnScreen(process(), control(list), LB_GETITEMRECT, index)));

@@ -225,5 +225,64 @@ TEST(VersionsUnderWine, DriverPageShowsWhatTheSystemFolderHolds) {
     if (made) RemoveDirectoryW(system.c_str());
 }
 
+// The batch file for the cards of the Glide DLL in the system folder, made
+// in corvane.exe by a click, Alt+M and Enter: each later family's lines
+// before the start line; for Voodoo Graphics' Glide, a Glide that can't be
+// told, or none, the worked example's lines alone.
+TEST(VersionsUnderWine, MakeWritesTheLinesOfTheInstalledGlidesCards) {
+    const std::wstring system = L"C:\\Windows\\System";
+    const bool made = CreateDirectoryW(system.c_str(), nullptr) != FALSE;
+    ProgramElsewhere game;
+    const std::wstring batch = game.folder + L"\\Hover Tank.bat";
+    const auto glide = [](const std::u16string& product) {
+        return peImage({{0x0409, serialize32(versionInfo({{"040904B0", {{"FileVersion", u"2.43.00.0455"},
+                                                                        {"ProductName", product}}}},
+                                                         {0x04B00409}))}});
+    };
+    const std::string base =
+        "@echo off\r\nSET SST_FASTMEM=0\r\nSET SST_FASTPCIRD=\r\nSET FX_GLIDE_SWAPINTERVAL=1\r\n"
+        "SET SST_SWAP_EN_WAIT_ON_VSYNC=1\r\nSET SST_VIDEO_24BPP=0\r\nSET FX_GLIDE_NO_SPLASH=\r\n"
+        "SET SST_GAMMA=0.25\r\nSET SST_GRXCLK=90\r\nSET SST_SCREENREFRESH=0\r\n";
+    const std::string voodoo2 =
+        "SET SSTV2_GRXCLK=90\r\nSET SSTV2_FASTPCIRD=\r\nSET SSTV2_FASTMEM_RAS_READS=\r\nSET SSTV2_SCREENREFRESH=0\r\n"
+        "SET SSTV2_VIDEO_24BPP=\r\nSET SSTV2_GAMMA=0.25\r\n";
+    const std::string later =
+        "SET SSTH3_RGAMMA=0.25\r\nSET SSTH3_GGAMMA=0.25\r\nSET SSTH3_BGAMMA=0.25\r\nSET FX_GLIDE_REFRESH=\r\n";
+    const struct {
+        const char* what;
+        std::string dll;  // empty: no glide2x.dll
+        std::string lines;
+    } cases[] = {
+        {"no Glide", "", ""},
+        {"Voodoo Graphics", glide(u"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE 95/98"), ""},
+        {"a driver without a version", "MZ", ""},
+        {"Voodoo2", glide(u"Glide(tm) for Voodoo^2\u00A9 and Windows\u00AE 95/98"), voodoo2},
+        {"Banshee and Voodoo3", glide(u"Glide for Voodoo Banshee\u00AE and Voodoo3\u00AE; Windows 95 \u00AE"), later},
+        {"Voodoo4 and Voodoo5",
+         glide(u"Glide\u00AE for Voodoo Banshee\u00AE, Velocity(tm)100/200, Voodoo3\u00AE , Voodoo4\u00AE, & Voodoo5\u00AE"),
+         later},
+    };
+    for (const auto& c : cases) {
+        DeleteFileW((system + L"\\glide2x.dll").c_str());
+        if (!c.dll.empty()) write(system + L"\\glide2x.dll", c.dll);
+        DeleteFileW(batch.c_str());
+        {
+            RunningCorvane program(L"\"" + game.folder + L"\"");
+            ASSERT_NE(program.main(), nullptr) << c.what;
+            program.clickListEntry("File1", 0);
+            ASSERT_EQ(textBecomes(program.main(), "Text1", L"Hover Tank"), L"Hover Tank") << c.what;
+            EXPECT_EQ(program.makeByKeys(), L"Make " + batch + L"?") << c.what;
+        }
+        const std::string bytes = slurp(batch);
+        EXPECT_EQ(bytes, base + c.lines + shortStem(game.program)) << c.what;
+        if (c.lines.empty() && shortStem(game.program).size() == 8) {
+            EXPECT_EQ(bytes.size(), 232u) << c.what;
+        }
+    }
+    DeleteFileW(batch.c_str());
+    DeleteFileW((system + L"\\glide2x.dll").c_str());
+    if (made) RemoveDirectoryW(system.c_str());
+}
+
 }  // namespace
 }  // namespace corvane
