@@ -37,6 +37,24 @@ inline bool startCorvane(PROCESS_INFORMATION& process, const std::wstring& argum
                           folder.empty() ? nullptr : folder.c_str(), &si, &process) != FALSE;
 }
 
+// A top-level window of that class and title once it is shown; null after
+// five seconds without it (at the usual speed).
+inline HWND shownWindow(const wchar_t* cls, const wchar_t* title) {
+    for (int i = 0; i < 100 * patience(); ++i) {
+        HWND h = FindWindowW(cls, title);
+        if (h != nullptr && IsWindowVisible(h)) return h;
+        Sleep(50);
+    }
+    return nullptr;
+}
+// The help window of the running program, once it is shown.
+inline HWND shownHelpWindow() { return shownWindow(L"CorvaneWindow", L"About 3dfx Corvane"); }
+// True once the window is gone (at most five seconds at the usual speed).
+inline bool gone(HWND h) {
+    for (int i = 0; i < 100 * patience() && IsWindow(h); ++i) Sleep(50);
+    return !IsWindow(h);
+}
+
 // The main window once it is shown, which is after start-up, the driver
 // scan included; null after ten seconds without it (at the usual speed).
 inline HWND shownMainWindow() {
@@ -126,6 +144,18 @@ struct ProgramElsewhere {
     }
 };
 
+// Starts a second copy with `arguments` and waits for it to end; its exit
+// code, or -1 when it did not start or end.
+inline int secondStart(const std::wstring& arguments) {
+    PROCESS_INFORMATION p{};
+    if (!startCorvane(p, arguments)) return -1;
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(p.hProcess, waitMs(20000)) == WAIT_OBJECT_0) GetExitCodeProcess(p.hProcess, &code);
+    CloseHandle(p.hProcess);
+    CloseHandle(p.hThread);
+    return static_cast<int>(code);
+}
+
 // Closes the running program's window and waits for it to end.
 inline bool endCorvane(PROCESS_INFORMATION& p) {
     PostMessageW(FindWindowW(L"CorvaneWindow", L"3dfx Corvane"), WM_CLOSE, 0, 0);
@@ -211,11 +241,7 @@ public:
     // name field is emptied again.
     std::wstring makeByKeys() const {
         key('M', VK_MENU);
-        HWND question = nullptr;
-        for (int i = 0; i < 100 * patience() && question == nullptr; ++i) {
-            question = FindWindowW(L"#32770", L"3dfx Corvane");
-            if (question == nullptr || !IsWindowVisible(question)) question = nullptr, Sleep(50);
-        }
+        HWND question = shownWindow(L"#32770", L"3dfx Corvane");
         if (question == nullptr) return L"<none>";
         wchar_t text[256] = {};
         GetDlgItemTextW(question, 0xFFFF, text, 256);

@@ -263,11 +263,7 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
 
     for (int opening = 1; opening <= 3; ++opening) {
         test::key('A', VK_MENU);
-        HWND help = nullptr;
-        for (int i = 0; i < 100 * test::patience() && help == nullptr; ++i) {
-            help = FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane");
-            if (help == nullptr || !IsWindowVisible(help)) help = nullptr, Sleep(50);
-        }
+        HWND help = test::shownHelpWindow();
         ASSERT_NE(help, nullptr) << "Alt+A did not open the help window, opening " << opening;
         const PageLook look(program, kForm2, help, 96);
         EXPECT_EQ(look.faults(""), "") << "help window, opening " << opening;
@@ -287,8 +283,7 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
             EXPECT_EQ(at, next) << "Tab on the help window, opening " << opening;
         }
         test::key('R', VK_MENU);
-        for (int i = 0; i < 100 * test::patience() && IsWindow(help); ++i) Sleep(50);
-        ASSERT_FALSE(IsWindow(help)) << "Alt+R did not close the help window";
+        ASSERT_TRUE(test::gone(help)) << "Alt+R did not close the help window";
     }
 }
 
@@ -324,17 +319,12 @@ TEST(CpuTraceUnderWine, PagesAndHelpShownUnderTheEmulatorThenExit) {
         test::settled(test::screenRect(main));
     }
     test::key('A', VK_MENU);
-    HWND help = nullptr;
-    for (int i = 0; i < 100 * test::patience() && help == nullptr; ++i) {
-        help = FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane");
-        if (help == nullptr || !IsWindowVisible(help)) help = nullptr, Sleep(50);
-    }
+    HWND help = test::shownHelpWindow();
     EXPECT_NE(help, nullptr) << "Alt+A did not open the help window";
     if (help != nullptr) {
         test::settled(test::screenRect(help));
         test::key('R', VK_MENU);
-        for (int i = 0; i < 100 * test::patience() && IsWindow(help); ++i) Sleep(50);
-        EXPECT_FALSE(IsWindow(help)) << "Alt+R did not close the help window";
+        EXPECT_TRUE(test::gone(help)) << "Alt+R did not close the help window";
     }
     test::key('X', VK_MENU);
     EXPECT_EQ(WaitForSingleObject(process, test::waitMs(20000)), WAIT_OBJECT_0) << "Alt+X did not end the program";
@@ -390,13 +380,30 @@ std::string fileBytes(const std::wstring& path) {
 // opened by double-clicks in the directory list, Hover Tank.exe clicked,
 // "&Make" pressed with Alt+M and its question answered with Enter. The file
 // holds the worked example's lines, and the name field is empty again.
-TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
+// C:\Games\Hover\Hover Tank.exe, there until the test ends, whatever it
+// made of the two folders taken away again.
+struct HoverTankOnC {
     const std::wstring games = L"C:\\Games", hover = games + L"\\Hover", exe = hover + L"\\Hover Tank.exe";
     const std::wstring batch = hover + L"\\Hover Tank.bat";
     const bool madeGames = CreateDirectoryW(games.c_str(), nullptr) != FALSE;
     const bool madeHover = CreateDirectoryW(hover.c_str(), nullptr) != FALSE;
-    CloseHandle(CreateFileW(exe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DeleteFileW(batch.c_str());
+    HoverTankOnC() {
+        CloseHandle(CreateFileW(exe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        DeleteFileW(batch.c_str());
+    }
+    ~HoverTankOnC() {
+        DeleteFileW(batch.c_str());
+        DeleteFileW(exe.c_str());
+        if (madeHover) RemoveDirectoryW(hover.c_str());
+        if (madeGames) RemoveDirectoryW(games.c_str());
+    }
+};
+
+TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
+    const HoverTankOnC game;
+    const std::wstring& games = game.games;
+    const std::wstring& exe = game.exe;
+    const std::wstring& batch = game.batch;
     const std::vector<std::wstring> top = subfolders(L"C:\\");
     const auto at = std::find(top.begin(), top.end(), L"Games");
     ASSERT_NE(at, top.end());
@@ -424,10 +431,6 @@ TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
     // The start line: the system's short name (Wine makes its own kind).
     EXPECT_EQ(fileBytes(batch), expected + test::shortStem(exe));
     EXPECT_EQ(expected.size(), 224u) << "232 bytes with an eight-character short name";
-    DeleteFileW(batch.c_str());
-    DeleteFileW(exe.c_str());
-    if (madeHover) RemoveDirectoryW(hover.c_str());
-    if (madeGames) RemoveDirectoryW(games.c_str());
 }
 
 }  // namespace

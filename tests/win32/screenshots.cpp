@@ -24,15 +24,6 @@ void capture(HWND h, const wchar_t* name) {
     test::settled(test::screenRect(h)).save(std::string(path.begin(), path.end()));
 }
 
-HWND shown(const wchar_t* title) {
-    for (int i = 0; i < 100; ++i) {
-        HWND h = FindWindowW(L"CorvaneWindow", title);
-        if (h != nullptr && IsWindowVisible(h)) return h;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
 void put(const std::wstring& path, const std::string& bytes) {
     std::FILE* f = _wfopen(path.c_str(), L"wb");
     if (f == nullptr) return;
@@ -86,7 +77,7 @@ int wmain(int argc, wchar_t** argv) {
 
     program.clickTab(1);
     test::key('A', VK_MENU);
-    HWND help = shown(L"About 3dfx Corvane");
+    HWND help = test::shownHelpWindow();
     if (help == nullptr) return 1;
     capture(help, L"help");
     // The second topic, picked from the opened list.

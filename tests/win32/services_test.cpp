@@ -278,17 +278,10 @@ TEST(ProgramUnderWine, SecondStartHandsItsPathToTheFirstAndEnds) {
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(test::textOf(main, "Text1"), L"");
 
-    PROCESS_INFORMATION second{};
-    ASSERT_TRUE(test::startCorvane(second, L"\"" + game.program + L"\""));
-    EXPECT_EQ(WaitForSingleObject(second.hProcess, test::waitMs(20000)), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(second.hProcess, &code);
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(test::secondStart(L"\"" + game.program + L"\""), 0);
     EXPECT_EQ(mainWindows(), 1);
     EXPECT_EQ(test::textBecomes(main, "Text1", L"Hover Tank"), L"Hover Tank");
     EXPECT_EQ(test::textOf(main, "Label3"), game.program);
-    CloseHandle(second.hProcess);
-    CloseHandle(second.hThread);
     EXPECT_TRUE(test::endCorvane(first));
 }
 
@@ -299,29 +292,17 @@ TEST(HandOverUnderWine, PathHandedWhileTheHelpWindowIsOpenIsPickedWhenItCloses) 
     test::RunningCorvane first;
     ASSERT_NE(first.main(), nullptr);
     test::key('A', VK_MENU);
-    HWND help = nullptr;
-    for (int i = 0; i < 100 * test::patience() && help == nullptr; ++i) {
-        help = FindWindowW(L"CorvaneWindow", L"About 3dfx Corvane");
-        if (help == nullptr || !IsWindowVisible(help)) help = nullptr, Sleep(50);
-    }
+    HWND help = test::shownHelpWindow();
     ASSERT_NE(help, nullptr) << "Alt+A did not open the help window";
 
-    PROCESS_INFORMATION second{};
-    ASSERT_TRUE(test::startCorvane(second, L"\"" + game.program + L"\""));
-    EXPECT_EQ(WaitForSingleObject(second.hProcess, test::waitMs(20000)), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(second.hProcess, &code);
-    EXPECT_EQ(code, 0u);
-    CloseHandle(second.hProcess);
-    CloseHandle(second.hThread);
+    EXPECT_EQ(test::secondStart(L"\"" + game.program + L"\""), 0);
     Sleep(test::waitMs(500));
     EXPECT_EQ(test::textOf(first.main(), "Text1"), L"") << "picked under the help window";
     EXPECT_TRUE(IsWindowVisible(help));
 
     SetForegroundWindow(help);
     test::key('R', VK_MENU);
-    for (int i = 0; i < 100 * test::patience() && IsWindow(help); ++i) Sleep(50);
-    ASSERT_FALSE(IsWindow(help)) << "Alt+R did not close the help window";
+    ASSERT_TRUE(test::gone(help)) << "Alt+R did not close the help window";
     EXPECT_EQ(test::textBecomes(first.main(), "Text1", L"Hover Tank"), L"Hover Tank");
     EXPECT_EQ(test::textOf(first.main(), "Label3"), game.program);
 }
