@@ -120,6 +120,18 @@ inline std::wstring textBecomes(HWND main, const char* name, const std::wstring&
     return text;
 }
 
+// A file's bytes, read past the program ("<missing>" when it can't be opened).
+inline std::string fileBytes(const std::wstring& path) {
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string out(4096, '\0');
+    DWORD got = 0;
+    ReadFile(f, out.data(), static_cast<DWORD>(out.size()), &got, nullptr);
+    CloseHandle(f);
+    out.resize(got);
+    return out;
+}
+
 // The last part of the system's short form of `path`, without its extension.
 inline std::string shortStem(const std::wstring& path) {
     wchar_t out[MAX_PATH];

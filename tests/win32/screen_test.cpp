@@ -365,17 +365,6 @@ std::vector<std::wstring> subfolders(const std::wstring& folder) {
     return out;
 }
 
-std::string fileBytes(const std::wstring& path) {
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string out(4096, '\0');
-    DWORD n = 0;
-    ReadFile(f, out.data(), static_cast<DWORD>(out.size()), &n, nullptr);
-    CloseHandle(f);
-    out.resize(n);
-    return out;
-}
-
 // The worked example as a user makes it, in corvane.exe: C:\Games\Hover
 // opened by double-clicks in the directory list, Hover Tank.exe clicked,
 // "&Make" pressed with Alt+M and its question answered with Enter. The file
@@ -429,7 +418,7 @@ TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
         "SET SST_SWAP_EN_WAIT_ON_VSYNC=1\r\nSET SST_VIDEO_24BPP=0\r\nSET FX_GLIDE_NO_SPLASH=\r\n"
         "SET SST_GAMMA=0.25\r\nSET SST_GRXCLK=90\r\nSET SST_SCREENREFRESH=0\r\n";
     // The start line: the system's short name (Wine makes its own kind).
-    EXPECT_EQ(fileBytes(batch), expected + test::shortStem(exe));
+    EXPECT_EQ(test::fileBytes(batch), expected + test::shortStem(exe));
     EXPECT_EQ(expected.size(), 224u) << "232 bytes with an eight-character short name";
 }
 

@@ -46,17 +46,6 @@ std::wstring folderOnDisk() {
     return std::wstring(buf) + L"corvane-view-" + std::to_wstring(GetCurrentProcessId());
 }
 
-std::string readAll(const std::wstring& path) {
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string out(4096, '\0');
-    DWORD got = 0;
-    ReadFile(f, out.data(), static_cast<DWORD>(out.size()), &got, nullptr);
-    CloseHandle(f);
-    out.resize(got);
-    return out;
-}
-
 // Runs a batch file with the system's command interpreter in its folder, as
 // a double-click does, and returns what the program it started reported.
 std::string runBatch(const std::wstring& folder, const std::wstring& batch) {
@@ -72,7 +61,7 @@ std::string runBatch(const std::wstring& folder, const std::wstring& batch) {
     WaitForSingleObject(pi.hProcess, 20000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return readAll(folder + L"\\report.txt");
+    return test::fileBytes(folder + L"\\report.txt");
 }
 
 class MainWindowUnderWine : public ::testing::Test {
@@ -273,7 +262,7 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
 
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].prompt, L"Make " + form.Dir1.path() + L"\\quake.bat?");
-    EXPECT_EQ(readAll(root + L"\\Hover\\quake.bat"),
+    EXPECT_EQ(test::fileBytes(root + L"\\Hover\\quake.bat"),
               "@echo off\r\n"
               "SET SST_FASTMEM=0\r\n"
               "SET SST_FASTPCIRD=1\r\n"
@@ -332,7 +321,7 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
     for (const wchar_t* p : programs) {
         make(p);
         const std::string started(p, p + wcslen(p));
-        EXPECT_EQ(runBatch(play, play + L"\\run.bat"), started + "\n" + settings) << readAll(play + L"\\run.bat");
+        EXPECT_EQ(runBatch(play, play + L"\\run.bat"), started + "\n" + settings) << test::fileBytes(play + L"\\run.bat");
     }
     // The other way round.
     clickTab(2);
