@@ -31,7 +31,7 @@ private:
 
 struct Make : ::testing::Test {
     Rig r;
-    Form1& f = r.form;
+    TestForm& f = r.form;
 
     void choose(const std::wstring& folder, const std::wstring& exe) {
         r.disk.addFile(joinPath(folder, exe));
@@ -68,7 +68,7 @@ const std::string kWorkedExample =
 TEST_F(Make, WorkedExampleWritesTwoBlocksOf160And72Bytes) {
     CountingDisk counting(r.disk);
     Services services{r.messages, r.disk, counting, r.codePage, r.instance, r.program, r.versions, r.shell, r.windows, corvaneInfo()};
-    Form1 g(services);
+    TestForm g(services);
     r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
     g.Form_Load();
     g.Dir1.setPath(L"C:\\Games\\Hover");
@@ -96,7 +96,7 @@ TEST_F(Make, WorkedExampleWritesTwoBlocksOf160And72Bytes) {
 TEST_F(Make, EveryBoxAndSliderReachesItsLine) {
     choose(L"C:\\Games", L"Racer.exe");
     input::clickTab(f.TabStrip1, 2);
-    for (Control* box : {&f.cMem, &f.cPci, &f.cBuff, &f.cRefresh, &f.Check1}) input::toggle(*box);
+    for (CheckBox* box : {&f.cMem, &f.cPci, &f.cBuff, &f.cRefresh, &f.Check1}) input::toggle(*box);
     input::moveSlider(f.sRefresh, 4);
     input::toggle(f.cColor);
     input::moveSlider(f.sGamma, 130);
@@ -170,13 +170,18 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
     for (const GlideCards cards : {GlideCards{}, GlideCards{true, false}, GlideCards{false, true}, GlideCards{true, true}}) {
         for (const Case& c : cases) {
             Rig r;
-            Form1& f = r.form;
+            TestForm& f = r.form;
             r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
             r.start();
             f.InstalledGlide = cards;
             f.Dir1.setPath(L"C:\\Games\\Hover");
             ASSERT_TRUE(input::pickFile(f.File1, 0));
-            f.window[c.control].setValue(c.value);
+            Control& set = f.window[c.control];
+            if (set.kind() == Kind::Slider) {
+                as<Slider>(set).setValue(c.value);
+            } else {
+                as<CheckBox>(set).setValue(c.value);
+            }
             ASSERT_TRUE(input::press(f.Command1)) << c.control;
 
             std::vector<std::string> want(example.begin(), example.end() - 1);

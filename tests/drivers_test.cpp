@@ -28,12 +28,12 @@ struct Scan : ::testing::Test {
                          },
                          r.codePage};
     Services services{r.messages, r.disk, r.disk, r.codePage, r.instance, r.program, reader, r.shell, r.windows, corvaneInfo()};
-    Form1 form{services};
+    TestForm form{services};
 
     void add(const std::wstring& name, std::string bytes, bool hidden = false, bool system = false) {
         r.disk.addFile(kSystem + name, std::move(bytes), hidden, system);
     }
-    std::wstring row(const char* label) { return form.window[label].caption(); }
+    std::wstring row(const char* label) { return form.window.get<Label>(label).caption(); }
     std::vector<std::wstring> rows() {
         return {row("l1"), row("l2"), row("l3"), row("l7"), row("l8"), row("l4")};
     }
@@ -102,13 +102,13 @@ TEST_F(Scan, EmptyMissingOrUnreadableFolderLeavesEveryRowNotAvailable) {
     Rig q;
     q.disk.addFolder(L"C:\\Windows\\System");
     q.start();
-    for (const char* l : {"l1", "l2", "l3", "l4", "l7", "l8"}) EXPECT_EQ(q.form.window[l].caption(), L"Not Available");
+    for (const char* l : {"l1", "l2", "l3", "l4", "l7", "l8"}) EXPECT_EQ(q.form.window.get<Label>(l).caption(), L"Not Available");
 
     Rig locked;
     locked.disk.addFile(L"C:\\Windows\\System\\glide2x.dll");
     locked.disk.unreadable.insert(L"C:\\Windows\\System");
     locked.start();
-    EXPECT_EQ(locked.form.window["l2"].caption(), L"Not Available");
+    EXPECT_EQ(locked.form.window.get<Label>("l2").caption(), L"Not Available");
     EXPECT_EQ(locked.program.ends, 0);
 }
 
@@ -193,7 +193,7 @@ TEST(GlideFamilies, ToldByTheGlideDllsTheScanFinds) {
         }, r.codePage);
         Services services{r.messages, r.disk, r.disk, r.codePage, r.instance, r.program, reader, r.shell, r.windows,
                           corvaneInfo()};
-        Form1 form(services);
+        TestForm form(services);
         for (const auto& [name, bytes] : c.files) r.disk.addFile(kSystem + name, bytes);
         form.Form_Load();
         EXPECT_EQ(form.InstalledGlide.voodoo2, c.voodoo2) << c.what;

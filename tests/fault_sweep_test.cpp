@@ -35,14 +35,14 @@ void layOut(FaultRig& r, bool existing) {
     if (existing) r.disk.addFile(kBatch, kOld);
 }
 
-void pick(Form1& f) {
+void pick(TestForm& f) {
     f.Dir1.setPath(kFolder);  // as opening it in the list does
     for (int i = 0; i < f.File1.listCount(); ++i) {
         if (f.File1.list(i) == L"Hover Tank.exe") input::pickFile(f.File1, i);
     }
 }
 
-void makeIt(FaultRig&, Form1& f) {
+void makeIt(FaultRig&, TestForm& f) {
     f.Form_Load();
     pick(f);
     input::press(f.Command1);
@@ -51,23 +51,23 @@ void makeIt(FaultRig&, Form1& f) {
 struct Scenario {
     const char* name;
     bool existing = false;  // a batch file is there before
-    std::function<void(FaultRig&, Form1&)> run;
+    std::function<void(FaultRig&, TestForm&)> run;
 };
 
 const Scenario kScenarios[] = {
-    {"start-up", false, [](FaultRig&, Form1& f) { f.Form_Load(); }},
+    {"start-up", false, [](FaultRig&, TestForm& f) { f.Form_Load(); }},
     {"pick by the lists", false,
-     [](FaultRig&, Form1& f) {
+     [](FaultRig&, TestForm& f) {
          f.Form_Load();
          pick(f);
      }},
     {"pick by a drop", false,
-     [](FaultRig&, Form1& f) {
+     [](FaultRig&, TestForm& f) {
          f.Form_Load();
          input::dropFiles(f.window, {kProgram});
      }},
     {"pick by the command line", false,
-     [](FaultRig&, Form1& f) {
+     [](FaultRig&, TestForm& f) {
          f.CommandPaths = {kProgram};
          f.Form_Load();
          input::dropFiles(f.window, f.CommandPaths);
@@ -75,24 +75,24 @@ const Scenario kScenarios[] = {
     {"make a new file", false, makeIt},
     {"make over an existing file", true, makeIt},
     {"make refused by its name", true,
-     [](FaultRig&, Form1& f) {
+     [](FaultRig&, TestForm& f) {
          f.Form_Load();
          pick(f);
          input::type(f.Text1, L"Hover \u0416");
          input::press(f.Command1);
      }},
     {"a second start handing its path over", false,
-     [](FaultRig& r, Form1& f) {
+     [](FaultRig& r, TestForm& f) {
          r.instance.running = true;
          f.CommandPaths = {kProgram};
          f.Form_Load();
      }},
     {"the help window and its homepage", false,
-     [](FaultRig& r, Form1& f) {
+     [](FaultRig& r, TestForm& f) {
          f.Form_Load();
          r.windows.whileShown = [](Window& help, Window&) {
-             input::press(help["Command2"]);
-             input::press(help["Command1"]);
+             input::press(help.get<CommandButton>("Command2"));
+             input::press(help.get<CommandButton>("Command1"));
          };
          input::press(f.Command3);
      }},
@@ -149,14 +149,14 @@ std::string broken(const Scenario& s, FaultRig& r, const std::wstring& fatalCaus
         if (r.form && !r.form->Dir1.path().empty()) out += "the second start touched its window; ";
     }
     if (r.form) {
-        const Form1& f = *r.form;
+        const TestForm& f = *r.form;
         // The driver page: each row its version, "Not Available", or empty
         // where a listed file's version could not be read (as for a file
         // without one).
         const std::pair<const char*, const wchar_t*> rows[] = {{"l1", L""}, {"l2", L"2.43.00.0455"}, {"l3", L""},
                                                                {"l4", L"1.0.0.0761"}, {"l7", L""}, {"l8", L""}};
         for (const auto& [label, version] : rows) {
-            const std::wstring& shown = f.window[label].caption();
+            const std::wstring& shown = f.window.get<Label>(label).caption();
             if (shown != L"Not Available" && shown != version && !shown.empty()) out += std::string("driver row ") + label + " reads " + narrow(shown) + "; ";
         }
         const bool naming = f.Text1.visible();

@@ -5,6 +5,7 @@
 #include "corvane_version.h"
 
 #include "help/form2.h"
+#include "platform/win32/stacking.h"
 #include "support/rig.h"
 
 namespace corvane {
@@ -33,7 +34,7 @@ TEST_F(Help, LoadSetsCaptionsTooltipsVersionAndTopics) {
     EXPECT_EQ(help.Label2.caption(), L"Select a topic above.");
     EXPECT_EQ(help.Label2.alignment(), Align::Center);
     EXPECT_EQ(help.window["Image2"].toolTip(), L"Hello, it's me!");
-    EXPECT_EQ(help.window["Label1"].caption(), L"Corvane");
+    EXPECT_EQ(help.window.get<Label>("Label1").caption(), L"Corvane");
 }
 
 TEST_F(Help, AnswersAreJoinedFromTheirPieces) {
@@ -79,16 +80,16 @@ TEST(About, OpensModallyAndEveryOpeningStartsAfresh) {
     int opening = 0;
     r.windows.whileShown = [&](Window& dialog, Window&) {
         ++opening;
-        Control& combo = dialog["Combo1"];
+        ComboBox& combo = dialog.get<ComboBox>("Combo1");
         EXPECT_EQ(combo.listCount(), 3) << opening;
-        EXPECT_EQ(dialog["Label2"].caption(), L"Select a topic above.");
-        EXPECT_EQ(dialog["Label2"].alignment(), Align::Center);
+        EXPECT_EQ(dialog.get<Label>("Label2").caption(), L"Select a topic above.");
+        EXPECT_EQ(dialog.get<Label>("Label2").alignment(), Align::Center);
         // The main window takes no input while the help window is shown.
         EXPECT_FALSE(input::press(r.form.Command2));
         EXPECT_FALSE(input::clickTab(r.form.TabStrip1, 2));
         input::pickEntry(combo, 1);
         if (opening == 1) {
-            EXPECT_TRUE(input::press(dialog["Command1"]));  // "&Return"
+            EXPECT_TRUE(input::press(dialog.get<CommandButton>("Command1")));  // "&Return"
         }
     };
     ASSERT_TRUE(input::press(r.form.Command3));
@@ -117,16 +118,16 @@ TEST(About, DescriptionHoldsTheLayout) {
     EXPECT_EQ(help.window["Label1"].row().font->hundredthsOfPoint, 1350);
     EXPECT_EQ(help.window["Label5"].row().font->hundredthsOfPoint, 975);
     EXPECT_EQ(help.window["Label3"].row().font->hundredthsOfPoint, 1200);
-    EXPECT_EQ(help.window["Label3"].caption().substr(0, 3), L"By ");
+    EXPECT_EQ(help.window.get<Label>("Label3").caption().substr(0, 3), L"By ");
     EXPECT_EQ(help.window["Image2"].row().box.width, 480);
     EXPECT_EQ(help.window["Image2"].row().box.height, 600);
     // The credit label's box reaches down to the separator: the line is
     // drawn over it, not hidden behind it.
     const Box& credit = help.window["Label3"].row().box;
     EXPECT_GE(credit.top + credit.height, grey.box.top);
-    EXPECT_TRUE(inFrontOf(help.window["Line1(0)"], help.window["Label3"]));
-    EXPECT_TRUE(inFrontOf(help.window["Image1"], help.window["Label1"]));
-    EXPECT_TRUE(inFrontOf(help.window["Command1"], help.window["Combo1"]));  // the focus order
+    EXPECT_TRUE(win32::inFrontOf(help.window["Line1(0)"].row(), help.window["Label3"].row()));
+    EXPECT_TRUE(win32::inFrontOf(help.window["Image1"].row(), help.window["Label1"].row()));
+    EXPECT_TRUE(win32::inFrontOf(help.window["Command1"].row(), help.window["Combo1"].row()));  // the focus order
 }
 
 }  // namespace

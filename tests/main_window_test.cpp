@@ -1,6 +1,7 @@
 // Start-up, the three pages and leaving the program.
 #include <gtest/gtest.h>
 
+#include "platform/win32/stacking.h"
 #include "support/rig.h"
 
 namespace corvane {
@@ -13,7 +14,7 @@ TEST(MainWindow, StartsOnTheFirstPageWithEverythingInItsStartingState) {
     r.disk.addFile(L"C:\\GAME.EXE");
     r.disk.addFolder(L"C:\\Games");
     r.start();
-    Form1& f = r.form;
+    TestForm& f = r.form;
     EXPECT_EQ(r.program.ends, 0);
     EXPECT_EQ(f.window.caption(), L"3dfx Corvane");
     EXPECT_TRUE(f.TabStrip1.tabSelected(1));
@@ -26,8 +27,8 @@ TEST(MainWindow, StartsOnTheFirstPageWithEverythingInItsStartingState) {
     EXPECT_FALSE(f.cColor.enabled());
     EXPECT_EQ(f.cColor.value(), 0);
     EXPECT_EQ(f.Check1.value(), 1);
-    for (Control* box : {&f.cMem, &f.cPci, &f.cBuff, &f.cRefresh}) EXPECT_EQ(box->value(), 0) << box->name();
-    for (const char* l : {"l1", "l2", "l3", "l4", "l7", "l8"}) EXPECT_EQ(f.window[l].caption(), L"Not Available") << l;
+    for (CheckBox* box : {&f.cMem, &f.cPci, &f.cBuff, &f.cRefresh}) EXPECT_EQ(box->value(), 0) << box->name();
+    for (const char* l : {"l1", "l2", "l3", "l4", "l7", "l8"}) EXPECT_EQ(f.window.get<Label>(l).caption(), L"Not Available") << l;
     EXPECT_EQ(f.Dir1.path(), L"C:\\");
     EXPECT_EQ(f.Dir1.toolTip(), L"C:\\");
     EXPECT_EQ(f.Label3.caption(), L"C:\\");
@@ -54,7 +55,7 @@ TEST(MainWindow, EachTabShowsExactlyItsOwnPageAndKeepsValues) {
     Rig r;
     r.disk.addFile(L"C:\\GAME.EXE");
     r.start();
-    Form1& f = r.form;
+    TestForm& f = r.form;
     input::pickFile(f.File1, 0);
     const struct {
         int tab;
@@ -98,11 +99,11 @@ TEST(MainWindow, DescriptionHoldsTheLayout) {
         EXPECT_EQ(b.height, 3135);
     }
     EXPECT_EQ(w["Text1"].toolTip(), L"Enter a name for the batch file. ");
-    EXPECT_EQ(w["File1"].pattern(), L"*.exe");
-    EXPECT_EQ(w["Text2"].text(), L"Text2");
-    EXPECT_EQ(w["lbl1"].caption(), L"Label1");
-    EXPECT_EQ(w["Label3"].backColor(), kCaptionText);
-    const Control& tabs = w["TabStrip1"];
+    EXPECT_EQ(w.get<FileList>("File1").pattern(), L"*.exe");
+    EXPECT_EQ(w.get<TextBox>("Text2").text(), L"Text2");
+    EXPECT_EQ(w.get<Label>("lbl1").caption(), L"Label1");
+    EXPECT_EQ(w.get<Label>("Label3").backColor(), kCaptionText);
+    const TabStrip& tabs = w.get<TabStrip>("TabStrip1");
     ASSERT_EQ(tabs.tabCount(), 3);
     EXPECT_EQ(std::wstring(tabs.tab(3).caption), L"Driver Information");
     EXPECT_EQ(std::wstring(tabs.tab(1).tooltip), L"Select the program for which to create a batch file.");
@@ -117,24 +118,25 @@ TEST(MainWindow, DescriptionHoldsTheLayout) {
 }
 
 // Controls that overlap in one container: the one in front is the one that
-// must be seen. Pages lie in front of the tab strip that switches them;
-// otherwise siblings stack in the focus order.
+// must be seen, as the Windows view stacks them. Pages lie in front of the
+// tab strip that switches them; otherwise siblings stack in the focus order.
 TEST(MainWindow, PagesStackInFrontOfTheTabStripAndTheRestInFocusOrder) {
+    using win32::inFrontOf;
     Rig r;
-    const Window& w = r.form.window;
-    const Control& strip = w["TabStrip1"];
+    const auto w = [&](const char* name) -> const ControlRow& { return r.form.window[name].row(); };
+    const ControlRow& strip = w("TabStrip1");
     for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
-        EXPECT_TRUE(inFrontOf(w[frame], strip)) << frame;
-        EXPECT_FALSE(inFrontOf(strip, w[frame])) << frame;
+        EXPECT_TRUE(inFrontOf(w(frame), strip)) << frame;
+        EXPECT_FALSE(inFrontOf(strip, w(frame))) << frame;
     }
-    EXPECT_TRUE(inFrontOf(w["Frame2"], w["Frame3"]));  // frames among themselves: focus order
-    EXPECT_TRUE(inFrontOf(w["cRefresh"], w["cMem"]));
-    EXPECT_FALSE(inFrontOf(w["cMem"], w["cMem"]));
+    EXPECT_TRUE(inFrontOf(w("Frame2"), w("Frame3")));  // frames among themselves: focus order
+    EXPECT_TRUE(inFrontOf(w("cRefresh"), w("cMem")));
+    EXPECT_FALSE(inFrontOf(w("cMem"), w("cMem")));
     // A strict order over the siblings of each container.
-    for (const auto& a : w.controls()) {
-        for (const auto& b : w.controls()) {
+    for (const auto& a : r.form.window.controls()) {
+        for (const auto& b : r.form.window.controls()) {
             if (a == b || a->container() != b->container()) continue;
-            EXPECT_NE(inFrontOf(*a, *b), inFrontOf(*b, *a)) << a->name() << " and " << b->name();
+            EXPECT_NE(inFrontOf(a->row(), b->row()), inFrontOf(b->row(), a->row())) << a->name() << " and " << b->name();
         }
     }
 }

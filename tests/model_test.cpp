@@ -41,7 +41,7 @@ struct ModelTest : ::testing::Test {
 };
 
 TEST_F(ModelTest, HandlersRunInsideTheAssignmentAndOnlyOnRealChange) {
-    Control& box = w["Box"];
+    TextBox& box = w.get<TextBox>("Box");
     std::vector<std::wstring> seen;
     box.onChange = [&] { seen.push_back(box.text()); };
     box.setText(L"a");
@@ -49,7 +49,7 @@ TEST_F(ModelTest, HandlersRunInsideTheAssignmentAndOnlyOnRealChange) {
     box.setText(L"");
     EXPECT_EQ(seen, (std::vector<std::wstring>{L"a", L""}));
 
-    Control& slide = w["Slide"];
+    Slider& slide = w.get<Slider>("Slide");
     int moves = 0;
     slide.onChange = [&] { ++moves; };
     slide.setValue(10);  // the starting position: no change
@@ -61,7 +61,7 @@ TEST_F(ModelTest, HandlersRunInsideTheAssignmentAndOnlyOnRealChange) {
 TEST_F(ModelTest, ViewHearsOfAChangeBeforeItsHandlerRuns) {
     Recorder view;
     w.attach(&view);
-    Control& box = w["Box"];
+    TextBox& box = w.get<TextBox>("Box");
     box.onChange = [&] { view.log.push_back("handler"); };
     box.setText(L"x");
     ASSERT_EQ(view.log.size(), 2u);
@@ -70,7 +70,7 @@ TEST_F(ModelTest, ViewHearsOfAChangeBeforeItsHandlerRuns) {
 }
 
 TEST_F(ModelTest, FocusRunsGotFocusOnceAndNeverOnHiddenControls) {
-    Control& box = w["Box"];
+    TextBox& box = w.get<TextBox>("Box");
     int got = 0;
     box.onGotFocus = [&] { ++got; };
     box.setFocus();
@@ -84,7 +84,7 @@ TEST_F(ModelTest, FocusRunsGotFocusOnceAndNeverOnHiddenControls) {
 }
 
 TEST_F(ModelTest, SelectionIsHeldInsideTheText) {
-    Control& box = w["Box"];
+    TextBox& box = w.get<TextBox>("Box");
     box.setText(L"Hover Tank");
     box.setSelStart(6);
     box.setSelLength(100);
@@ -102,11 +102,11 @@ TEST_F(ModelTest, DirectoryListShowsTheWayDownAndSortedSubfolders) {
     disk.addFolder(L"C:\\Games\\Quake\\base");
     disk.addFolder(L"C:\\Games\\Quake\\Addons");
     disk.addFile(L"C:\\Games\\Quake\\quake.exe");
-    Control& dir = w["Dir"];
+    DirList& dir = w.get<DirList>("Dir");
     std::vector<std::wstring> paths;
     dir.onChange = [&] { paths.push_back(dir.path()); };
     dir.setPath(L"C:\\Games\\Quake");
-    const auto& e = dir.dirEntries();
+    const auto& e = dir.entries();
     ASSERT_EQ(e.size(), 6u);
     EXPECT_EQ(e[0].name, L"C:\\");
     EXPECT_EQ(e[1].name, L"Games");
@@ -123,15 +123,15 @@ TEST_F(ModelTest, DirectoryListShowsTheWayDownAndSortedSubfolders) {
 
     ASSERT_TRUE(input::openDirEntry(dir, 0));
     EXPECT_EQ(dir.path(), L"C:\\");
-    EXPECT_EQ(dir.dirEntries().size(), 2u);  // C:\ and Games
+    EXPECT_EQ(dir.entries().size(), 2u);  // C:\ and Games
     EXPECT_EQ(paths, (std::vector<std::wstring>{L"C:\\Games\\Quake", L"C:\\"}));
     EXPECT_FALSE(input::openDirEntry(dir, 7));
 }
 
 TEST_F(ModelTest, ChangeOfFolderReadsItOnce) {
     disk.addFile(L"C:\\Games\\a.exe");
-    Control& dir = w["Dir"];
-    Control& files = w["Files"];
+    DirList& dir = w.get<DirList>("Dir");
+    FileList& files = w.get<FileList>("Files");
     dir.onChange = [&] { files.setPath(dir.path()); };
     const int before = disk.listings;
     dir.setPath(L"C:\\Games");
@@ -159,11 +159,11 @@ TEST_F(ModelTest, ChangeOfFolderReadsItOnce) {
 TEST_F(ModelTest, UnreadableFolderGivesOnlyTheWayDown) {
     disk.addFolder(L"C:\\Locked\\Inner");
     disk.unreadable.insert(L"C:\\Locked");
-    Control& dir = w["Dir"];
+    DirList& dir = w.get<DirList>("Dir");
     dir.setPath(L"C:\\Locked");
     EXPECT_TRUE(dir.unreadable());
-    EXPECT_EQ(dir.dirEntries().size(), 2u);
-    Control& files = w["Files"];
+    EXPECT_EQ(dir.entries().size(), 2u);
+    FileList& files = w.get<FileList>("Files");
     files.setPath(L"C:\\Locked");
     EXPECT_TRUE(files.unreadable());
     EXPECT_EQ(files.listCount(), 0);
@@ -179,7 +179,7 @@ TEST_F(ModelTest, FileListFiltersByPatternAndAttributesAndSortsWithoutCase) {
     disk.addFile(L"C:\\G\\secret.exe", "", true, false);
     disk.addFile(L"C:\\G\\boot.exe", "", false, true);
     disk.addFolder(L"C:\\G\\folder.exe");
-    Control& files = w["Files"];
+    FileList& files = w.get<FileList>("Files");
     int pathChanges = 0;
     files.onPathChange = [&] { ++pathChanges; };
     files.setPath(L"C:\\G");
@@ -187,7 +187,7 @@ TEST_F(ModelTest, FileListFiltersByPatternAndAttributesAndSortsWithoutCase) {
     files.setPath(L"C:\\G");
     EXPECT_EQ(pathChanges, 1);
 
-    Control& all = w["All"];
+    FileList& all = w.get<FileList>("All");
     all.setPattern(L"*.exe");
     all.setPath(L"C:\\G");
     EXPECT_EQ(all.items(), (std::vector<std::wstring>{L"Alpha.exe", L"boot.exe", L"secret.exe", L"zeta.EXE"}));
@@ -205,6 +205,9 @@ TEST_F(ModelTest, BrokenRulesEndThroughTheFatalPath) {
     const WindowDesc backwards{.name = "B", .caption = L"B", .clientWidth = 1, .clientHeight = 1, .controls = kBackwards};
     EXPECT_EQ(test::fatalCause([&] { Window bad(backwards, disk); }), L"container listed after Box");
     EXPECT_EQ(test::fatalCause([&] { (void)w["Box"]; }), L"<not called>");
+    // A control asked for as another kind than its row's.
+    EXPECT_EQ(test::fatalCause([&] { (void)w.get<Slider>("Box"); }), L"control Box is a text box, not a slider");
+    EXPECT_EQ(test::fatalCause([&] { (void)w.get<TextBox>("Box"); }), L"<not called>");
 }
 
 TEST(Fatal, WithoutAHandlerTheCauseGoesToStandardErrorAndTheProgramEnds) {
@@ -214,23 +217,23 @@ TEST(Fatal, WithoutAHandlerTheCauseGoesToStandardErrorAndTheProgramEnds) {
 
 TEST_F(ModelTest, ActionsAreRefusedWhereAUserCouldNotAct) {
     int clicks = 0;
-    Control& button = w["Button"];
+    CommandButton& button = w.get<CommandButton>("Button");
     button.onClick = [&] { ++clicks; };
     EXPECT_FALSE(input::press(button));  // disabled
     button.setEnabled(true);
     EXPECT_TRUE(input::press(button));
     w.block();  // a modal window is over this one
     EXPECT_FALSE(input::press(button));
-    EXPECT_FALSE(input::type(w["Box"], L"x"));
+    EXPECT_FALSE(input::type(w.get<TextBox>("Box"), L"x"));
     w.unblock();
     w["Frame"].setVisible(false);
-    EXPECT_FALSE(input::type(w["Box"], L"x"));
+    EXPECT_FALSE(input::type(w.get<TextBox>("Box"), L"x"));
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(w["Box"].text(), L"");
+    EXPECT_EQ(w.get<TextBox>("Box").text(), L"");
 }
 
 TEST_F(ModelTest, CheckBoxClickTicksGreyedAndClearsTicked) {
-    Control& check = w["Check"];
+    CheckBox& check = w.get<CheckBox>("Check");
     check.setValue(2);
     input::toggle(check);
     EXPECT_EQ(check.value(), 1);

@@ -10,11 +10,11 @@ using test::Rig;
 
 struct Picker : ::testing::Test {
     Rig r;
-    Form1& f = r.form;
+    TestForm& f = r.form;
 
     // Opens a folder by its entry in the directory list, as a user does.
     void open(const std::wstring& path) {
-        const auto& entries = f.Dir1.dirEntries();
+        const auto& entries = f.Dir1.entries();
         for (std::size_t i = 0; i < entries.size(); ++i) {
             if (entries[i].path == path) {
                 ASSERT_TRUE(input::openDirEntry(f.Dir1, static_cast<int>(i)));
@@ -192,7 +192,7 @@ namespace {
 // line, leaves on the page, and the messages for what can't be picked.
 struct DropRig {
     test::Rig r;
-    Form1& f = r.form;
+    TestForm& f = r.form;
 
     DropRig() {
         r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
@@ -228,7 +228,7 @@ TEST_F(Drop, ProgramOnAnotherDriveIsPickedAsBrowsingAndAClickDo) {
     ASSERT_TRUE(drop({L"D:\\Games\\Hover\\Hover Tank.exe"}));
     EXPECT_EQ(seen, (std::vector<std::wstring>{L"path D:\\Games\\Hover", L"click on page 1"}));
     EXPECT_EQ(f.Dir1.path(), L"D:\\Games\\Hover");
-    EXPECT_EQ(f.Dir1.dirEntries().front().name, L"D:\\");
+    EXPECT_EQ(f.Dir1.entries().front().name, L"D:\\");
     EXPECT_TRUE(f.Frame2.visible());
     EXPECT_FALSE(f.Frame1.visible());
     EXPECT_EQ(f.File1.list(f.File1.listIndex()), L"Hover Tank.exe");

@@ -12,7 +12,7 @@ using test::Rig;
 
 struct Settings : ::testing::Test {
     Rig r;
-    Form1& f = r.form;
+    TestForm& f = r.form;
     void SetUp() override {
         r.start();
         input::clickTab(f.TabStrip1, 2);

@@ -81,7 +81,7 @@ int main() {
     populate();
     test::WindowsRig<CountingFolders> rig;
     CountingFolders& folders = rig.folders;
-    Form1& form = rig.form;
+    TestForm& form = rig.form;
     win32::WindowView view(form.window);
     view.create(nullptr, {});
     form.Form_Load();

@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "platform/win32/dpi.h"
 #include "app/form1.h"
+#include "support/test_form.h"
 #include "main/real_services.h"
 #include "platform/win32/window_view.h"
 
@@ -39,7 +40,7 @@ int main() {
     const double t0 = now();
     win32::becomeDpiAware();
     RealServices real;
-    Form1 form(real.services);
+    TestForm form(real.services);
     const double t1 = now();
     // Start-up as the program runs it: C:\, the first page, the splash box,
     // the driver scan; then the view, and the window shown.

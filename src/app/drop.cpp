@@ -92,20 +92,9 @@ void Form1::DropFiles(const std::vector<std::wstring>& paths) {
         }
     }
 
-    const std::wstring target = program ? program->folder : *folder;
-    if (equalNoCase(Dir1.path(), target)) {
-        File1.setPath(Dir1.path());  // the same folder: its programs as they are now
-    } else {
-        Dir1.setPath(target);
-    }
-    input::clickTab(TabStrip1, 1);
-    if (!program) return;
-    for (int i = 0; i < File1.listCount(); ++i) {
-        if (equalNoCase(File1.list(i), program->name)) {
-            input::pickFile(File1, i);
-            return;
-        }
-    }
+    picker.Show(program ? program->folder : *folder);
+    input::clickTab(pages.tabs, 1);
+    if (program) picker.Pick(program->name);
 }
 
 }  // namespace corvane

@@ -7,51 +7,28 @@ namespace corvane {
 Form1::Form1(Services& s)
     : services(s),
       window(kForm1, s.folders),
-      Command1(window["Command1"]),
-      Command2(window["Command2"]),
-      Command3(window["Command3"]),
-      TabStrip1(window["TabStrip1"]),
-      Frame1(window["Frame1"]),
-      Frame2(window["Frame2"]),
-      Frame3(window["Frame3"]),
-      Dir1(window["Dir1"]),
-      File1(window["File1"]),
-      File2(window["File2"]),
-      Text1(window["Text1"]),
-      Text2(window["Text2"]),
-      Label1(window["Label1"]),
-      Label3(window["Label3"]),
-      sClock(window["sClock"]),
-      sRefresh(window["sRefresh"]),
-      sGamma(window["sGamma"]),
-      lblClock(window["lblClock"]),
-      lblRefresh(window["lblRefresh"]),
-      lblGamma(window["lblGamma"]),
-      lbl1(window["lbl1"]),
-      cMem(window["cMem"]),
-      cPci(window["cPci"]),
-      cBuff(window["cBuff"]),
-      cRefresh(window["cRefresh"]),
-      cColor(window["cColor"]),
-      Check1(window["Check1"]),
-      picker({Dir1, File1, Text1, Label1, Label3, Command1}, ProgramName),
-      settings({sClock, sRefresh, sGamma, lblClock, lblRefresh, lblGamma, cColor}, RefreshHz),
-      batch({Dir1, Text1, Text2, Label3, lbl1, cMem, cPci, cBuff, cRefresh, cColor, Check1, sGamma, sClock},
+      pages{window.get<TabStrip>("TabStrip1"), window.get<Frame>("Frame2"),         window.get<Frame>("Frame1"),
+            window.get<Frame>("Frame3"),       window.get<CheckBox>("Check1"),      window.get<CommandButton>("Command2"),
+            window.get<CommandButton>("Command3")},
+      picker({window.get<DirList>("Dir1"), window.get<FileList>("File1"), window.get<TextBox>("Text1"),
+              window.get<Label>("Label1"), window.get<Label>("Label3"), window.get<CommandButton>("Command1")},
+             ProgramName),
+      settings({window.get<Slider>("sClock"), window.get<Slider>("sRefresh"), window.get<Slider>("sGamma"),
+                window.get<Label>("lblClock"), window.get<Label>("lblRefresh"), window.get<Label>("lblGamma"),
+                window.get<CheckBox>("cColor")},
+               RefreshHz),
+      batch({window.get<DirList>("Dir1"), window.get<TextBox>("Text1"), window.get<TextBox>("Text2"),
+             window.get<Label>("Label3"), window.get<Label>("lbl1"), window.get<CheckBox>("cMem"),
+             window.get<CheckBox>("cPci"), window.get<CheckBox>("cBuff"), window.get<CheckBox>("cRefresh"),
+             window.get<CheckBox>("cColor"), window.get<CheckBox>("Check1"), window.get<Slider>("sGamma"),
+             window.get<Slider>("sClock"), window.get<CommandButton>("Command1")},
             {s.messages, s.folders, s.files, s.codePage, s.app.title}, ProgramName, RefreshHz, InstalledGlide),
-      drivers({File2, window["l1"], window["l2"], window["l3"], window["l4"], window["l7"], window["l8"]}, s.versions,
-              s.codePage, InstalledGlide) {
-    TabStrip1.onClick = [this] { TabStrip1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
-    Command3.onClick = [this] { Command3_Click(); };
-    Dir1.onChange = [this] { picker.Dir1_Change(); };
-    File1.onPathChange = [this] { picker.File1_PathChange(); };
-    File1.onClick = [this] { picker.File1_Click(); };
-    Text1.onChange = [this] { picker.Text1_Change(); };
-    Text1.onGotFocus = [this] { picker.Text1_GotFocus(); };
-    sClock.onChange = [this] { settings.sClock_PositionChanged(); };
-    sRefresh.onChange = [this] { settings.sRefresh_PositionChanged(); };
-    sGamma.onChange = [this] { settings.sGamma_PositionChanged(); };
-    Command1.onClick = [this] { batch.Command1_Click(); };
+      drivers({window.get<FileList>("File2"), window.get<Label>("l1"), window.get<Label>("l2"), window.get<Label>("l3"),
+               window.get<Label>("l4"), window.get<Label>("l7"), window.get<Label>("l8")},
+              s.versions, s.codePage, InstalledGlide) {
+    pages.tabs.onClick = [this] { TabStrip1_Click(); };
+    pages.exit.onClick = [this] { Command2_Click(); };
+    pages.about.onClick = [this] { Command3_Click(); };
     window.onDropFiles = [this](const std::vector<std::wstring>& paths) { DropFiles(paths); };
 }
 
@@ -61,26 +38,27 @@ void Form1::Form_Load() {
         services.program.end();
         return;
     }
-    Dir1.setPath(L"C:\\");
-    TabStrip1.selectTab(1);
+    picker.Show(L"C:\\");
+    pages.tabs.selectTab(1);
     TabStrip1_Click();
-    Check1.setValue(1);
+    pages.splash.setValue(1);
     drivers.ScanDrivers();
 }
 
 void Form1::TabStrip1_Click() {
-    if (TabStrip1.tabSelected(1)) {
-        Frame1.setVisible(false);
-        Frame2.setVisible(true);
-        Frame3.setVisible(false);
-    } else if (TabStrip1.tabSelected(2)) {
-        Frame1.setVisible(true);
-        Frame2.setVisible(false);
-        Frame3.setVisible(false);
-    } else if (TabStrip1.tabSelected(3)) {
-        Frame1.setVisible(false);
-        Frame2.setVisible(false);
-        Frame3.setVisible(true);
+    const TabStrip& tabs = pages.tabs;
+    if (tabs.tabSelected(1)) {
+        pages.settingsPage.setVisible(false);
+        pages.programPage.setVisible(true);
+        pages.driversPage.setVisible(false);
+    } else if (tabs.tabSelected(2)) {
+        pages.settingsPage.setVisible(true);
+        pages.programPage.setVisible(false);
+        pages.driversPage.setVisible(false);
+    } else if (tabs.tabSelected(3)) {
+        pages.settingsPage.setVisible(false);
+        pages.programPage.setVisible(false);
+        pages.driversPage.setVisible(true);
     }
 }
 

@@ -1,6 +1,6 @@
 // The main window: built from its description, with the features of its
-// pages made on the controls each works on, and their handlers wired to the
-// controls' events. Start-up, the page switch and exit are its own.
+// pages made on the controls each works on (each wires its own handlers).
+// Start-up, the page switch, help, exit and picks from outside are its own.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "batch/make.h"
+#include "drivers/glide_family.h"
 #include "drivers/scan.h"
 #include "platform/model.h"
 #include "platform/services.h"
@@ -18,9 +19,22 @@ namespace corvane {
 
 extern const WindowDesc kForm1;
 
+// The controls of the window's own handlers.
+struct PageControls {
+    TabStrip& tabs;           // TabStrip1
+    Frame& programPage;       // Frame2, the first tab's page
+    Frame& settingsPage;      // Frame1, the second's
+    Frame& driversPage;       // Frame3, the third's
+    CheckBox& splash;         // Check1, ticked at start-up
+    CommandButton& exit;      // Command2
+    CommandButton& about;     // Command3
+};
+
 class Form1 {
 public:
     explicit Form1(Services& services);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     Services& services;
     Window window;
@@ -31,34 +45,7 @@ public:
     // The cards the installed Glide DLLs are for, as the driver scan found.
     GlideCards InstalledGlide;
 
-    Control& Command1;
-    Control& Command2;
-    Control& Command3;
-    Control& TabStrip1;
-    Control& Frame1;
-    Control& Frame2;
-    Control& Frame3;
-    Control& Dir1;
-    Control& File1;
-    Control& File2;
-    Control& Text1;
-    Control& Text2;
-    Control& Label1;
-    Control& Label3;
-    Control& sClock;
-    Control& sRefresh;
-    Control& sGamma;
-    Control& lblClock;
-    Control& lblRefresh;
-    Control& lblGamma;
-    Control& lbl1;
-    Control& cMem;
-    Control& cPci;
-    Control& cBuff;
-    Control& cRefresh;
-    Control& cColor;
-    Control& Check1;
-
+    PageControls pages;
     // The pages' features.
     Picker picker;
     SettingsPanel settings;

@@ -13,7 +13,7 @@ namespace corvane {
 
 namespace {
 
-bool ticked(const Control& box) { return box.value() == 1; }
+bool ticked(const CheckBox& box) { return box.value() == 1; }
 
 // The folder part of a path: everything before its last separator.
 std::wstring folderOf(const std::wstring& path) {
@@ -22,7 +22,7 @@ std::wstring folderOf(const std::wstring& path) {
 }
 
 // Cuts a long name at its blanks in the scratch box and joins the pieces.
-std::wstring shortName(Control& scratch, const std::wstring& name) {
+std::wstring shortName(TextBox& scratch, const std::wstring& name) {
     if (name.size() <= kShortNameMax) return name;
     std::wstring joined;
     if (name.find(L' ') == std::wstring::npos) {
@@ -59,26 +59,32 @@ std::wstring startName(FolderService& folders, const std::wstring& program, cons
 
 }  // namespace
 
+BatchMaker::BatchMaker(const BatchControls& controls, const BatchServices& services, const std::wstring& programName,
+                       const std::int16_t& refreshHz, const GlideCards& cards)
+    : BatchControls(controls), services_(services), ProgramName(programName), RefreshHz(refreshHz), cards_(cards) {
+    make.onClick = [this] { Command1_Click(); };
+}
+
 void BatchMaker::Command1_Click() {
-    const std::wstring ShortName = shortName(Text2, ProgramName);
-    std::wstring BatchPath = Dir1.path();
+    const std::wstring ShortName = shortName(scratch, ProgramName);
+    std::wstring BatchPath = folders.path();
     if (BatchPath.empty() || BatchPath.back() != L'\\') BatchPath += L'\\';
-    BatchPath += Text1.text();
+    BatchPath += batchName.text();
     BatchPath += L".bat";
-    lbl1.setCaption(BatchPath);
+    batchPath.setCaption(BatchPath);
 
     MessageBoxService& box = services_.messages;
     const std::wstring& title = services_.title;
-    if (Text1.text().empty()) {
+    if (batchName.text().empty()) {
         box.show(L"Don't forget a name!", kExclamation, L"Oops!");
-        Text1.setFocus();
+        batchName.setFocus();
         return;
     }
 
     // The batch file is 8-bit text: a name its code page can't hold would be
     // written with stand-in characters and start nothing.
     const CodePageService& cp = services_.codePage;
-    for (const auto& [what, name] : {std::pair{L"program name", ProgramName}, std::pair{L"batch name", Text1.text()}}) {
+    for (const auto& [what, name] : {std::pair{L"program name", ProgramName}, std::pair{L"batch name", batchName.text()}}) {
         if (!cp.encode(name)) {
             box.show(L"Cannot make " + BatchPath + L".\n\n" + codePageLacks(what, name, cp.number()), kExclamation, title);
             return;
@@ -88,18 +94,17 @@ void BatchMaker::Command1_Click() {
     if (box.show(L"Make " + BatchPath + L"?", kOkCancel, title) != kAnswerOk) return;
 
     BatchSettings settings;
-    settings.fastMemory = ticked(cMem);
-    settings.fastPci = ticked(cPci);
-    settings.fastBuffering = ticked(cBuff);
-    settings.fastRefresh = ticked(cRefresh);
-    settings.trueColour = ticked(cColor);
-    settings.splash = ticked(Check1);
-    settings.gammaPosition = sGamma.value();
-    settings.clockMhz = sClock.value();
+    settings.fastMemory = ticked(fastMemory);
+    settings.fastPci = ticked(fastPci);
+    settings.fastBuffering = ticked(fastBuffering);
+    settings.fastRefresh = ticked(fastRefresh);
+    settings.trueColour = ticked(trueColour);
+    settings.splash = ticked(splash);
+    settings.gammaPosition = gamma.value();
+    settings.clockMhz = clock.value();
     settings.refreshHz = RefreshHz;
     settings.cards = cards_;
-    // Label3 holds the picked program's full path.
-    settings.shortName = startName(services_.folders, Label3.caption(), ShortName, ProgramName);
+    settings.shortName = startName(services_.folders, programPath.caption(), ShortName, ProgramName);
     const BatchText text = batchText(settings);
     const std::optional<std::string> switches = cp.encode(text.switches);
     const std::optional<std::string> numbers = cp.encode(text.numbers);
@@ -120,7 +125,7 @@ void BatchMaker::Command1_Click() {
         box.show(L"Could not make " + BatchPath + L".\n\n" + status.error, kExclamation, title);
         return;
     }
-    Text1.setText(L"");
+    batchName.setText(L"");
 }
 
 }  // namespace corvane

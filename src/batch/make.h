@@ -11,19 +11,20 @@
 namespace corvane {
 
 struct BatchControls {
-    Control& Dir1;
-    Control& Text1;
-    Control& Text2;   // scratch: a long name is cut at its blanks here
-    Control& Label3;  // the picked program's full path
-    Control& lbl1;    // the batch file's path, last made or asked
-    Control& cMem;
-    Control& cPci;
-    Control& cBuff;
-    Control& cRefresh;
-    Control& cColor;
-    Control& Check1;
-    Control& sGamma;
-    Control& sClock;
+    DirList& folders;         // Dir1: the folder the file goes to
+    TextBox& batchName;       // Text1
+    TextBox& scratch;         // Text2: a long name is cut at its blanks here
+    Label& programPath;       // Label3: the picked program's full path
+    Label& batchPath;         // lbl1: the batch file's path, last made or asked
+    CheckBox& fastMemory;     // cMem
+    CheckBox& fastPci;        // cPci
+    CheckBox& fastBuffering;  // cBuff
+    CheckBox& fastRefresh;    // cRefresh
+    CheckBox& trueColour;     // cColor
+    CheckBox& splash;         // Check1
+    Slider& gamma;            // sGamma
+    Slider& clock;            // sClock
+    CommandButton& make;      // Command1
 };
 
 struct BatchServices {
@@ -37,10 +38,11 @@ struct BatchServices {
 class BatchMaker : BatchControls {
 public:
     // Reads the window's ProgramName, RefreshHz and the installed Glide's
-    // cards when pressed.
+    // cards when pressed; "&Make" is wired to it here.
     BatchMaker(const BatchControls& controls, const BatchServices& services, const std::wstring& programName,
-               const std::int16_t& refreshHz, const GlideCards& cards)
-        : BatchControls(controls), services_(services), ProgramName(programName), RefreshHz(refreshHz), cards_(cards) {}
+               const std::int16_t& refreshHz, const GlideCards& cards);
+    BatchMaker(const BatchMaker&) = delete;
+    BatchMaker& operator=(const BatchMaker&) = delete;
 
     void Command1_Click();
 

@@ -21,12 +21,12 @@ struct DriverRow {
 // The first two rows are Glide's, whose ProductName tells the cards.
 constexpr std::size_t kGlideRows = 2;
 constexpr std::array<DriverRow, 6> kRows = {{
-    {L"glide2x.dll", L""},  // l2
-    {L"glide3x.dll", L""},  // l3
-    {L"3dfx", L".drv"},     // l1
-    {L"3dfx", L"GL.dll"},   // l4
-    {L"3dfx", L"16"},       // l7
-    {L"3dfx", L"32"},       // l8
+    {L"glide2x.dll", L""},  // glide
+    {L"glide3x.dll", L""},  // glide3
+    {L"3dfx", L".drv"},     // voodoo
+    {L"3dfx", L"GL.dll"},   // openGl
+    {L"3dfx", L"16"},       // directX16
+    {L"3dfx", L"32"},       // directX32
 }};
 
 }  // namespace
@@ -34,12 +34,12 @@ constexpr std::array<DriverRow, 6> kRows = {{
 void DriverScan::ScanDrivers() {
     // The pattern goes first so that the folder is read once. A folder that
     // can't be read lists nothing, and every row keeps "Not Available".
-    File2.setPattern(kDriverPattern);
-    File2.setPath(kSystemFolder);
-    Control* const labels[kRows.size()] = {&l2, &l3, &l1, &l4, &l7, &l8};
-    const int n = File2.listCount();
+    driverFiles.setPattern(kDriverPattern);
+    driverFiles.setPath(kSystemFolder);
+    Label* const labels[kRows.size()] = {&glide, &glide3, &voodoo, &openGl, &directX16, &directX32};
+    const int n = driverFiles.listCount();
     for (int i = 0; i < n; ++i) {
-        const std::wstring& name = File2.list(i);
+        const std::wstring& name = driverFiles.list(i);
         // As VerInfo reads it, the block read once for the row and the family.
         std::optional<std::vector<std::uint8_t>> block = VersionBlock(kSystemPrefix + name);
         const std::wstring version = block ? FileVersion(*block) : std::wstring();

@@ -14,13 +14,13 @@
 namespace corvane {
 
 struct DriverControls {
-    Control& File2;  // lists the system folder's driver files
-    Control& l1;     // Voodoo driver
-    Control& l2;     // Glide
-    Control& l3;     // Glide3
-    Control& l4;     // OpenGL
-    Control& l7;     // 16-bit DirectX
-    Control& l8;     // 32-bit DirectX
+    FileList& driverFiles;  // File2: lists the system folder's driver files
+    Label& voodoo;          // l1
+    Label& glide;           // l2
+    Label& glide3;          // l3
+    Label& openGl;          // l4
+    Label& directX16;       // l7
+    Label& directX32;       // l8
 };
 
 class DriverScan : DriverControls {

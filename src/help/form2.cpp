@@ -7,12 +7,12 @@ namespace corvane {
 Form2::Form2(Services& s)
     : services(s),
       window(kForm2, s.folders),
-      Combo1(window["Combo1"]),
-      Command1(window["Command1"]),
-      Command2(window["Command2"]),
-      Label2(window["Label2"]),
-      Label5(window["Label5"]),
-      Image1(window["Image1"]) {
+      Combo1(window.get<ComboBox>("Combo1")),
+      Command1(window.get<CommandButton>("Command1")),
+      Command2(window.get<CommandButton>("Command2")),
+      Label2(window.get<Label>("Label2")),
+      Label5(window.get<Label>("Label5")),
+      Image1(window.get<Image>("Image1")) {
     Combo1.onClick = [this] { Combo1_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };

@@ -18,6 +18,8 @@ inline constexpr const wchar_t* kHomepage = L"https://corvane.example/";
 class Form2 {
 public:
     explicit Form2(Services& services);
+    Form2(const Form2&) = delete;
+    Form2& operator=(const Form2&) = delete;
 
     Services& services;
     Window window;
@@ -26,12 +28,12 @@ public:
     std::array<std::wstring, 3> HelpTopics;
     std::array<std::wstring, 3> HelpTexts;
 
-    Control& Combo1;
-    Control& Command1;
-    Control& Command2;
-    Control& Label2;
-    Control& Label5;
-    Control& Image1;
+    ComboBox& Combo1;
+    CommandButton& Command1;
+    CommandButton& Command2;
+    Label& Label2;
+    Label& Label5;
+    Image& Image1;
 
     void Form_Load();
     void Combo1_Click();

@@ -6,8 +6,8 @@ namespace {
 
 bool ready(const Control& c) { return c.window().acceptsInput() && c.usable(); }
 
-void click(Control& c) {
-    if (c.onClick) c.onClick();
+void run(const std::function<void()>& handler) {
+    if (handler) handler();
 }
 
 }  // namespace
@@ -18,56 +18,56 @@ bool focus(Control& c) {
     return true;
 }
 
-bool openDirEntry(Control& dir, int index) {
-    if (!ready(dir) || index < 0 || index >= static_cast<int>(dir.dirEntries().size())) return false;
+bool openDirEntry(DirList& dir, int index) {
+    if (!ready(dir) || index < 0 || index >= static_cast<int>(dir.entries().size())) return false;
     dir.setFocus();
     // Copy: assigning the path rebuilds the entries.
-    std::wstring path = dir.dirEntries()[static_cast<std::size_t>(index)].path;
+    std::wstring path = dir.entries()[static_cast<std::size_t>(index)].path;
     dir.setPath(std::move(path));
     return true;
 }
 
-bool pickFile(Control& file, int index) {
+bool pickFile(FileList& file, int index) {
     if (!ready(file) || index < 0 || index >= file.listCount()) return false;
     file.setFocus();
     file.setListIndex(index);
-    click(file);
+    run(file.onClick);
     return true;
 }
 
-bool type(Control& box, const std::wstring& text) {
+bool type(TextBox& box, const std::wstring& text) {
     if (!ready(box)) return false;
     box.setFocus();
     box.setText(text);
     return true;
 }
 
-bool moveSlider(Control& slider, int position) {
+bool moveSlider(Slider& slider, int position) {
     if (!ready(slider)) return false;
     slider.setFocus();
     slider.setValue(position);
     return true;
 }
 
-bool clickTab(Control& strip, int n) {
+bool clickTab(TabStrip& strip, int n) {
     if (!ready(strip) || n < 1 || n > strip.tabCount()) return false;
     strip.selectTab(n);
-    click(strip);
+    run(strip.onClick);
     return true;
 }
 
-bool press(Control& button) {
+bool press(CommandButton& button) {
     if (!ready(button)) return false;
     button.setFocus();
-    click(button);
+    run(button.onClick);
     return true;
 }
 
-bool toggle(Control& box) {
+bool toggle(CheckBox& box) {
     if (!ready(box)) return false;
     box.setFocus();
     box.setValue(box.value() == 1 ? 0 : 1);
-    click(box);
+    run(box.onClick);
     return true;
 }
 
@@ -77,11 +77,11 @@ bool dropFiles(Window& window, const std::vector<std::wstring>& paths) {
     return true;
 }
 
-bool pickEntry(Control& combo, int index) {
+bool pickEntry(ComboBox& combo, int index) {
     if (!ready(combo) || index < 0 || index >= combo.listCount()) return false;
     combo.setFocus();
     combo.setListIndex(index);
-    click(combo);
+    run(combo.onClick);
     return true;
 }
 

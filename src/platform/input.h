@@ -15,21 +15,21 @@ namespace corvane::input {
 // Gives the control the keyboard focus, as a click or the Tab key does.
 bool focus(Control& c);
 // Opens entry `index` of a directory list (double-click, or Enter).
-bool openDirEntry(Control& dir, int index);
+bool openDirEntry(DirList& dir, int index);
 // Selects entry `index` of a file list (click, or a move with the arrow keys).
-bool pickFile(Control& file, int index);
+bool pickFile(FileList& file, int index);
 // Replaces the whole text of a text box, as typing or deleting leaves it.
-bool type(Control& box, const std::wstring& text);
+bool type(TextBox& box, const std::wstring& text);
 // Drags or steps a slider to `position`.
-bool moveSlider(Control& slider, int position);
+bool moveSlider(Slider& slider, int position);
 // Clicks tab `n` (from 1) of a tab strip.
-bool clickTab(Control& strip, int n);
+bool clickTab(TabStrip& strip, int n);
 // Presses a command button by mouse, access key or Enter.
-bool press(Control& button);
+bool press(CommandButton& button);
 // Clicks a check box: unticked and greyed become ticked, ticked becomes unticked.
-bool toggle(Control& box);
+bool toggle(CheckBox& box);
 // Picks entry `index` of a drop-down list.
-bool pickEntry(Control& combo, int index);
+bool pickEntry(ComboBox& combo, int index);
 // Drops files or folders on a window (or names them on the command line).
 bool dropFiles(Window& window, const std::vector<std::wstring>& paths);
 

@@ -1,6 +1,9 @@
+#include "selection/picker.h"
+
 #include <algorithm>
 
-#include "selection/picker.h"
+#include "platform/input.h"
+#include "platform/names.h"
 
 namespace corvane {
 
@@ -13,44 +16,68 @@ constexpr int kListsShort = 1455;
 
 }  // namespace
 
+Picker::Picker(const PickerControls& controls, std::wstring& programName)
+    : PickerControls(controls), ProgramName(programName) {
+    folders.onChange = [this] { Dir1_Change(); };
+    programs.onPathChange = [this] { File1_PathChange(); };
+    programs.onClick = [this] { File1_Click(); };
+    batchName.onChange = [this] { Text1_Change(); };
+    batchName.onGotFocus = [this] { Text1_GotFocus(); };
+}
+
 void Picker::Dir1_Change() {
-    File1.setPath(Dir1.path());
-    Label3.setCaption(Dir1.path());
-    Dir1.setToolTip(Dir1.path());
+    programs.setPath(folders.path());
+    programPath.setCaption(folders.path());
+    folders.setToolTip(folders.path());
 }
 
 void Picker::File1_PathChange() {
-    Text1.setText(L"");
-    Text1.setVisible(false);
-    Label1.setVisible(false);
-    File1.setHeight(kFileListFull);
-    Dir1.setHeight(kDirListFull);
+    batchName.setText(L"");
+    batchName.setVisible(false);
+    batchNameLabel.setVisible(false);
+    programs.setHeight(kFileListFull);
+    folders.setHeight(kDirListFull);
 }
 
 void Picker::File1_Click() {
-    Text1.setText(L"");
-    ProgramName = File1.list(File1.listIndex());
-    File1.setHeight(kListsShort);
-    Dir1.setHeight(kListsShort);
-    Label1.setVisible(true);
-    Text1.setVisible(true);
-    std::wstring full = Dir1.path();
+    batchName.setText(L"");
+    ProgramName = programs.list(programs.listIndex());
+    programs.setHeight(kListsShort);
+    folders.setHeight(kListsShort);
+    batchNameLabel.setVisible(true);
+    batchName.setVisible(true);
+    std::wstring full = folders.path();
     if (full.empty() || full.back() != L'\\') full += L'\\';
-    full += File1.list(File1.listIndex());
-    Label3.setCaption(std::move(full));
-    Command1.setEnabled(true);
+    full += programs.list(programs.listIndex());
+    programPath.setCaption(std::move(full));
+    make.setEnabled(true);
     // Drops the extension: exactly four characters, whatever they are.
     ProgramName.resize(ProgramName.size() - std::min<std::size_t>(ProgramName.size(), 4));
-    Text1.setText(ProgramName);
-    Text1.setFocus();
-    File1.setToolTip(Label3.caption());
+    batchName.setText(ProgramName);
+    batchName.setFocus();
+    programs.setToolTip(programPath.caption());
 }
 
-void Picker::Text1_Change() { Command1.setEnabled(!Text1.text().empty()); }
+void Picker::Text1_Change() { make.setEnabled(!batchName.text().empty()); }
 
 void Picker::Text1_GotFocus() {
-    Text1.setSelStart(0);
-    Text1.setSelLength(static_cast<int>(Text1.text().size()));
+    batchName.setSelStart(0);
+    batchName.setSelLength(static_cast<int>(batchName.text().size()));
+}
+
+void Picker::Show(const std::wstring& folder) {
+    if (equalNoCase(folders.path(), folder)) {
+        programs.setPath(folders.path());  // the same folder: its programs as they are now
+    } else {
+        folders.setPath(folder);
+    }
+}
+
+bool Picker::Pick(const std::wstring& program) {
+    for (int i = 0; i < programs.listCount(); ++i) {
+        if (equalNoCase(programs.list(i), program)) return input::pickFile(programs, i);
+    }
+    return false;
 }
 
 }  // namespace corvane

@@ -9,25 +9,34 @@
 namespace corvane {
 
 struct PickerControls {
-    Control& Dir1;
-    Control& File1;
-    Control& Text1;
-    Control& Label1;
-    Control& Label3;  // the folder, then the picked program's full path
-    Control& Command1;
+    DirList& folders;        // Dir1
+    FileList& programs;      // File1
+    TextBox& batchName;      // Text1
+    Label& batchNameLabel;   // Label1
+    Label& programPath;      // Label3: the folder, then the picked program's full path
+    CommandButton& make;     // Command1
 };
 
 class Picker : PickerControls {
 public:
-    // `programName` is the window's ProgramName, which the picker sets.
-    Picker(const PickerControls& controls, std::wstring& programName)
-        : PickerControls(controls), ProgramName(programName) {}
+    // `programName` is the window's ProgramName, which the picker sets. The
+    // picker's handlers are wired to its controls' events here.
+    Picker(const PickerControls& controls, std::wstring& programName);
+    Picker(const Picker&) = delete;
+    Picker& operator=(const Picker&) = delete;
 
     void Dir1_Change();
     void File1_PathChange();
     void File1_Click();
     void Text1_Change();
     void Text1_GotFocus();
+
+    // The page shows `folder`, as opening it in the directory list does; the
+    // folder shown already is read again.
+    void Show(const std::wstring& folder);
+    // Picks `program` among the programs shown, as a click on it does;
+    // false when it is not among them.
+    bool Pick(const std::wstring& program);
 
 private:
     std::wstring& ProgramName;

@@ -15,19 +15,26 @@ constexpr int kTrueColourAbove = 75;
 
 }  // namespace
 
+SettingsPanel::SettingsPanel(const SettingsControls& controls, std::int16_t& refreshHz)
+    : SettingsControls(controls), RefreshHz(refreshHz) {
+    clock.onChange = [this] { sClock_PositionChanged(); };
+    refresh.onChange = [this] { sRefresh_PositionChanged(); };
+    gamma.onChange = [this] { sGamma_PositionChanged(); };
+}
+
 void SettingsPanel::sClock_PositionChanged() {
-    const int v = sClock.value();
-    lblClock.setCaption(L"Clock Speed: " + decimal(v) + L"Mhz");
-    lblClock.setBackColor(v > kSafeClock ? kRed : kButtonFace);
+    const int v = clock.value();
+    clockCaption.setCaption(L"Clock Speed: " + decimal(v) + L"Mhz");
+    clockCaption.setBackColor(v > kSafeClock ? kRed : kButtonFace);
 }
 
 void SettingsPanel::sRefresh_PositionChanged() {
-    const int p = sRefresh.value();
+    const int p = refresh.value();
     if (p >= 1 && p <= static_cast<int>(kRefreshRates.size())) RefreshHz = kRefreshRates[static_cast<std::size_t>(p - 1)];
-    lblRefresh.setCaption(L"Refresh: " + decimal(RefreshHz) + L"Hz");
-    cColor.setEnabled(RefreshHz > kTrueColourAbove);
+    refreshCaption.setCaption(L"Refresh: " + decimal(RefreshHz) + L"Hz");
+    trueColour.setEnabled(RefreshHz > kTrueColourAbove);
 }
 
-void SettingsPanel::sGamma_PositionChanged() { lblGamma.setCaption(L"Gamma: " + gammaText(sGamma.value())); }
+void SettingsPanel::sGamma_PositionChanged() { gammaCaption.setCaption(L"Gamma: " + gammaText(gamma.value())); }
 
 }  // namespace corvane

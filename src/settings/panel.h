@@ -9,20 +9,22 @@
 namespace corvane {
 
 struct SettingsControls {
-    Control& sClock;
-    Control& sRefresh;
-    Control& sGamma;
-    Control& lblClock;
-    Control& lblRefresh;
-    Control& lblGamma;
-    Control& cColor;
+    Slider& clock;           // sClock
+    Slider& refresh;         // sRefresh
+    Slider& gamma;           // sGamma
+    Label& clockCaption;     // lblClock
+    Label& refreshCaption;   // lblRefresh
+    Label& gammaCaption;     // lblGamma
+    CheckBox& trueColour;    // cColor
 };
 
 class SettingsPanel : SettingsControls {
 public:
-    // `refreshHz` is the window's RefreshHz, which only the panel sets.
-    SettingsPanel(const SettingsControls& controls, std::int16_t& refreshHz)
-        : SettingsControls(controls), RefreshHz(refreshHz) {}
+    // `refreshHz` is the window's RefreshHz, which only the panel sets. The
+    // panel's handlers are wired to its sliders here.
+    SettingsPanel(const SettingsControls& controls, std::int16_t& refreshHz);
+    SettingsPanel(const SettingsPanel&) = delete;
+    SettingsPanel& operator=(const SettingsPanel&) = delete;
 
     void sClock_PositionChanged();
     void sRefresh_PositionChanged();

@@ -136,10 +136,10 @@ struct FaultRig {
     std::unique_ptr<FaultyServices> layer;
     // Made when the scenario starts, after the disk is laid out: a window
     // is made from its folders.
-    std::unique_ptr<Form1> form;
-    Form1& make() {
+    std::unique_ptr<TestForm> form;
+    TestForm& make() {
         services = std::make_unique<Services>(layer->services());
-        form = std::make_unique<Form1>(*services);
+        form = std::make_unique<TestForm>(*services);
         return *form;
     }
 

@@ -9,6 +9,7 @@
 
 #include "app/app_info.h"
 #include "app/form1.h"
+#include "support/test_form.h"
 #include "support/windows1252.h"
 #include "platform/input.h"
 #include "support/memory_disk.h"
@@ -121,7 +122,7 @@ struct Rig {
     FakeShell shell;
     ScriptedWindows windows;
     Services services{messages, disk, disk, codePage, instance, program, versions, shell, windows, corvaneInfo()};
-    Form1 form{services};
+    TestForm form{services};
 
     void start() { form.Form_Load(); }
 };

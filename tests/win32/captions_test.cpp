@@ -60,7 +60,7 @@ public:
         pump();
     }
 
-    Form1& form() { return rig_.form; }
+    TestForm& form() { return rig_.form; }
     Form2& help() { return help_; }
     win32::WindowView& mainView() { return *main_; }
     win32::WindowView& helpView() { return *helpView_; }
@@ -78,28 +78,30 @@ public:
             const auto check = [&](const std::wstring& text, int need, int have) {
                 if (need > have) out << c.name() << " \"" << narrow(text) << "\" needs " << need << " px, has " << have << "\n";
             };
+            // The caption of the kinds that have one, as the model holds it now.
+            const auto caption = [&] { return static_cast<const Captioned&>(c).caption(); };
             switch (c.kind()) {
                 case Kind::Label: {
-                    if (c.caption().empty()) break;
+                    if (caption().empty()) break;
                     const int line = lineHeight(h);
                     if (client.bottom >= 2 * line) {
                         // A label with room for several lines wraps inside its box.
-                        check(c.caption(), extent(h, c.caption(), DT_WORDBREAK | DT_NOPREFIX, room).cy, client.bottom);
+                        check(caption(), extent(h, caption(), DT_WORDBREAK | DT_NOPREFIX, room).cy, client.bottom);
                     } else {
-                        check(c.caption(), extent(h, c.caption(), DT_SINGLELINE | DT_NOPREFIX).cx, room);
+                        check(caption(), extent(h, caption(), DT_SINGLELINE | DT_NOPREFIX).cx, room);
                     }
                     break;
                 }
                 case Kind::CheckBox:
                     // The box itself and the gap before the caption.
-                    check(c.caption(), scaled(17, dpi_) + extent(h, c.caption(), DT_SINGLELINE).cx, room);
+                    check(caption(), scaled(17, dpi_) + extent(h, caption(), DT_SINGLELINE).cx, room);
                     break;
                 case Kind::CommandButton:
-                    check(c.caption(), scaled(6, dpi_) + extent(h, c.caption(), DT_SINGLELINE).cx, room);
+                    check(caption(), scaled(6, dpi_) + extent(h, caption(), DT_SINGLELINE).cx, room);
                     break;
                 case Kind::Frame:
                     // Drawn over the top edge, after an indent, with a gap on each side.
-                    check(c.caption(), scaled(16, dpi_) + extent(h, c.caption(), DT_SINGLELINE).cx, room);
+                    check(caption(), scaled(16, dpi_) + extent(h, caption(), DT_SINGLELINE).cx, room);
                     break;
                 case Kind::TabStrip: {
                     const int count = static_cast<int>(SendMessageW(h, TCM_GETITEMCOUNT, 0, 0));
@@ -111,7 +113,7 @@ public:
                     for (int i = 0; i < count; ++i) {
                         RECT r{};
                         SendMessageW(h, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
-                        const std::wstring& caption = c.tab(i + 1).caption;
+                        const std::wstring caption = as<TabStrip>(c).tab(i + 1).caption;
                         check(caption, extent(h, caption, DT_SINGLELINE).cx, r.right - r.left);
                     }
                     break;

@@ -123,7 +123,7 @@ protected:
         if (existing) f[L"Hover Tank.bat"] = old;
         return f;
     }
-    void pick(Form1& f) const {
+    void pick(TestForm& f) const {
         f.Dir1.setPath(folder);  // as opening it in the list does
         for (int i = 0; i < f.File1.listCount(); ++i) {
             if (f.File1.list(i) == L"Hover Tank.exe") input::pickFile(f.File1, i);
@@ -135,7 +135,7 @@ protected:
     Outcome run(const Scenario& s, const seam::Plan& plan, std::function<void()> watcher = {}) {
         lay(folder, start(s.existing));
         Outcome r;
-        Form1& f = r.rig->form;
+        TestForm& f = r.rig->form;
         if (s.step != Scenario::StartUp) f.Form_Load();
         if (s.step == Scenario::Make) pick(f);
         seam::arm(plan);
@@ -163,8 +163,8 @@ protected:
         std::string out;
         if (r.fatal != L"<not called>") out += "ended through the fatal path: " + narrow(r.fatal) + "; ";
         if (r.rig->program.ends != 0) out += "the program ended; ";
-        const Form1& f = r.rig->form;
-        const std::wstring& driver = f.window["l2"].caption();
+        const TestForm& f = r.rig->form;
+        const std::wstring& driver = f.window.get<Label>("l2").caption();
         if (driver != L"2.43.00.0455" && driver != L"Not Available" && !driver.empty()) {
             out += "the Glide row reads " + narrow(driver) + "; ";
         }

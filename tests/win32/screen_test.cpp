@@ -45,16 +45,6 @@ private:
     bool had_ = false;
 };
 
-bool focusable(Kind k) {
-    switch (k) {
-        case Kind::CommandButton: case Kind::CheckBox: case Kind::TextBox: case Kind::DirListBox:
-        case Kind::FileListBox: case Kind::ComboBox: case Kind::Slider: case Kind::TabStrip:
-            return true;
-        default:
-            return false;
-    }
-}
-
 // The controls of a window that are shown with the page of `frame` (those on
 // the window itself and those in the frame), as the description has them.
 std::vector<const ControlRow*> onPage(const WindowDesc& desc, const std::string& frame) {
@@ -71,7 +61,7 @@ std::vector<const ControlRow*> onPage(const WindowDesc& desc, const std::string&
 std::vector<std::string> tabWalk(const WindowDesc& desc, const std::string& frame, const std::string& from) {
     std::vector<const ControlRow*> rows;
     for (const ControlRow* r : onPage(desc, frame)) {
-        if (focusable(r->kind) && !r->disabled && r->tab >= 0) rows.push_back(r);
+        if (takesFocus(r->kind) && !r->disabled && r->tab >= 0) rows.push_back(r);
     }
     std::sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
     std::vector<std::string> names;

@@ -325,7 +325,7 @@ TEST(FullDiskUnderWine, MakeOverAnExistingFileSaysTheDiskIsFullAndLosesNothing) 
     const std::string old = get(batch);
     ASSERT_FALSE(old.empty());
     test::WindowsRig<> rig;
-    Form1& f = rig.form;
+    TestForm& f = rig.form;
     f.Form_Load();
     f.Dir1.setPath(dir);
     ASSERT_EQ(f.File1.listCount(), 1);

@@ -66,8 +66,8 @@ struct TwoReaders {
     VersionReader ours{fileVersions(codePage)};
     Services withSystem{messages, folders, files, codePage, instance, program, system, shell, windows, corvaneInfo()};
     Services withOurs{messages, folders, files, codePage, instance, program, ours, shell, windows, corvaneInfo()};
-    Form1 a{withSystem};
-    Form1 b{withOurs};
+    TestForm a{withSystem};
+    TestForm b{withOurs};
 };
 
 std::vector<std::wstring> programFiles(const std::wstring& dir) {

@@ -15,6 +15,7 @@
 #include "platform/win32/dpi.h"
 #include "platform/win32/modal_host.h"
 #include "platform/win32/services.h"
+#include "platform/win32/stacking.h"
 #include "platform/win32/window_view.h"
 #include "win32/windows_rig.h"
 #include "win32/launch.h"
@@ -67,7 +68,7 @@ std::string runBatch(const std::wstring& folder, const std::wstring& batch) {
 class MainWindowUnderWine : public ::testing::Test {
 protected:
     test::WindowsRig<> rig;
-    Form1& form = rig.form;
+    TestForm& form = rig.form;
     test::ScriptedMessages& messages = rig.messages;
     test::EndRecorder& program = rig.program;
     win32::WindowView view{form.window};
@@ -112,7 +113,7 @@ protected:
     }
     // Double-clicks the directory list's entry for `path`.
     void openFolder(const std::wstring& path) {
-        const auto& entries = form.Dir1.dirEntries();
+        const auto& entries = form.Dir1.entries();
         int index = -1;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             if (_wcsicmp(entries[i].path.c_str(), path.c_str()) == 0) index = static_cast<int>(i);
@@ -377,7 +378,7 @@ TEST(WindowViewUnderWine, HiddenPagesGetTheirControlsWhenShownOrAfterTheWindow) 
         const auto of = [&](HWND h) {
             return std::find_if(all.begin(), all.end(), [&](const auto& c) { return view.nativeOf(*c) == h; })->get();
         };
-        return inFrontOf(*of(a), *of(b));
+        return win32::inFrontOf(of(a)->row(), of(b)->row());
     });
     EXPECT_EQ(stacked, wanted);
     EXPECT_EQ(test::textOf(view.hwnd(), "Frame1"), L"Set Parameters");  // a frame's caption is its window text
@@ -468,7 +469,7 @@ TEST_F(MainWindowUnderWine, EnterOpensTheHighlightedFolder) {
     HWND dirs = native("Dir1");
     // The first folder on the way from C:\ to the test's folder.
     const std::wstring target = root.substr(0, root.find(L'\\', 3));
-    const auto& entries = form.Dir1.dirEntries();
+    const auto& entries = form.Dir1.entries();
     int index = -1;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (_wcsicmp(entries[i].path.c_str(), target.c_str()) == 0) index = static_cast<int>(i);

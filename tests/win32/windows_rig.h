@@ -22,7 +22,7 @@ struct WindowsRig {
     FakeShell shell;
     win32::ModalHost windows;
     Services services{messages, folders, files, codePage, instance, program, versions, shell, windows, corvaneInfo()};
-    Form1 form{services};
+    TestForm form{services};
 };
 
 }  // namespace corvane::test

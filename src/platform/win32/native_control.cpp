@@ -70,9 +70,6 @@ void NativeControl::moveToolTips() {
 
 void NativeControl::mirror(Prop prop) {
     switch (prop) {
-        case Prop::Caption:
-            api::setWindowText(hwnd_, model_.caption());
-            break;
         case Prop::Visible:
             ShowWindow(hwnd_, model_.visible() ? SW_SHOWNA : SW_HIDE);
             break;
@@ -125,11 +122,13 @@ LRESULT NativeControl::original(UINT msg, WPARAM w, LPARAM l) {
 LRESULT NativeControl::message(UINT msg, WPARAM w, LPARAM l) {
     if (msg == WM_SETFOCUS) {
         const LRESULT r = original(msg, w, l);
-        if (!view_.mirroring()) input::focus(model_);
+        fromUser([&] { input::focus(model_); });
         return r;
     }
     return original(msg, w, l);
 }
+
+bool NativeControl::viewMirroring() const { return view_.mirroring(); }
 
 LRESULT CALLBACK NativeControl::proc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     auto* self = reinterpret_cast<NativeControl*>(api::windowLong(h, GWLP_USERDATA));

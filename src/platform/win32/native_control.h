@@ -1,8 +1,10 @@
 // One native control of a window view, for one control of the model: the
-// base that every kind of control builds on. A kind owns its native class
-// and styles, what it does once it exists, how it mirrors the model's
-// properties, the notifications it turns into model input, its tooltip and
-// its drawing; the view routes each to it by its window.
+// base that every kind of control builds on. A kind (Bound<Kind>, one file
+// each in controls/) owns its native class and styles, what it does once it
+// exists, how it mirrors its model's own properties, the notifications it
+// turns into model input, its tooltip and its drawing; the view routes each
+// to it by its window. The base mirrors what every control has: visible,
+// enabled, tooltip, height, focus.
 #pragma once
 
 #include <memory>
@@ -68,6 +70,12 @@ protected:
     // Messages to the control itself; the default passes them on.
     virtual LRESULT message(UINT msg, WPARAM w, LPARAM l);
     LRESULT original(UINT msg, WPARAM w, LPARAM l);
+    // Input from the user, turned into model input: not while the view is
+    // copying the model to the controls, whose notifications echo it.
+    template <class F>
+    void fromUser(F&& input) {
+        if (!viewMirroring()) input();
+    }
 
     // Where the control's tools lie now, once they exist.
     virtual void moveToolTips();
@@ -83,8 +91,18 @@ protected:
 
 private:
     static LRESULT CALLBACK proc(HWND h, UINT msg, WPARAM w, LPARAM l);
+    bool viewMirroring() const;
 
     WNDPROC old_ = nullptr;
+};
+
+// A native control of one kind of the model's controls, which it sees as
+// that kind.
+template <class M>
+class Bound : public NativeControl {
+public:
+    Bound(WindowView& view, M& model) : NativeControl(view, model) {}
+    M& model() const { return static_cast<M&>(NativeControl::model()); }
 };
 
 // The native control for a model control of any kind.

@@ -7,6 +7,7 @@
 #include "platform/win32/api.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/hand_over.h"
+#include "platform/win32/stacking.h"
 
 namespace corvane::win32 {
 
@@ -105,7 +106,9 @@ void WindowView::stack(NativeControl& control) {
     for (const auto& other : controls_) {
         const Control& o = other->model();
         if (other.get() == &control || other->hwnd() == nullptr || o.container() != m.container()) continue;
-        if (inFrontOf(o, m) && (above == nullptr || inFrontOf(above->model(), o))) above = other.get();
+        if (inFrontOf(o.row(), m.row()) && (above == nullptr || inFrontOf(above->model().row(), o.row()))) {
+            above = other.get();
+        }
     }
     SetWindowPos(control.hwnd(), above != nullptr ? above->hwnd() : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -298,7 +301,7 @@ LRESULT WindowView::route(UINT msg, WPARAM w, LPARAM l, bool& done) {
     switch (msg) {
         case WM_COMMAND: {
             NativeControl* c = l != 0 ? controlOf(reinterpret_cast<HWND>(l)) : nullptr;
-            if (c != nullptr && !mirroring_) c->command(HIWORD(w));
+            if (c != nullptr) c->command(HIWORD(w));
             return 0;
         }
         case WM_NOTIFY: {
@@ -311,7 +314,7 @@ LRESULT WindowView::route(UINT msg, WPARAM w, LPARAM l, bool& done) {
         }
         case WM_HSCROLL: {
             NativeControl* c = l != 0 ? controlOf(reinterpret_cast<HWND>(l)) : nullptr;
-            if (c != nullptr && !mirroring_) c->scrolled();
+            if (c != nullptr) c->scrolled();
             return 0;
         }
         case WM_DRAWITEM: {

@@ -7,33 +7,35 @@ namespace corvane::win32 {
 
 namespace {
 
-class CheckBox final : public NativeControl {
+class CheckBoxControl final : public Bound<CheckBox> {
 public:
-    using NativeControl::NativeControl;
+    using Bound::Bound;
 
     void mirror(Prop prop) override {
         if (prop == Prop::Value) {
             tick();
+        } else if (prop == Prop::Caption) {
+            api::setWindowText(hwnd_, model().caption());
         } else {
             NativeControl::mirror(prop);
         }
     }
     void command(int code) override {
-        if (code == BN_CLICKED) input::toggle(model_);
+        if (code == BN_CLICKED) fromUser([&] { input::toggle(model()); });
     }
 
 protected:
-    Spec spec() const override { return {L"BUTTON", BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP, 0, model_.caption()}; }
+    Spec spec() const override { return {L"BUTTON", BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP, 0, model().caption()}; }
     void created() override { tick(); }
 
 private:
-    void tick() { api::send(hwnd_, BM_SETCHECK, static_cast<WPARAM>(model_.value()), 0); }
+    void tick() { api::send(hwnd_, BM_SETCHECK, static_cast<WPARAM>(model().value()), 0); }
 };
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeCheckBox(WindowView& view, Control& model) {
-    return std::make_unique<CheckBox>(view, model);
+std::unique_ptr<NativeControl> makeCheckBox(WindowView& view, CheckBox& model) {
+    return std::make_unique<CheckBoxControl>(view, model);
 }
 
 }  // namespace corvane::win32

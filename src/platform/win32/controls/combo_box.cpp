@@ -7,16 +7,16 @@ namespace corvane::win32 {
 
 namespace {
 
-class ComboBox final : public NativeControl {
+class ComboBoxControl final : public Bound<ComboBox> {
 public:
-    using NativeControl::NativeControl;
+    using Bound::Bound;
 
     void mirror(Prop prop) override {
         if (prop == Prop::Items) {
             fill();
         } else if (prop == Prop::ListIndex) {
-            if (api::send(hwnd_, CB_GETCURSEL, 0, 0) != model_.listIndex()) {
-                api::send(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
+            if (api::send(hwnd_, CB_GETCURSEL, 0, 0) != model().listIndex()) {
+                api::send(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model().listIndex()), 0);
             }
         } else {
             NativeControl::mirror(prop);
@@ -25,7 +25,7 @@ public:
     void command(int code) override {
         if (code != CBN_SELCHANGE) return;
         const int i = static_cast<int>(api::send(hwnd_, CB_GETCURSEL, 0, 0));
-        input::pickEntry(model_, i);
+        fromUser([&] { input::pickEntry(model(), i); });
     }
 
 protected:
@@ -41,15 +41,15 @@ protected:
 private:
     void fill() {
         api::send(hwnd_, CB_RESETCONTENT, 0, 0);
-        for (const auto& s : model_.items()) api::sendString(hwnd_, CB_ADDSTRING, 0, s);
-        api::send(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
+        for (const auto& s : model().items()) api::sendString(hwnd_, CB_ADDSTRING, 0, s);
+        api::send(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(model().listIndex()), 0);
     }
 };
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeComboBox(WindowView& view, Control& model) {
-    return std::make_unique<ComboBox>(view, model);
+std::unique_ptr<NativeControl> makeComboBox(WindowView& view, ComboBox& model) {
+    return std::make_unique<ComboBoxControl>(view, model);
 }
 
 }  // namespace corvane::win32

@@ -6,22 +6,30 @@ namespace corvane::win32 {
 
 namespace {
 
-class CommandButton final : public NativeControl {
+class CommandButtonControl final : public Bound<CommandButton> {
 public:
-    using NativeControl::NativeControl;
+    using Bound::Bound;
+
+    void mirror(Prop prop) override {
+        if (prop == Prop::Caption) {
+            api::setWindowText(hwnd_, model().caption());
+        } else {
+            NativeControl::mirror(prop);
+        }
+    }
 
     void command(int code) override {
-        if (code == BN_CLICKED) input::press(model_);
+        if (code == BN_CLICKED) fromUser([&] { input::press(model()); });
     }
 
 protected:
-    Spec spec() const override { return {L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP, 0, model_.caption()}; }
+    Spec spec() const override { return {L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP, 0, model().caption()}; }
 };
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeCommandButton(WindowView& view, Control& model) {
-    return std::make_unique<CommandButton>(view, model);
+std::unique_ptr<NativeControl> makeCommandButton(WindowView& view, CommandButton& model) {
+    return std::make_unique<CommandButtonControl>(view, model);
 }
 
 }  // namespace corvane::win32

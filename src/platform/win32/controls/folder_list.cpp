@@ -1,7 +1,5 @@
 // The directory list and the file list: owner-data list boxes drawn from
-// the model. The directory list shows open and closed folders indented by
-// level and opens one on a double-click or Enter; the file list picks an
-// entry on a click or an arrow key.
+// the model, one class each on what they share.
 #include <algorithm>
 
 #include "platform/input.h"
@@ -39,51 +37,20 @@ void drawFolder(HDC dc, int x, int y, int size, bool open) {
     DeleteObject(pen);
 }
 
-class FolderList final : public NativeControl {
+// An owner-data list box drawn from its model: it takes its count in
+// constant time, and rows are drawn from the model as they come into view.
+template <class M>
+class OwnerDataList : public Bound<M> {
 public:
-    using NativeControl::NativeControl;
+    using Bound<M>::Bound;
 
-    void mirror(Prop prop) override {
-        switch (prop) {
-            case Prop::Path:
-            case Prop::Items:
-                fill();
-                break;
-            case Prop::ListIndex:
-                if (api::send(hwnd_, LB_GETCURSEL, 0, 0) != model_.listIndex()) {
-                    api::send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
-                }
-                break;
-            default:
-                NativeControl::mirror(prop);
-        }
-    }
-    void command(int code) override {
-        const int i = static_cast<int>(api::send(hwnd_, LB_GETCURSEL, 0, 0));
-        if (dirs() && code == LBN_DBLCLK) {
-            input::openDirEntry(model_, i);
-        } else if (!dirs() && code == LBN_SELCHANGE) {
-            input::pickFile(model_, i);
-        }
-    }
     void drawItem(const DRAWITEMSTRUCT& d) override {
         HDC dc = d.hDC;
         const RECT& r = d.rcItem;
         const bool selected = (d.itemState & ODS_SELECTED) != 0;
         FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-        const std::wstring* text = nullptr;
         int x = r.left + 2;
-        if (dirs() && d.itemID < model_.dirEntries().size()) {
-            const DirListEntry& e = model_.dirEntries()[d.itemID];
-            const int size = scaled(16);  // the window's DPI, which may not be the system's
-            x += e.level * scaled(8);
-            drawFolder(dc, x, r.top + (r.bottom - r.top - size) / 2, size, e.open);
-            x += size + 3;
-            text = &e.name;
-        } else if (!dirs() && static_cast<int>(d.itemID) < model_.listCount()) {
-            text = &model_.items()[d.itemID];
-        }
-        if (text != nullptr) {
+        if (const std::wstring* text = row(dc, d.itemID, r, x)) {
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
             RECT t{x, r.top, r.right, r.bottom};
@@ -93,7 +60,7 @@ public:
     }
 
 protected:
-    Spec spec() const override {
+    typename NativeControl::Spec spec() const override {
         return {L"LISTBOX",
                 LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
                 WS_EX_CLIENTEDGE,
@@ -102,53 +69,113 @@ protected:
     void created() override { fill(); }
     void restyle() override {
         NativeControl::restyle();
-        const int icon = dirs() ? scaled(16) : 0;
-        api::send(hwnd_, LB_SETITEMHEIGHT, 0, std::max(view_.textHeight(), icon) + 2);
+        api::send(this->hwnd_, LB_SETITEMHEIGHT, 0, std::max(this->view_.textHeight(), iconSize()) + 2);
     }
+    // What row `id` shows: anything drawn before its text, which then starts
+    // at `x`; null past the model's rows.
+    virtual const std::wstring* row(HDC dc, UINT id, const RECT& r, int& x) const = 0;
+    virtual int iconSize() const { return 0; }
+    virtual void fill() = 0;
+    void fill(int count, int selected) {
+        HWND h = this->hwnd_;
+        api::send(h, WM_SETREDRAW, FALSE, 0);
+        api::setListCount(h, count);
+        api::send(h, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+        if (scrollsToTop() && selected >= 0) api::send(h, LB_SETTOPINDEX, 0, 0);
+        api::send(h, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(h, nullptr, TRUE);
+    }
+    virtual bool scrollsToTop() const { return false; }
+    int selectedRow() const { return static_cast<int>(api::send(this->hwnd_, LB_GETCURSEL, 0, 0)); }
+};
+
+// The directory list: open and closed folders indented by level; a
+// double-click or Enter opens one.
+class DirListControl final : public OwnerDataList<DirList> {
+public:
+    using OwnerDataList::OwnerDataList;
+
+    void mirror(Prop prop) override {
+        if (prop == Prop::Path) {
+            fill();
+        } else {
+            NativeControl::mirror(prop);
+        }
+    }
+    void command(int code) override {
+        if (code == LBN_DBLCLK) fromUser([&] { input::openDirEntry(model(), selectedRow()); });
+    }
+
+protected:
+    const std::wstring* row(HDC dc, UINT id, const RECT& r, int& x) const override {
+        if (id >= model().entries().size()) return nullptr;
+        const DirListEntry& e = model().entries()[id];
+        const int size = iconSize();  // the window's DPI, which may not be the system's
+        x += e.level * scaled(8);
+        drawFolder(dc, x, r.top + (r.bottom - r.top - size) / 2, size, e.open);
+        x += size + 3;
+        return &e.name;
+    }
+    int iconSize() const override { return scaled(16); }
+    // The current folder is the last open entry; the list shows it from the top.
+    void fill() override {
+        int selected = -1;
+        const auto& entries = model().entries();
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].open) selected = static_cast<int>(i);
+        }
+        OwnerDataList::fill(static_cast<int>(entries.size()), selected);
+    }
+    bool scrollsToTop() const override { return true; }
     LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
-        if (dirs()) {
-            // Enter opens the highlighted folder.
-            const auto* m = reinterpret_cast<const MSG*>(l);
-            if (msg == WM_GETDLGCODE && m != nullptr && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) {
-                return original(msg, w, l) | DLGC_WANTMESSAGE;
-            }
-            if (msg == WM_KEYDOWN && w == VK_RETURN) {
-                const int i = static_cast<int>(api::send(hwnd_, LB_GETCURSEL, 0, 0));
-                input::openDirEntry(model_, i);
-                return 0;
-            }
+        // Enter opens the highlighted folder.
+        const auto* m = reinterpret_cast<const MSG*>(l);
+        if (msg == WM_GETDLGCODE && m != nullptr && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) {
+            return original(msg, w, l) | DLGC_WANTMESSAGE;
+        }
+        if (msg == WM_KEYDOWN && w == VK_RETURN) {
+            fromUser([&] { input::openDirEntry(model(), selectedRow()); });
+            return 0;
         }
         return NativeControl::message(msg, w, l);
     }
+};
 
-private:
-    bool dirs() const { return model_.kind() == Kind::DirListBox; }
+// The file list: a click or an arrow key picks an entry.
+class FileListControl final : public OwnerDataList<FileList> {
+public:
+    using OwnerDataList::OwnerDataList;
 
-    // An owner-data list takes its count in constant time; rows are drawn
-    // from the model as they come into view.
-    void fill() {
-        int count = model_.listCount();
-        int selected = model_.listIndex();
-        if (dirs()) {
-            count = static_cast<int>(model_.dirEntries().size());
-            selected = -1;
-            for (int i = 0; i < count; ++i) {
-                if (model_.dirEntries()[static_cast<std::size_t>(i)].open) selected = i;
+    void mirror(Prop prop) override {
+        if (prop == Prop::Items) {
+            fill();
+        } else if (prop == Prop::ListIndex) {
+            if (selectedRow() != model().listIndex()) {
+                api::send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(model().listIndex()), 0);
             }
+        } else {
+            NativeControl::mirror(prop);
         }
-        api::send(hwnd_, WM_SETREDRAW, FALSE, 0);
-        api::setListCount(hwnd_, count);
-        api::send(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-        if (dirs() && selected >= 0) api::send(hwnd_, LB_SETTOPINDEX, 0, 0);
-        api::send(hwnd_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(hwnd_, nullptr, TRUE);
     }
+    void command(int code) override {
+        if (code == LBN_SELCHANGE) fromUser([&] { input::pickFile(model(), selectedRow()); });
+    }
+
+protected:
+    const std::wstring* row(HDC, UINT id, const RECT&, int&) const override {
+        return static_cast<int>(id) < model().listCount() ? &model().items()[id] : nullptr;
+    }
+    void fill() override { OwnerDataList::fill(model().listCount(), model().listIndex()); }
 };
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeFolderList(WindowView& view, Control& model) {
-    return std::make_unique<FolderList>(view, model);
+std::unique_ptr<NativeControl> makeDirList(WindowView& view, DirList& model) {
+    return std::make_unique<DirListControl>(view, model);
+}
+
+std::unique_ptr<NativeControl> makeFileList(WindowView& view, FileList& model) {
+    return std::make_unique<FileListControl>(view, model);
 }
 
 }  // namespace corvane::win32

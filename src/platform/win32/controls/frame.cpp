@@ -8,13 +8,13 @@ namespace {
 
 constexpr wchar_t kFrameClass[] = L"CorvaneFrame";
 
-class Frame final : public NativeControl {
+class FrameControl final : public Bound<Frame> {
 public:
-    Frame(WindowView& view, Control& model) : NativeControl(view, model) { registerClassOnce(kFrameClass, false); }
+    FrameControl(WindowView& view, Frame& model) : Bound(view, model) { registerClassOnce(kFrameClass, false); }
 
     void mirror(Prop prop) override {
         if (prop == Prop::Caption) {
-            api::setWindowText(hwnd_, model_.caption());  // the group's name for screen readers
+            api::setWindowText(hwnd_, model().caption());  // the group's name for screen readers
             InvalidateRect(hwnd_, nullptr, TRUE);
         } else {
             NativeControl::mirror(prop);
@@ -22,7 +22,7 @@ public:
     }
 
 protected:
-    Spec spec() const override { return {kFrameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, model_.caption()}; }
+    Spec spec() const override { return {kFrameClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, model().caption()}; }
     void restyle() override {}  // it draws its caption in the view's font
     LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
         bool done = false;
@@ -52,7 +52,7 @@ private:
         const int textHeight = view_.textHeight();
         RECT edge{r.left, r.top + textHeight / 2, r.right, r.bottom};
         DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
-        const std::wstring& text = model_.caption();
+        const std::wstring& text = model().caption();
         if (!text.empty()) {
             RECT t{0, 0, 0, 0};
             api::drawText(dc, text, t, DT_SINGLELINE | DT_CALCRECT);
@@ -71,8 +71,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeFrame(WindowView& view, Control& model) {
-    return std::make_unique<Frame>(view, model);
+std::unique_ptr<NativeControl> makeFrame(WindowView& view, Frame& model) {
+    return std::make_unique<FrameControl>(view, model);
 }
 
 }  // namespace corvane::win32

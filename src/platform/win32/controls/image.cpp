@@ -7,10 +7,10 @@ namespace corvane::win32 {
 
 namespace {
 
-class Image final : public NativeControl {
+class ImageControl final : public Bound<Image> {
 public:
-    using NativeControl::NativeControl;
-    ~Image() override {
+    using Bound::Bound;
+    ~ImageControl() override {
         if (photo_ != nullptr) DeleteObject(photo_);
     }
 
@@ -24,7 +24,7 @@ public:
 
 protected:
     Spec spec() const override {
-        return {L"STATIC", static_cast<DWORD>(SS_NOTIFY | (model_.row().picture == Picture::Photo ? SS_BITMAP : SS_ICON)),
+        return {L"STATIC", static_cast<DWORD>(SS_NOTIFY | (model().row().picture == Picture::Photo ? SS_BITMAP : SS_ICON)),
                 0, {}};
     }
     // When made and after a change of DPI: the picture or the icon at the
@@ -33,11 +33,11 @@ protected:
 
 private:
     void showPicture() {
-        if (model_.picture() == Picture::Icon) {
+        if (model().picture() == Picture::Icon) {
             api::send(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(view_.icon()), 0);
-        } else if (model_.picture() == Picture::Photo) {
-            const int w = twips(model_.row().box.width, view_.dpi());
-            const int h = twips(model_.row().box.height, view_.dpi());
+        } else if (model().picture() == Picture::Photo) {
+            const int w = twips(model().row().box.width, view_.dpi());
+            const int h = twips(model().row().box.height, view_.dpi());
             HBITMAP photo = static_cast<HBITMAP>(
                 api::loadImage(2, IMAGE_BITMAP, w, h, LR_CREATEDIBSECTION));
             api::send(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(photo));
@@ -52,8 +52,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeImage(WindowView& view, Control& model) {
-    return std::make_unique<Image>(view, model);
+std::unique_ptr<NativeControl> makeImage(WindowView& view, Image& model) {
+    return std::make_unique<ImageControl>(view, model);
 }
 
 }  // namespace corvane::win32

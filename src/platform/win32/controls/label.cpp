@@ -7,28 +7,30 @@ namespace corvane::win32 {
 
 namespace {
 
-DWORD alignment(const Control& c) { return c.alignment() == Align::Center ? SS_CENTER : SS_LEFT; }
+DWORD alignment(const Label& c) { return c.alignment() == Align::Center ? SS_CENTER : SS_LEFT; }
 
-class Label final : public NativeControl {
+class LabelControl final : public Bound<Label> {
 public:
-    using NativeControl::NativeControl;
-    ~Label() override {
+    using Bound::Bound;
+    ~LabelControl() override {
         if (font_ != nullptr) DeleteObject(font_);
     }
 
     void mirror(Prop prop) override {
-        if (prop == Prop::BackColor) {
+        if (prop == Prop::Caption) {
+            api::setWindowText(hwnd_, model().caption());
+        } else if (prop == Prop::BackColor) {
             InvalidateRect(hwnd_, nullptr, TRUE);
         } else if (prop == Prop::Alignment) {
             const LONG_PTR style = api::windowLong(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
-            api::setWindowLong(hwnd_, GWL_STYLE, style | static_cast<LONG_PTR>(alignment(model_)));
+            api::setWindowLong(hwnd_, GWL_STYLE, style | static_cast<LONG_PTR>(alignment(model())));
             InvalidateRect(hwnd_, nullptr, TRUE);
         } else {
             NativeControl::mirror(prop);
         }
     }
     HBRUSH colours(HDC dc) override {
-        const std::uint32_t c = model_.backColor();
+        const std::uint32_t c = model().backColor();
         SetBkColor(dc, (c & kSystemColour) != 0 ? GetSysColor(static_cast<int>(c & 0xFF)) : c);
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         return view_.brush(c);
@@ -36,11 +38,11 @@ public:
 
 protected:
     Spec spec() const override {
-        return {L"STATIC", SS_NOTIFY | alignment(model_), model_.row().border ? DWORD{WS_EX_STATICEDGE} : 0,
-                model_.caption()};
+        return {L"STATIC", SS_NOTIFY | alignment(model()), model().row().border ? DWORD{WS_EX_STATICEDGE} : 0,
+                model().caption()};
     }
     void restyle() override {
-        const Font* f = model_.row().font;
+        const Font* f = model().row().font;
         if (f == nullptr) {
             NativeControl::restyle();
             return;
@@ -66,8 +68,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeLabel(WindowView& view, Control& model) {
-    return std::make_unique<Label>(view, model);
+std::unique_ptr<NativeControl> makeLabel(WindowView& view, Label& model) {
+    return std::make_unique<LabelControl>(view, model);
 }
 
 }  // namespace corvane::win32

@@ -7,13 +7,13 @@ namespace corvane::win32 {
 
 namespace {
 
-class Line final : public NativeControl {
+class LineControl final : public Bound<Line> {
 public:
-    using NativeControl::NativeControl;
+    using Bound::Bound;
 
     HBRUSH colours(HDC dc) override {
-        SetBkColor(dc, model_.backColor());
-        return view_.brush(model_.backColor());
+        SetBkColor(dc, model().colour());
+        return view_.brush(model().colour());
     }
 
 protected:
@@ -28,8 +28,8 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeLine(WindowView& view, Control& model) {
-    return std::make_unique<Line>(view, model);
+std::unique_ptr<NativeControl> makeLine(WindowView& view, Line& model) {
+    return std::make_unique<LineControl>(view, model);
 }
 
 }  // namespace corvane::win32

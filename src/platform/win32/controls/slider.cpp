@@ -7,20 +7,20 @@ namespace corvane::win32 {
 
 namespace {
 
-class Slider final : public NativeControl {
+class SliderControl final : public Bound<Slider> {
 public:
-    using NativeControl::NativeControl;
+    using Bound::Bound;
 
     void mirror(Prop prop) override {
         if (prop != Prop::Value) {
             NativeControl::mirror(prop);
-        } else if (api::send(hwnd_, TBM_GETPOS, 0, 0) != model_.value()) {
-            api::send(hwnd_, TBM_SETPOS, TRUE, model_.value());
+        } else if (api::send(hwnd_, TBM_GETPOS, 0, 0) != model().value()) {
+            api::send(hwnd_, TBM_SETPOS, TRUE, model().value());
         }
     }
     void scrolled() override {
         const int pos = static_cast<int>(api::send(hwnd_, TBM_GETPOS, 0, 0));
-        input::moveSlider(model_, pos);
+        fromUser([&] { input::moveSlider(model(), pos); });
     }
 
 protected:
@@ -28,20 +28,20 @@ protected:
         return {TRACKBAR_CLASSW, TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP, 0, {}};
     }
     void created() override {
-        const SliderRow& s = model_.slider();
+        const SliderRow& s = model().range();
         api::send(hwnd_, TBM_SETRANGEMIN, FALSE, s.min);
         api::send(hwnd_, TBM_SETRANGEMAX, FALSE, s.max);
         api::send(hwnd_, TBM_SETLINESIZE, 0, s.smallStep);
         api::send(hwnd_, TBM_SETPAGESIZE, 0, s.largeStep);
         api::send(hwnd_, TBM_SETTICFREQ, static_cast<WPARAM>(s.tickEvery), 0);
-        api::send(hwnd_, TBM_SETPOS, TRUE, model_.value());
+        api::send(hwnd_, TBM_SETPOS, TRUE, model().value());
     }
 };
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeSlider(WindowView& view, Control& model) {
-    return std::make_unique<Slider>(view, model);
+std::unique_ptr<NativeControl> makeSlider(WindowView& view, Slider& model) {
+    return std::make_unique<SliderControl>(view, model);
 }
 
 }  // namespace corvane::win32

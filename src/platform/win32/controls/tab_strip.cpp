@@ -10,21 +10,21 @@ namespace corvane::win32 {
 
 namespace {
 
-class TabStrip final : public NativeControl {
+class TabStripControl final : public Bound<TabStrip> {
 public:
-    using NativeControl::NativeControl;
+    using Bound::Bound;
 
     void mirror(Prop prop) override {
-        if (prop == Prop::Value) {
+        if (prop == Prop::SelectedTab) {
             select();
         } else {
             NativeControl::mirror(prop);
         }
     }
     LRESULT notify(const NMHDR& n) override {
-        if (n.code == static_cast<UINT>(TCN_SELCHANGE) && !view_.mirroring()) {
+        if (n.code == static_cast<UINT>(TCN_SELCHANGE)) {
             const int tab = static_cast<int>(api::send(hwnd_, TCM_GETCURSEL, 0, 0)) + 1;
-            input::clickTab(model_, tab);
+            fromUser([&] { input::clickTab(model(), tab); });
         }
         return 0;
     }
@@ -32,7 +32,7 @@ public:
     void addToolTips() override {
         if (view_.tips() == nullptr || tipped_) return;
         tipped_ = true;
-        for (int n = 1; n <= model_.tabCount(); ++n) {
+        for (int n = 1; n <= model().tabCount(); ++n) {
             api::addTool(view_.tips(), TTF_SUBCLASS, hwnd_, static_cast<UINT_PTR>(n), tabRect(n));
         }
     }
@@ -40,7 +40,7 @@ public:
 protected:
     Spec spec() const override { return {WC_TABCONTROLW, WS_TABSTOP, 0, {}}; }
     void created() override {
-        for (int n = 1; n <= model_.tabCount(); ++n) api::insertTab(hwnd_, n - 1, model_.tab(n).caption);
+        for (int n = 1; n <= model().tabCount(); ++n) api::insertTab(hwnd_, n - 1, model().tab(n).caption);
         select();
     }
     void restyle() override {
@@ -50,7 +50,7 @@ protected:
         if (tipped_) moveToolTips();
     }
     void moveToolTips() override {
-        for (int n = 1; n <= model_.tabCount(); ++n) {
+        for (int n = 1; n <= model().tabCount(); ++n) {
             api::moveTool(view_.tips(), hwnd_, static_cast<UINT_PTR>(n), tabRect(n));
         }
     }
@@ -59,7 +59,7 @@ protected:
         if (msg == WM_NOTIFY && n->hwndFrom == view_.tips()) {
             if (const auto ask = api::toolTipAsk(*n)) {
                 const int tab = static_cast<int>(ask->id);
-                api::answerToolTip(*n, tab >= 1 && tab <= model_.tabCount() ? model_.tab(tab).tooltip : L"");
+                api::answerToolTip(*n, tab >= 1 && tab <= model().tabCount() ? model().tab(tab).tooltip : L"");
                 return 0;
             }
         }
@@ -73,8 +73,8 @@ private:
         return r;
     }
     void select() {
-        if (api::send(hwnd_, TCM_GETCURSEL, 0, 0) != model_.selectedTab() - 1) {
-            api::send(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(model_.selectedTab() - 1), 0);
+        if (api::send(hwnd_, TCM_GETCURSEL, 0, 0) != model().selectedTab() - 1) {
+            api::send(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(model().selectedTab() - 1), 0);
         }
     }
     // The tabs stand side by side in one row, without scroll arrows: their
@@ -84,22 +84,22 @@ private:
         HDC dc = GetDC(hwnd_);
         HGDIOBJ old = SelectObject(dc, view_.font());
         int text = 0;
-        for (int n = 1; n <= model_.tabCount(); ++n) {
-            text += api::textExtent(dc, model_.tab(n).caption).cx;
+        for (int n = 1; n <= model().tabCount(); ++n) {
+            text += api::textExtent(dc, model().tab(n).caption).cx;
         }
         SelectObject(dc, old);
         ReleaseDC(hwnd_, dc);
         // The selected tab stands out 2 pixels on either side, at every DPI.
-        const int spare = twips(model_.row().box.width, view_.dpi()) - text - 4;
-        const int padding = std::clamp(spare / (2 * std::max(model_.tabCount(), 1)), 1, scaled(6));
+        const int spare = twips(model().row().box.width, view_.dpi()) - text - 4;
+        const int padding = std::clamp(spare / (2 * std::max(model().tabCount(), 1)), 1, scaled(6));
         api::send(hwnd_, TCM_SETPADDING, 0, MAKELPARAM(padding, scaled(3)));
     }
 };
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeTabStrip(WindowView& view, Control& model) {
-    return std::make_unique<TabStrip>(view, model);
+std::unique_ptr<NativeControl> makeTabStrip(WindowView& view, TabStrip& model) {
+    return std::make_unique<TabStripControl>(view, model);
 }
 
 }  // namespace corvane::win32

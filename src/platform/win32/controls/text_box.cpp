@@ -7,18 +7,18 @@ namespace corvane::win32 {
 
 namespace {
 
-class TextBox final : public NativeControl {
+class TextBoxControl final : public Bound<TextBox> {
 public:
-    using NativeControl::NativeControl;
+    using Bound::Bound;
 
     void mirror(Prop prop) override {
         switch (prop) {
             case Prop::Text:
-                if (nativeText(hwnd_) != model_.text()) api::setWindowText(hwnd_, model_.text());
+                if (nativeText(hwnd_) != model().text()) api::setWindowText(hwnd_, model().text());
                 break;
             case Prop::Selection:
-                api::send(hwnd_, EM_SETSEL, static_cast<WPARAM>(model_.selStart()),
-                             model_.selStart() + model_.selLength());
+                api::send(hwnd_, EM_SETSEL, static_cast<WPARAM>(model().selStart()),
+                          model().selStart() + model().selLength());
                 break;
             default:
                 NativeControl::mirror(prop);
@@ -27,21 +27,23 @@ public:
     void command(int code) override {
         if (code != EN_CHANGE) return;
         // Input the model refuses is taken back.
-        if (!input::type(model_, nativeText(hwnd_))) api::setWindowText(hwnd_, model_.text());
+        fromUser([&] {
+            if (!input::type(model(), nativeText(hwnd_))) api::setWindowText(hwnd_, model().text());
+        });
     }
     void focusedByTab() override {
         // As in dialogs: the whole text, unless a handler chooses.
-        if (!model_.onGotFocus) api::send(hwnd_, EM_SETSEL, 0, -1);
+        if (!model().onGotFocus) api::send(hwnd_, EM_SETSEL, 0, -1);
     }
 
 protected:
-    Spec spec() const override { return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, model_.text()}; }
+    Spec spec() const override { return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, model().text()}; }
 };
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeTextBox(WindowView& view, Control& model) {
-    return std::make_unique<TextBox>(view, model);
+std::unique_ptr<NativeControl> makeTextBox(WindowView& view, TextBox& model) {
+    return std::make_unique<TextBoxControl>(view, model);
 }
 
 }  // namespace corvane::win32

@@ -1,0 +1,85 @@
+// What every control of a window has, whatever its kind: its row of the
+// description, its container, whether it is visible and enabled, its
+// tooltip, its height and the keyboard focus. Assigning a property tells the
+// window's view, and runs the handler that the change has, if any, at once
+// and only when the value changes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/description.h"
+
+namespace corvane {
+
+// What a view is told after a property has changed.
+enum class Prop : std::uint8_t {
+    Caption, Text, Selection, Visible, Enabled, ToolTip, Height, BackColor, Alignment,
+    Value, Path, Items, ListIndex, SelectedTab, Picture, Focus
+};
+
+class Window;
+
+class Control {
+public:
+    Control(Window& window, const ControlRow& row, Control* container);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Window& window() const { return window_; }
+    const ControlRow& row() const { return row_; }
+    const std::string& name() const { return name_; }
+    Kind kind() const { return row_.kind; }
+    Control* container() const { return container_; }
+    int tabIndex() const { return row_.tab; }
+    bool takesFocus() const { return corvane::takesFocus(kind()); }
+
+    bool visible() const { return visible_; }
+    void setVisible(bool v);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool v);
+    const std::wstring& toolTip() const { return toolTip_; }
+    void setToolTip(std::wstring t);
+    int height() const { return height_; }
+    void setHeight(int twips);
+    // Visible and enabled along with every container up to the window.
+    bool usable() const;
+
+    // Gives the control the focus; runs onGotFocus when the focus moves.
+    void setFocus();
+    std::function<void()> onGotFocus;
+
+protected:
+    void changed(Prop p);
+
+private:
+    Window& window_;
+    const ControlRow& row_;
+    std::string name_;
+    Control* container_;
+    bool visible_;
+    bool enabled_;
+    std::wstring toolTip_;
+    int height_;
+};
+
+// Ends the program through the one fatal path: `c` was asked for as a
+// control of another kind.
+[[noreturn]] void wrongKind(const Control& c, Kind wanted);
+
+// The control as its kind (a class of controls.h); a control of another
+// kind ends through the fatal path, with a cause naming its row.
+template <class T>
+T& as(Control& c) {
+    if (c.kind() != T::kKind) wrongKind(c, T::kKind);
+    return static_cast<T&>(c);
+}
+template <class T>
+const T& as(const Control& c) {
+    if (c.kind() != T::kKind) wrongKind(c, T::kKind);
+    return static_cast<const T&>(c);
+}
+
+}  // namespace corvane

@@ -1,0 +1,211 @@
+// The kinds of control, each with only its own state and events. Every
+// kind names itself (kKind), so that a control is asked for as its kind.
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+
+namespace corvane {
+
+// Label, frame, command button and check box: a caption.
+class Captioned : public Control {
+public:
+    using Control::Control;
+    const std::wstring& caption() const { return caption_; }
+    void setCaption(std::wstring c);
+
+private:
+    std::wstring caption_ = row().caption;
+};
+
+class Label final : public Captioned {
+public:
+    static constexpr Kind kKind = Kind::Label;
+    using Captioned::Captioned;
+    std::uint32_t backColor() const { return backColor_; }
+    void setBackColor(std::uint32_t c);
+    Align alignment() const { return alignment_; }
+    void setAlignment(Align a);
+
+private:
+    std::uint32_t backColor_ = row().colour;
+    Align alignment_ = row().align;
+};
+
+class Frame final : public Captioned {
+public:
+    static constexpr Kind kKind = Kind::Frame;
+    using Captioned::Captioned;
+};
+
+class CommandButton final : public Captioned {
+public:
+    static constexpr Kind kKind = Kind::CommandButton;
+    using Captioned::Captioned;
+    std::function<void()> onClick;  // pressed
+};
+
+class CheckBox final : public Captioned {
+public:
+    static constexpr Kind kKind = Kind::CheckBox;
+    using Captioned::Captioned;
+    // 0 unticked, 1 ticked, 2 greyed.
+    int value() const { return value_; }
+    void setValue(int v);
+    std::function<void()> onClick;  // clicked by the user
+
+private:
+    int value_ = 0;
+};
+
+class Image final : public Control {
+public:
+    static constexpr Kind kKind = Kind::Image;
+    using Control::Control;
+    Picture picture() const { return picture_; }
+    void setPicture(Picture p);
+
+private:
+    Picture picture_ = row().picture;
+};
+
+class Line final : public Control {
+public:
+    static constexpr Kind kKind = Kind::Line;
+    using Control::Control;
+    std::uint32_t colour() const { return row().colour; }
+};
+
+class TextBox final : public Control {
+public:
+    static constexpr Kind kKind = Kind::TextBox;
+    using Control::Control;
+    const std::wstring& text() const { return text_; }
+    // A new text leaves the caret at its start with nothing selected; runs onChange.
+    void setText(std::wstring t);
+    int selStart() const { return selStart_; }
+    int selLength() const { return selLength_; }
+    void setSelStart(int s);
+    void setSelLength(int n);
+    std::wstring selText() const;
+    std::function<void()> onChange;
+
+private:
+    std::wstring text_ = row().caption;
+    int selStart_ = 0;
+    int selLength_ = 0;
+};
+
+class Slider final : public Control {
+public:
+    static constexpr Kind kKind = Kind::Slider;
+    Slider(Window& window, const ControlRow& row, Control* container, const SliderRow& range);
+    const SliderRow& range() const { return range_; }
+    int value() const { return value_; }
+    // Within the range; runs onChange when the position moves.
+    void setValue(int v);
+    std::function<void()> onChange;
+
+private:
+    SliderRow range_;
+    int value_;
+};
+
+class TabStrip final : public Control {
+public:
+    static constexpr Kind kKind = Kind::TabStrip;
+    TabStrip(Window& window, const ControlRow& row, Control* container, std::span<const TabRow> tabs);
+    // Tabs numbered from 1.
+    int tabCount() const { return static_cast<int>(tabs_.size()); }
+    const TabRow& tab(int n) const;
+    int selectedTab() const { return selected_; }
+    bool tabSelected(int n) const { return selected_ == n; }
+    void selectTab(int n);
+    std::function<void()> onClick;  // a tab clicked; it is selected by then
+
+private:
+    std::span<const TabRow> tabs_;
+    int selected_;
+};
+
+// The entries of a file list or a combo box, and the one picked.
+class ItemList : public Control {
+public:
+    using Control::Control;
+    int listCount() const { return static_cast<int>(items_.size()); }
+    // Entry `index`; an index outside the list ends through the fatal path.
+    const std::wstring& list(int index) const;
+    const std::vector<std::wstring>& items() const { return items_; }
+    int listIndex() const { return listIndex_; }
+    // -1 for none; an index outside the list changes nothing.
+    void setListIndex(int i);
+
+protected:
+    std::vector<std::wstring> items_;
+    int listIndex_ = -1;
+};
+
+class ComboBox final : public ItemList {
+public:
+    static constexpr Kind kKind = Kind::ComboBox;
+    using ItemList::ItemList;
+    void addItem(std::wstring item);
+    // The picked entry's text; empty while none is picked.
+    std::wstring text() const { return listIndex_ < 0 ? std::wstring() : items_[static_cast<std::size_t>(listIndex_)]; }
+    std::function<void()> onClick;  // an entry picked
+};
+
+// One entry of a directory list as a classic directory list shows it.
+struct DirListEntry {
+    std::wstring name;  // "C:\" for the root, otherwise the folder's bare name
+    std::wstring path;  // the folder it opens
+    int level = 0;      // indentation steps
+    bool open = false;  // on the way down to the current folder, or the current one
+};
+
+class DirList final : public Control {
+public:
+    static constexpr Kind kKind = Kind::DirListBox;
+    using Control::Control;
+    const std::wstring& path() const { return path_; }
+    // A new folder: its entries are read and onChange runs; the same
+    // folder again changes nothing.
+    void setPath(std::wstring p);
+    const std::vector<DirListEntry>& entries() const { return entries_; }
+    // True while the folder could not be listed.
+    bool unreadable() const { return unreadable_; }
+    std::function<void()> onChange;
+
+private:
+    void buildEntries();
+    std::wstring path_;
+    std::vector<DirListEntry> entries_;
+    bool unreadable_ = false;
+};
+
+class FileList final : public ItemList {
+public:
+    static constexpr Kind kKind = Kind::FileListBox;
+    using ItemList::ItemList;
+    const std::wstring& path() const { return path_; }
+    // Reads the folder again on every assignment; onPathChange runs when it
+    // is another folder.
+    void setPath(std::wstring p);
+    const std::wstring& pattern() const { return pattern_; }
+    void setPattern(std::wstring p);
+    bool unreadable() const { return unreadable_; }
+    std::function<void()> onClick;       // an entry picked
+    std::function<void()> onPathChange;  // another folder
+
+private:
+    void readFolder();
+    std::wstring path_;
+    std::wstring pattern_ = row().pattern;
+    bool unreadable_ = false;
+};
+
+}  // namespace corvane

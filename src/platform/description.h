@@ -1,0 +1,87 @@
+// A window as fixed data: one row per control, made before any handler
+// runs, and the extra settings of its sliders and tab strip.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace corvane {
+
+enum class Kind : std::uint8_t {
+    Label, Frame, CommandButton, CheckBox, TextBox, DirListBox, FileListBox,
+    ComboBox, Slider, TabStrip, Image, Line
+};
+
+enum class Align : std::uint8_t { Left, Center };
+
+// Colours: red in the lowest byte; the top bit marks a system colour index.
+inline constexpr std::uint32_t kSystemColour = 0x80000000u;
+inline constexpr std::uint32_t kButtonFace = kSystemColour | 15u;   // COLOR_BTNFACE
+inline constexpr std::uint32_t kCaptionText = kSystemColour | 9u;   // COLOR_CAPTIONTEXT
+inline constexpr std::uint32_t kRed = 0x0000FFu;
+inline constexpr std::uint32_t kWhite = 0xFFFFFFu;
+inline constexpr std::uint32_t kGrey = 0x808080u;
+
+// Positions and sizes in twips, relative to the container's client area.
+struct Box {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct Font {
+    const wchar_t* face;
+    int hundredthsOfPoint;
+    bool bold;
+};
+
+enum class Picture : std::uint8_t { None, Icon, Photo };
+
+struct ControlRow {
+    const char* name;
+    Kind kind;
+    const char* container = "";  // "" places the control on the window
+    const wchar_t* caption = L"";  // caption, or the text of a text box
+    Box box{};                      // a line runs from (left, top) to (left + width, top + height)
+    int tab = -1;                   // focus order; -1 for controls that have none
+    const wchar_t* tooltip = L"";
+    bool hidden = false;
+    bool disabled = false;
+    bool border = false;
+    Align align = Align::Left;
+    std::uint32_t colour = kButtonFace;  // background; the colour of a line
+    const wchar_t* pattern = L"*.*";     // file list
+    bool listsHiddenAndSystem = false;   // file list
+    const Font* font = nullptr;          // nullptr: the dialog font
+    Picture picture = Picture::None;     // image
+};
+
+struct SliderRow {
+    const char* name;
+    int min, max, smallStep, largeStep, tickEvery, start;
+};
+
+struct TabRow {
+    const wchar_t* caption;
+    const wchar_t* tooltip;
+};
+
+struct WindowDesc {
+    const char* name;
+    const wchar_t* caption;
+    int clientWidth, clientHeight;  // twips
+    std::span<const ControlRow> controls;
+    std::span<const SliderRow> sliders = {};
+    std::span<const TabRow> tabs = {};
+};
+
+// Whether a control of this kind can take the keyboard focus.
+constexpr bool takesFocus(Kind k) {
+    switch (k) {
+        case Kind::CommandButton: case Kind::CheckBox: case Kind::TextBox: case Kind::DirListBox:
+        case Kind::FileListBox: case Kind::ComboBox: case Kind::Slider: case Kind::TabStrip:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace corvane
