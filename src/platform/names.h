@@ -24,16 +24,6 @@ bool matchesPatterns(std::wstring_view name, std::wstring_view patterns);
 // "*+,./:;<=>?[\]|.
 bool isDosName(std::wstring_view name);
 
-// The files that writing a batch file makes beside it. The new text goes
-// into a temporary file that the system names: this prefix, one to four
-// hexadecimal digits and ".tmp"; isWriteTempName is true for such names.
-inline constexpr const wchar_t* kWriteTempPrefix = L"cvn";
-bool isWriteTempName(std::wstring_view name);
-// Where the old file waits while the new one takes its place, on systems
-// that can't replace a file in one step: its own path with ".cvo" added, so
-// that the next write of that file finds it, whatever cut the last one short.
-std::wstring asideName(std::wstring_view target);
-
 // folder + "\" + name, without doubling the backslash of a drive root.
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name);
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_store.h"
+
 namespace corvane {
 
 // Buttons values and answers of the message box, as the handlers pass them.
@@ -41,37 +43,6 @@ public:
     // volume keeps none. nullopt when the system can't say (the file is gone,
     // the call fails).
     virtual std::optional<std::wstring> shortName(const std::wstring& path) = 0;
-};
-
-// Outcome of a file operation: empty on success, otherwise the reason in
-// words a user can act on.
-struct FileStatus {
-    std::wstring error;
-    bool ok() const { return error.empty(); }
-};
-
-// Writes files so that a target is never left half-written: content goes
-// into a fresh temporary file beside the target, which then replaces it.
-class FileStore {
-public:
-    virtual ~FileStore() = default;
-    // Creates a new empty file in `folder`; its path goes to `path`.
-    virtual FileStatus createTemp(const std::wstring& folder, std::wstring& path) = 0;
-    virtual FileStatus append(const std::wstring& path, std::string_view bytes) = 0;
-    // Moves `from` over `to`, which may exist. Where the system renames over
-    // a file in one step, `to` holds its old bytes or the new ones at every
-    // moment. Where it can't (9x), the old file steps aside first: for a
-    // moment the name is empty, with both files whole beside it; should the
-    // old one then not go back, the error says where it is kept, and
-    // recover() puts it back.
-    virtual FileStatus replace(const std::wstring& from, const std::wstring& to) = 0;
-    virtual void remove(const std::wstring& path) = 0;
-    // Puts right what earlier writes left where they were cut short (the
-    // machine stopped, a delete failed): removes their temporary files in
-    // the target's folder (the names isWriteTempName tells), and puts the
-    // target's old file back where one was left aside without it, or
-    // removes it beside it. An error when the old file can't go back.
-    virtual FileStatus recover(const std::wstring& target) = 0;
 };
 
 // The system's ANSI code page, the one batch files and version strings use.
