@@ -52,29 +52,13 @@ bool Control::usable() const {
 
 void Control::changed(Prop p) { window_.notify(*this, p); }
 
-void Control::setVisible(bool v) {
-    if (visible_ == v) return;
-    visible_ = v;
-    changed(Prop::Visible);
-}
+void Control::setVisible(bool v) { assign(visible_, v, Prop::Visible); }
 
-void Control::setEnabled(bool v) {
-    if (enabled_ == v) return;
-    enabled_ = v;
-    changed(Prop::Enabled);
-}
+void Control::setEnabled(bool v) { assign(enabled_, v, Prop::Enabled); }
 
-void Control::setToolTip(std::wstring t) {
-    if (toolTip_ == t) return;
-    toolTip_ = std::move(t);
-    changed(Prop::ToolTip);
-}
+void Control::setToolTip(std::wstring t) { assign(toolTip_, std::move(t), Prop::ToolTip); }
 
-void Control::setHeight(int twips) {
-    if (height_ == twips) return;
-    height_ = twips;
-    changed(Prop::Height);
-}
+void Control::setHeight(int twips) { assign(height_, twips, Prop::Height); }
 
 void Control::setFocus() { window_.setFocus(*this); }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "platform/description.h"
 
@@ -53,6 +54,14 @@ public:
 
 protected:
     void changed(Prop p);
+    // Sets `field` to `value` and tells the view, only when it changes; true then.
+    template <class T>
+    bool assign(T& field, T value, Prop p) {
+        if (field == value) return false;
+        field = std::move(value);
+        changed(p);
+        return true;
+    }
 
 private:
     Window& window_;

@@ -18,42 +18,22 @@ bool byNameNoCase(const std::wstring& a, const std::wstring& b) {
 
 }  // namespace
 
-void Captioned::setCaption(std::wstring c) {
-    if (caption_ == c) return;
-    caption_ = std::move(c);
-    changed(Prop::Caption);
-}
+void Captioned::setCaption(std::wstring c) { assign(caption_, std::move(c), Prop::Caption); }
 
-void Label::setBackColor(std::uint32_t c) {
-    if (backColor_ == c) return;
-    backColor_ = c;
-    changed(Prop::BackColor);
-}
+void Label::setBackColor(std::uint32_t c) { assign(backColor_, c, Prop::BackColor); }
 
-void Label::setAlignment(Align a) {
-    if (alignment_ == a) return;
-    alignment_ = a;
-    changed(Prop::Alignment);
-}
+void Label::setAlignment(Align a) { assign(alignment_, a, Prop::Alignment); }
 
-void CheckBox::setValue(int v) {
-    if (value_ == v) return;
-    value_ = v;
-    changed(Prop::Value);
-}
+void CheckBox::setValue(int v) { assign(value_, v, Prop::Value); }
 
-void Image::setPicture(Picture p) {
-    if (picture_ == p) return;
-    picture_ = p;
-    changed(Prop::Picture);
-}
+void Image::setPicture(Picture p) { assign(picture_, p, Prop::Picture); }
 
 void TextBox::setText(std::wstring t) {
     if (text_ == t) return;
-    text_ = std::move(t);
+    // A new text leaves the caret at its start with nothing selected.
     selStart_ = 0;
     selLength_ = 0;
-    changed(Prop::Text);
+    assign(text_, std::move(t), Prop::Text);
     if (onChange) onChange();
 }
 
@@ -76,11 +56,7 @@ Slider::Slider(Window& window, const ControlRow& row, Control* container, const 
     : Control(window, row, container), range_(range), value_(range.start) {}
 
 void Slider::setValue(int v) {
-    v = std::clamp(v, range_.min, range_.max);
-    if (value_ == v) return;
-    value_ = v;
-    changed(Prop::Value);
-    if (onChange) onChange();
+    if (assign(value_, std::clamp(v, range_.min, range_.max), Prop::Value) && onChange) onChange();
 }
 
 TabStrip::TabStrip(Window& window, const ControlRow& row, Control* container, std::span<const TabRow> tabs)
@@ -92,9 +68,7 @@ const TabRow& TabStrip::tab(int n) const {
 }
 
 void TabStrip::selectTab(int n) {
-    if (n < 1 || n > tabCount() || selected_ == n) return;
-    selected_ = n;
-    changed(Prop::SelectedTab);
+    if (n >= 1 && n <= tabCount()) assign(selected_, n, Prop::SelectedTab);
 }
 
 const std::wstring& ItemList::list(int index) const {

@@ -79,29 +79,29 @@ public:
                 if (need > have) out << c.name() << " \"" << narrow(text) << "\" needs " << need << " px, has " << have << "\n";
             };
             // The caption of the kinds that have one, as the model holds it now.
-            const auto caption = [&] { return static_cast<const Captioned&>(c).caption(); };
+            const auto captionNow = [&] { return static_cast<const Captioned&>(c).caption(); };
             switch (c.kind()) {
                 case Kind::Label: {
-                    if (caption().empty()) break;
+                    if (captionNow().empty()) break;
                     const int line = lineHeight(h);
                     if (client.bottom >= 2 * line) {
                         // A label with room for several lines wraps inside its box.
-                        check(caption(), extent(h, caption(), DT_WORDBREAK | DT_NOPREFIX, room).cy, client.bottom);
+                        check(captionNow(), extent(h, captionNow(), DT_WORDBREAK | DT_NOPREFIX, room).cy, client.bottom);
                     } else {
-                        check(caption(), extent(h, caption(), DT_SINGLELINE | DT_NOPREFIX).cx, room);
+                        check(captionNow(), extent(h, captionNow(), DT_SINGLELINE | DT_NOPREFIX).cx, room);
                     }
                     break;
                 }
                 case Kind::CheckBox:
                     // The box itself and the gap before the caption.
-                    check(caption(), scaled(17, dpi_) + extent(h, caption(), DT_SINGLELINE).cx, room);
+                    check(captionNow(), scaled(17, dpi_) + extent(h, captionNow(), DT_SINGLELINE).cx, room);
                     break;
                 case Kind::CommandButton:
-                    check(caption(), scaled(6, dpi_) + extent(h, caption(), DT_SINGLELINE).cx, room);
+                    check(captionNow(), scaled(6, dpi_) + extent(h, captionNow(), DT_SINGLELINE).cx, room);
                     break;
                 case Kind::Frame:
                     // Drawn over the top edge, after an indent, with a gap on each side.
-                    check(caption(), scaled(16, dpi_) + extent(h, caption(), DT_SINGLELINE).cx, room);
+                    check(captionNow(), scaled(16, dpi_) + extent(h, captionNow(), DT_SINGLELINE).cx, room);
                     break;
                 case Kind::TabStrip: {
                     const int count = static_cast<int>(SendMessageW(h, TCM_GETITEMCOUNT, 0, 0));
