@@ -1,6 +1,8 @@
 // The driver page: which files of the system folder fill which row.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "drivers/glide_family.h"
 #include "drivers/version_reader.h"
 #include "support/images.h"
@@ -19,9 +21,11 @@ std::string driver(const std::u16string& version) {
 }
 
 // A main window whose version queries read the memory disk's files.
-struct Scan : ::testing::Test {
+struct ScanRig {
     Rig r;
+    std::set<std::wstring> opened;  // the files the version reader opened
     VersionReader reader{[this](const std::wstring& path) -> std::unique_ptr<ByteSource> {
+                             opened.insert(path);
                              auto bytes = r.disk.read(path);
                              if (!bytes) return nullptr;
                              return std::make_unique<MemorySource>(*bytes);
@@ -38,6 +42,7 @@ struct Scan : ::testing::Test {
         return {row("l1"), row("l2"), row("l3"), row("l7"), row("l8"), row("l4")};
     }
 };
+struct Scan : ::testing::Test, ScanRig {};
 
 TEST_F(Scan, EachDriverFillsItsRow) {
     add(L"glide2x.dll", driver(u"2.43.00.0455"));
@@ -120,8 +125,8 @@ TEST(GlideFamilies, ToldFromTheProductNamesOfTheReleasedDrivers) {
         const wchar_t* name;
         GlideFamily family;
     } cases[] = {
-        {L"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE 95/98", None},
-        {L"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE NT", None},
+        {L"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE 95/98", VoodooGraphics},
+        {L"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE NT", VoodooGraphics},
         {L"Glide(tm) for Voodoo Rush\u00A9 and Windows\u00AE 95/98", None},
         {L"Glide(tm) for Voodoo^2\u00A9 and Windows\u00AE 95/98", Voodoo2},
         {L"Glide(tm) for Voodoo^2\u00A9 and Windows\u00AE NT", Voodoo2},
@@ -135,6 +140,7 @@ TEST(GlideFamilies, ToldFromTheProductNamesOfTheReleasedDrivers) {
         {L"Velocity 100", Later},
         {L"Glide for Voodoo 2", None},
         {L"Voodoo", None},
+        {L"Voodoo Graphic", None},
         {L"Glide", None},
         {L"", None},
     };
@@ -165,24 +171,31 @@ TEST(GlideFamilies, ToldByTheGlideDllsTheScanFinds) {
     std::string bloated = glide(v2);
     const std::string key("V\0S\0_\0V\0E\0R\0S\0I\0O\0N\0", 20);  // the root's key, UTF-16
     put16(bloated, bloated.find(key) - 6, 0xFFFF);                         // a root longer than the file
+    // Files by their full path: in the fixed folder, or in the system's
+    // own, which is System32 in these cases.
+    const std::wstring own = L"D:\\WINNT\\system32\\";
     const struct {
         const char* what;
         std::vector<std::pair<std::wstring, std::string>> files;
-        bool voodoo2, later;
+        bool voodooGraphics, voodoo2, later;
     } cases[] = {
-        {"no Glide", {}, false, false},
-        {"Voodoo Graphics", {{L"glide2x.dll", glide(sst1)}}, false, false},
-        {"Voodoo2", {{L"glide2x.dll", glide(v2)}}, true, false},
-        {"Voodoo2 in capitals", {{L"GLIDE2X.DLL", glide(v2)}}, true, false},
-        {"Voodoo2, Glide3", {{L"glide3x.dll", glide(v2)}}, true, false},
-        {"Banshee", {{L"glide2x.dll", glide(h3)}}, false, true},
-        {"both families", {{L"glide2x.dll", glide(v2)}, {L"glide3x.dll", glide(h3)}}, true, true},
-        {"a German block only", {{L"glide2x.dll", glide(v2, "040704B0", 0x04B00407)}}, true, false},
-        {"the name in a second block", {{L"glide2x.dll", twoTables}}, true, false},
-        {"no version resource", {{L"glide2x.dll", "MZ not a driver"}}, false, false},
-        {"a resource cut short", {{L"glide2x.dll", truncated}}, false, false},
-        {"a resource longer than its file", {{L"glide2x.dll", bloated}}, false, false},
-        {"another 3dfx file", {{L"3dfxogl.dll", glide(v2)}, {L"3dfx32vx.dll", glide(h3)}}, false, false},
+        {"no Glide", {}, false, false, false},
+        {"Voodoo Graphics", {{std::wstring(kSystem) + L"glide2x.dll", glide(sst1)}}, true, false, false},
+        {"Voodoo2", {{std::wstring(kSystem) + L"glide2x.dll", glide(v2)}}, false, true, false},
+        {"Voodoo2 in capitals", {{std::wstring(kSystem) + L"GLIDE2X.DLL", glide(v2)}}, false, true, false},
+        {"Voodoo2, Glide3", {{std::wstring(kSystem) + L"glide3x.dll", glide(v2)}}, false, true, false},
+        {"Banshee", {{std::wstring(kSystem) + L"glide2x.dll", glide(h3)}}, false, false, true},
+        {"both families", {{std::wstring(kSystem) + L"glide2x.dll", glide(v2)}, {std::wstring(kSystem) + L"glide3x.dll", glide(h3)}}, false, true, true},
+        {"a German block only", {{std::wstring(kSystem) + L"glide2x.dll", glide(v2, "040704B0", 0x04B00407)}}, false, true, false},
+        {"the name in a second block", {{std::wstring(kSystem) + L"glide2x.dll", twoTables}}, false, true, false},
+        {"no version resource", {{std::wstring(kSystem) + L"glide2x.dll", "MZ not a driver"}}, false, false, false},
+        {"a resource cut short", {{std::wstring(kSystem) + L"glide2x.dll", truncated}}, false, false, false},
+        {"a resource longer than its file", {{std::wstring(kSystem) + L"glide2x.dll", bloated}}, false, false, false},
+        {"another 3dfx file", {{std::wstring(kSystem) + L"3dfxogl.dll", glide(v2)}, {std::wstring(kSystem) + L"3dfx32vx.dll", glide(h3)}}, false, false, false},
+        {"Glide3 in System32", {{own + L"glide3x.dll", glide(h3)}}, false, false, true},
+        {"Glide2 in System32", {{own + L"GLIDE2X.DLL", glide(sst1)}}, true, false, false},
+        {"one in each folder", {{std::wstring(kSystem) + L"glide2x.dll", glide(v2)}, {own + L"glide3x.dll", glide(h3)}}, false, true, true},
+        {"another file in System32", {{own + L"3dfxogl.dll", glide(v2)}}, false, false, false},
     };
     for (const auto& c : cases) {
         Rig r;
@@ -194,18 +207,36 @@ TEST(GlideFamilies, ToldByTheGlideDllsTheScanFinds) {
         Services services{r.messages, r.disk, r.disk, r.codePage, r.instance, r.program, reader, r.shell, r.windows,
                           corvaneInfo()};
         TestForm form(services);
-        for (const auto& [name, bytes] : c.files) r.disk.addFile(kSystem + name, bytes);
+        r.disk.systemDir = own.substr(0, own.size() - 1);
+        for (const auto& [path, bytes] : c.files) r.disk.addFile(path, bytes);
         form.Form_Load();
+        EXPECT_EQ(form.InstalledGlide.voodooGraphics, c.voodooGraphics) << c.what;
         EXPECT_EQ(form.InstalledGlide.voodoo2, c.voodoo2) << c.what;
         EXPECT_EQ(form.InstalledGlide.later, c.later) << c.what;
     }
 }
 
-TEST_F(Scan, FolderIsReadOnce) {
-    add(L"glide2x.dll", driver(u"2.0"));
-    const int before = r.disk.listings;
-    form.drivers.ScanDrivers();
-    EXPECT_EQ(r.disk.listings - before, 1);
+// The fixed folder is listed once, and where the system's own system folder
+// is the same folder, however spelt, its Glide DLLs are read once.
+TEST(ScanFolders, EachIsReadOnce) {
+    const std::wstring glide = kSystem + std::wstring(L"glide2x.dll");
+    const struct {
+        const wchar_t* own;
+        std::set<std::wstring> opened;
+    } cases[] = {
+        {L"C:\\WINDOWS\\SYSTEM", {glide}},
+        {L"c:\\windows\\system\\", {glide}},
+        {L"", {glide}},
+        {L"C:\\WINDOWS\\system32", {glide, L"C:\\WINDOWS\\system32\\glide2x.dll", L"C:\\WINDOWS\\system32\\glide3x.dll"}},
+    };
+    for (const auto& c : cases) {
+        ScanRig s;
+        s.add(L"glide2x.dll", driver(u"2.0"));
+        s.r.disk.systemDir = c.own;
+        s.form.drivers.ScanDrivers();
+        EXPECT_EQ(s.r.disk.listings, 1);
+        EXPECT_EQ(s.opened, c.opened);
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "support/fatal_catcher.h"
 #include "support/faults.h"
 #include "support/images.h"
+#include "support/worked_example.h"
 
 namespace corvane::test {
 namespace {
@@ -119,7 +120,8 @@ std::string cleanBytes(const Scenario& s) {
 // The new batch file, whole: as without faults, or starting the program by
 // its long name where the system could not give its short one.
 bool whole(const std::string& batch, const std::string& fresh) {
-    return batch == fresh || batch == fresh.substr(0, fresh.rfind('\n') + 1) + "\"Hover Tank\"";
+    const std::size_t start = fresh.size() - kWorkedEnd.size() - startOf(fresh).size();
+    return batch == fresh || batch == fresh.substr(0, start) + "\"Hover Tank\"" + std::string(kWorkedEnd);
 }
 
 // What must hold after any run of `s`, where `fresh` is the new batch

@@ -60,6 +60,7 @@ public:
         return out;
     }
     std::optional<std::wstring> shortName(const std::wstring& path) override { return real.shortName(path); }
+    std::wstring systemFolder() override { return real.systemFolder(); }
 };
 
 double median(std::vector<double> v) {

@@ -25,7 +25,7 @@ Form1::Form1(Services& s)
             {s.messages, s.folders, s.files, s.codePage, s.app.title}, ProgramName, RefreshHz, InstalledGlide),
       drivers({window.get<FileList>("File2"), window.get<Label>("l1"), window.get<Label>("l2"), window.get<Label>("l3"),
                window.get<Label>("l4"), window.get<Label>("l7"), window.get<Label>("l8")},
-              s.versions, s.codePage, InstalledGlide) {
+              s.folders, s.versions, s.codePage, InstalledGlide) {
     pages.tabs.onClick = [this] { TabStrip1_Click(); };
     pages.exit.onClick = [this] { Command2_Click(); };
     pages.about.onClick = [this] { Command3_Click(); };

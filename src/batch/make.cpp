@@ -104,6 +104,7 @@ void BatchMaker::Command1_Click() {
     settings.clockMhz = clock.value();
     settings.refreshHz = RefreshHz;
     settings.cards = cards_;
+    settings.batchPath = BatchPath;
     settings.shortName = startName(services_.folders, programPath.caption(), ShortName, ProgramName);
     const BatchText text = batchText(settings);
     const std::optional<std::string> switches = cp.encode(text.switches);

@@ -9,20 +9,24 @@
 namespace corvane {
 
 enum class GlideFamily : std::uint8_t {
-    None,     // Voodoo Graphics, or a driver that can't be told
-    Voodoo2,  // reads SSTV2_ names
-    Later,    // Banshee, Voodoo3, Voodoo4 and Voodoo5: SSTH3_ names and FX_GLIDE_REFRESH
+    None,            // a driver that can't be told, or Voodoo Rush's
+    VoodooGraphics,  // reads SST_ names; its clock is about 50 MHz
+    Voodoo2,         // reads SSTV2_ names
+    Later,           // Banshee, Voodoo3, Voodoo4 and Voodoo5: SSTH3_ names and FX_GLIDE_REFRESH
 };
 
-// "Voodoo^2" gives Voodoo2; "Banshee", "Voodoo3", "Voodoo4", "Voodoo5" or
-// "Velocity" the later family; anything else none. Case is ignored.
+// "Voodoo Graphics" gives Voodoo Graphics; "Voodoo^2" Voodoo2; "Banshee",
+// "Voodoo3", "Voodoo4", "Voodoo5" or "Velocity" the later family; anything
+// else none. Case is ignored.
 GlideFamily familyOf(std::wstring_view productName);
 
 // The families of the Glide DLLs installed (glide2x.dll and glide3x.dll).
 struct GlideCards {
+    bool voodooGraphics = false;
     bool voodoo2 = false;
     bool later = false;
     void add(GlideFamily f) {
+        voodooGraphics = voodooGraphics || f == GlideFamily::VoodooGraphics;
         voodoo2 = voodoo2 || f == GlideFamily::Voodoo2;
         later = later || f == GlideFamily::Later;
     }

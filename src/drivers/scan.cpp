@@ -51,6 +51,17 @@ void DriverScan::ScanDrivers() {
             }
         }
     }
+    // Windows NT keeps the Glide DLLs in its own system folder (System32),
+    // and a Windows 9x may live in another folder or drive: the cards are
+    // told from there too, unless it is the folder just read.
+    std::wstring own = folders_.systemFolder();
+    if (own.size() > 3 && own.back() == L'\\') own.pop_back();
+    if (own.empty() || equalNoCase(own, kSystemFolder)) return;
+    for (std::size_t r = 0; r < kGlideRows; ++r) {
+        if (std::optional<std::vector<std::uint8_t>> block = VersionBlock(joinPath(own, kRows[r].first))) {
+            cards_.add(FamilyOf(*block));
+        }
+    }
 }
 
 }  // namespace corvane

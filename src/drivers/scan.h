@@ -26,12 +26,13 @@ struct DriverControls {
 class DriverScan : DriverControls {
 public:
     // The scan tells `cards` which cards the Glide DLLs it finds are for.
-    DriverScan(const DriverControls& controls, VersionService& versions, const CodePageService& codePage,
-               GlideCards& cards)
-        : DriverControls(controls), versions_(versions), codePage_(codePage), cards_(cards) {}
+    DriverScan(const DriverControls& controls, FolderService& folders, VersionService& versions,
+               const CodePageService& codePage, GlideCards& cards)
+        : DriverControls(controls), folders_(folders), versions_(versions), codePage_(codePage), cards_(cards) {}
 
     // Fills each row with the version of its driver file, and notes the
-    // family of each Glide DLL; run once at start-up.
+    // family of each Glide DLL there and in the system's own system folder;
+    // run once at start-up.
     void ScanDrivers();
     // The FileVersion of a file's version resource in its first translation;
     // empty where there is none.
@@ -44,6 +45,7 @@ private:
     // The family the ProductName of any of its string tables names.
     GlideFamily FamilyOf(std::vector<std::uint8_t>& block);
 
+    FolderService& folders_;
     VersionService& versions_;
     const CodePageService& codePage_;
     GlideCards& cards_;

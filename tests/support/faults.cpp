@@ -50,6 +50,11 @@ std::optional<std::wstring> FaultyServices::Folders::shortName(const std::wstrin
     return s.disk_.shortName(path);
 }
 
+std::wstring FaultyServices::Folders::systemFolder() {
+    if (s.plan_.hit("system folder")) return {};
+    return s.disk_.systemFolder();
+}
+
 FileStatus FaultyServices::Files::createTemp(const std::wstring& folder, std::wstring& path) {
     if (s.plan_.hit("temporary name")) return s.plan_.failure();
     return s.disk_.createTemp(folder, path);

@@ -55,6 +55,7 @@ private:
         explicit Folders(FaultyServices& o) : s(o) {}
         std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
         std::optional<std::wstring> shortName(const std::wstring& path) override;
+        std::wstring systemFolder() override;
     } folders_{*this};
     struct Files final : FileStore {
         FaultyServices& s;

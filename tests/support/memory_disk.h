@@ -38,6 +38,9 @@ public:
     // name (a volume without short names), or nullopt (the call fails).
     void setShortName(const std::wstring& path, std::optional<std::wstring> answer);
     std::optional<std::wstring> shortName(const std::wstring& path) override;
+    // The system's own system folder: as 9x names the fixed one, unless set.
+    std::wstring systemDir = L"C:\\WINDOWS\\SYSTEM";
+    std::wstring systemFolder() override { return systemDir; }
 
     std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
     FileStatus createTemp(const std::wstring& folder, std::wstring& path) override;

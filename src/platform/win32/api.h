@@ -138,6 +138,8 @@ std::vector<std::wstring> commandArguments();
 HANDLE createMutex(const std::wstring& name);
 HMODULE systemLibrary(const wchar_t* name);
 std::wstring errorText(DWORD code);
+// The system's own system folder; empty where the call fails.
+std::wstring systemDirectory();
 BOOL initCommonControls();
 HINSTANCE shellOpen(const std::wstring& target);
 void acceptDrops(HWND h);

@@ -43,6 +43,8 @@ std::optional<std::wstring> Folders::shortName(const std::wstring& path) {
     return cut == std::wstring::npos ? *out : out->substr(cut + 1);
 }
 
+std::wstring Folders::systemFolder() { return api::systemDirectory(); }
+
 std::optional<std::string> AnsiCodePage::encode(std::wstring_view text) const {
     if (text.empty()) return std::string();
     const int n = static_cast<int>(text.size());

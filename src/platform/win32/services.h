@@ -16,6 +16,7 @@ class Folders final : public FolderService {
 public:
     std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
     std::optional<std::wstring> shortName(const std::wstring& path) override;
+    std::wstring systemFolder() override;
 };
 
 class AnsiCodePage final : public CodePageService {

@@ -39,6 +39,19 @@ FARPROC ntFunction(const wchar_t* module, const char* name) {
     return m != nullptr ? GetProcAddress(m, name) : nullptr;
 }
 
+std::wstring systemDirectory() {
+    if (nt()) {
+        wchar_t dir[MAX_PATH];
+        if (seam::fails("GetSystemDirectoryW")) return {};
+        const UINT n = GetSystemDirectoryW(dir, MAX_PATH);
+        return n == 0 || n >= MAX_PATH ? std::wstring() : std::wstring(dir, n);
+    }
+    char dir[MAX_PATH];
+    if (seam::fails("GetSystemDirectoryA")) return {};
+    const UINT n = GetSystemDirectoryA(dir, MAX_PATH);
+    return n == 0 || n >= MAX_PATH ? std::wstring() : widen(std::string_view(dir, n));
+}
+
 std::wstring errorText(DWORD code) {
     constexpr DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
     std::wstring out;
