@@ -16,5 +16,5 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-NATIVE_PACKAGES=(g++ clang cmake make libgtest-dev googletest libclang-rt-dev)
+NATIVE_PACKAGES=(g++ clang cmake make libgtest-dev googletest libclang-rt-dev dosbox nasm)
 WINDOWS_PACKAGES=(mingw-w64 wine wine32:i386 wine64 fonts-wine xvfb xauth locales)

@@ -6,7 +6,7 @@
 #                                      is built first
 #
 # Each stage prints how long it took, and a table of all of them ends the
-# run. Stages: shipped native fuzz wine win98 relay cp932 fulldisk i686
+# run. Stages: shipped native dos fuzz wine win98 relay cp932 fulldisk i686
 # cputrace release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,7 +19,7 @@ source scripts/fuzz.sh
 source scripts/cpu-trace.sh
 source scripts/full-disk.sh
 
-ALL_STAGES=(shipped native fuzz wine win98 relay cp932 fulldisk i686 cputrace release)
+ALL_STAGES=(shipped native dos fuzz wine win98 relay cp932 fulldisk i686 cputrace release)
 jobs=$(nproc)
 
 # The tests that start corvane.exe as shipped, as a user does, and look at
@@ -85,6 +85,12 @@ stage_native() {
     ctest --test-dir build/native --output-on-failure -j"$jobs"
     echo "The fault sweep's figures"
     build/native/tests/corvane_tests --gtest_filter='FaultSweep.*' | grep -E 'swept'
+}
+
+stage_dos() {
+    echo "The batch file under a DOS command interpreter (DOSBox's shell, no screen)"
+    build_native
+    passes build/dos-test.txt build/native/tests/corvane_dos_tests
 }
 
 stage_fuzz() {
