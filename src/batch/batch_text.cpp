@@ -50,10 +50,13 @@ std::size_t environmentNeed(std::wstring_view text) {
     return need;
 }
 
-// The longest that %0 can be when Windows starts the file: its path as it
-// stands, in quotes, or the short form, where each part that is not a DOS
-// name already may take twelve characters (8.3).
+// The longest that %0 can be, in bytes, when Windows starts the file: its
+// path as it stands, in quotes, or the short form, where each part that is
+// not a DOS name already may take twelve characters (8.3). A character
+// beyond ASCII may take two bytes in the code page.
 std::size_t longestSelf(std::wstring_view path) {
+    std::size_t bytes = 2;
+    for (const wchar_t c : path) bytes += c < 0x80 ? 1 : 2;
     std::size_t shortForm = 0;
     for (std::size_t at = 0; at <= path.size();) {
         std::size_t end = path.find(L'\\', at);
@@ -62,7 +65,7 @@ std::size_t longestSelf(std::wstring_view path) {
         shortForm += (at == 0 || isDosName(part) ? part.size() : 12) + (end < path.size() ? 1 : 0);
         at = end + 1;
     }
-    return std::max(shortForm, path.size() + 2);
+    return std::max(shortForm, bytes);
 }
 
 std::wstring label(std::wstring_view name) { return L":" + std::wstring(name) + std::wstring(kEol); }

@@ -1,6 +1,7 @@
-// Stands in for a game: writes its own long file name and the Glide driver's
-// variables it was started with (SST_ and FX_, sorted) into report.txt in the
-// current folder, one to a line, and ends.
+// Stands in for a game: adds to report.txt in the current folder its own long
+// file name and the Glide driver's variables it was started with (SST and
+// FX_, sorted), and any CV one (the batch file's probes, which must not reach
+// it), one to a line, and ends. A game started twice reports twice.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -20,7 +21,7 @@ int wmain() {
     wchar_t* block = GetEnvironmentStringsW();
     for (const wchar_t* v = block; *v != 0; v += lstrlenW(v) + 1) {
         const std::wstring s = v;
-        if (s.rfind(L"SST_", 0) == 0 || s.rfind(L"FX_", 0) == 0) variables.push_back(s);
+        if (s.rfind(L"SST", 0) == 0 || s.rfind(L"FX_", 0) == 0 || s.rfind(L"CV", 0) == 0) variables.push_back(s);
     }
     FreeEnvironmentStringsW(block);
     std::sort(variables.begin(), variables.end());
@@ -31,7 +32,7 @@ int wmain() {
                                       nullptr);
     std::string bytes(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, report.data(), static_cast<int>(report.size()), bytes.data(), n, nullptr, nullptr);
-    std::FILE* out = _wfopen(L"report.txt", L"wb");
+    std::FILE* out = _wfopen(L"report.txt", L"ab");
     if (out == nullptr) return 1;
     std::fwrite(bytes.data(), 1, bytes.size(), out);
     std::fclose(out);

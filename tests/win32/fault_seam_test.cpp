@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 
+#include "support/worked_example.h"
 #include "platform/names.h"
 #include "platform/win32/fault_seam.h"
 #include "platform/win32/window_view.h"
@@ -155,7 +156,8 @@ protected:
     // The new batch file, whole: as without faults, or starting the program
     // by its long name where the system could not give its short one.
     bool whole(const std::string& bytes) const {
-        return bytes == fresh || bytes == fresh.substr(0, fresh.rfind('\n') + 1) + "\"Hover Tank\"";
+        const std::size_t start = fresh.size() - test::kWorkedEnd.size() - test::startOf(fresh).size();
+        return bytes == fresh || bytes == fresh.substr(0, start) + "\"Hover Tank\"" + std::string(test::kWorkedEnd);
     }
 
     // What must hold after a run of `s` whose fault was `error`; "" when it does.

@@ -1,6 +1,7 @@
 // The real Windows services, and corvane.exe started as a user starts it.
 #include <gtest/gtest.h>
 
+#include "support/worked_example.h"
 #include "launch.h"
 #include "platform/input.h"
 #include "win32/windows_rig.h"
@@ -191,7 +192,7 @@ TEST(CodePage932UnderWine, DoubleByteNamesAreListedProposedAndStarted) {
     const std::string bytes = get(batch);
     ASSERT_EQ(bytes.substr(0, 11), "@echo off\r\n");
     // The start line, read in code page 932, names the program.
-    const std::string last = bytes.substr(bytes.rfind('\n') + 1);
+    const std::string last = test::startOf(bytes);
     wchar_t line[MAX_PATH] = {};
     MultiByteToWideChar(932, 0, last.data(), static_cast<int>(last.size()), line, MAX_PATH);
     std::wstring started = line;

@@ -17,6 +17,7 @@
 #include "platform/win32/services.h"
 #include "platform/win32/stacking.h"
 #include "platform/win32/window_view.h"
+#include "support/worked_example.h"
 #include "win32/windows_rig.h"
 #include "win32/launch.h"
 
@@ -263,8 +264,7 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
 
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].prompt, L"Make " + form.Dir1.path() + L"\\quake.bat?");
-    EXPECT_EQ(test::fileBytes(root + L"\\Hover\\quake.bat"),
-              "@echo off\r\n"
+    EXPECT_EQ(test::afterCheck(test::fileBytes(root + L"\\Hover\\quake.bat")),
               "SET SST_FASTMEM=0\r\n"
               "SET SST_FASTPCIRD=1\r\n"
               "SET FX_GLIDE_SWAPINTERVAL=1\r\n"
@@ -274,7 +274,7 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
               "SET SST_GAMMA=0.25\r\n"
               "SET SST_GRXCLK=92\r\n"
               "SET SST_SCREENREFRESH=120\r\n" +
-                  test::shortStem(root + L"\\Hover\\Hover Tank.exe"));
+                  test::shortStem(root + L"\\Hover\\Hover Tank.exe") + std::string(test::kWorkedEnd));
     GetWindowTextW(name, text, 128);
     EXPECT_STREQ(text, L"");
     EXPECT_FALSE(IsWindowEnabled(native("Command1")));
@@ -286,11 +286,12 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
 }
 
 // The batch file, run by the command interpreter, starts the very program
-// that was picked, with the settings it sets: also where the system's short
-// name is not the one the old rule guessed, where the name holds "%", and
-// where two programs share their first six characters. The variables that
-// the driver reads by presence reach the game only when their box says so,
-// whatever the machine's own environment held.
+// that was picked, once, with the settings it sets: also where the system's
+// short name is not the one the old rule guessed, where the name holds "%",
+// and where two programs share their first six characters. The variables
+// that the driver reads by presence reach the game only when their box says
+// so, whatever the machine's own environment held. Each family's file sets
+// every variable of its cards, and no probe of its check for room.
 TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
     const std::wstring play = root + L"\\Play";
     CreateDirectoryW(play.c_str(), nullptr);
@@ -324,6 +325,36 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
         const std::string started(p, p + wcslen(p));
         EXPECT_EQ(runBatch(play, play + L"\\run.bat"), started + "\n" + settings) << test::fileBytes(play + L"\\run.bat");
     }
+    // Each family's cards, their lines after the others'.
+    const struct {
+        GlideCards cards;
+        const char* more;  // the variables beyond the settings above, in the report's order
+        const char* without;  // a setting above that the family's file leaves out
+    } families[] = {
+        {{true, false, false}, "", "SST_GRXCLK=90\n"},
+        {{false, true, false}, "SSTV2_GAMMA=0.25\nSSTV2_GRXCLK=90\nSSTV2_SCREENREFRESH=0\n", ""},
+        {{false, false, true}, "SSTH3_BGAMMA=0.25\nSSTH3_GGAMMA=0.25\nSSTH3_RGAMMA=0.25\n", ""},
+    };
+    // The game's report: its name, then the variables sorted.
+    const auto report = [](std::string variables) {
+        std::vector<std::string> lines;
+        for (std::size_t at; (at = variables.find('\n')) != std::string::npos; variables.erase(0, at + 1)) {
+            lines.push_back(variables.substr(0, at + 1));
+        }
+        std::sort(lines.begin(), lines.end());
+        std::string out = "Hover Tank.exe\n";
+        for (const std::string& l : lines) out += l;
+        return out;
+    };
+    for (const auto& f : families) {
+        form.InstalledGlide = f.cards;
+        make(programs[0]);
+        std::string want = settings + f.more;
+        if (*f.without) want.erase(want.find(f.without), std::strlen(f.without));
+        EXPECT_EQ(runBatch(play, play + L"\\run.bat"), report(want)) << test::fileBytes(play + L"\\run.bat");
+    }
+    form.InstalledGlide = {};
+
     // The other way round.
     clickTab(2);
     SendMessageW(native("Check1"), BM_CLICK, 0, 0);
