@@ -43,8 +43,8 @@ public:
     // volume keeps none. nullopt when the system can't say (the file is gone,
     // the call fails).
     virtual std::optional<std::wstring> shortName(const std::wstring& path) = 0;
-    // The system's own system folder, as the system names it ("C:\WINDOWS\
-    // SYSTEM" on Windows 9x, System32 on NT); empty when it can't say.
+    // The system's own system folder, as the system names it: SYSTEM in the
+    // Windows folder on 9x, System32 on NT; empty when it can't say.
     virtual std::wstring systemFolder() = 0;
 };
 
