@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # Prints the benchmark figures: the version reader natively, then start-up
 # and the 100,000-program folder under Wine in a prefix of their own.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/setup.sh
-source scripts/wine.sh
-source scripts/build-windows.sh
-need_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+source "$(dirname "$0")/../scripts/preamble.sh"
+need_packages "${NATIVE_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 
 echo "== Version of a 50 MiB PE file"
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -36,8 +32,7 @@ if [ ! -e "$c/corvane-100k/program99999.exe" ]; then
     (cd "$c/corvane-100k" && seq -f 'program%.0f.exe' 0 99999 | xargs touch)
 fi
 dir="build/benchwin-$WIN_ARCH"
-cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake -DCORVANE_MINGW_ARCH="$WIN_ARCH" \
-    -DCORVANE_MINGW_THREADS=posix -DCMAKE_BUILD_TYPE=Release >/dev/null
+configure_windows "$dir" "$WIN_ARCH" posix Release
 cmake --build "$dir" -j"$(nproc)" --target corvane_bench_bare corvane_bench_bare_themed corvane_bench_startup corvane_bench_listing >/dev/null
 # Start-up is timed on corvane.exe as it ships (win32 threads, built for size),
 # for the architecture this Wine runs.

@@ -2,6 +2,7 @@
 # UBSan, seeds it, and runs it for the given number of seconds. Sourced.
 run_fuzzer() {
     local seconds=$1
+    need_packages "${NATIVE_PACKAGES[@]}"
     cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCORVANE_SANITIZE=ON -DCORVANE_FUZZ=ON \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build/fuzz -j"$(nproc)" --target corvane_version_fuzz corvane_fuzz_seeds

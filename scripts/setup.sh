@@ -1,5 +1,9 @@
-# Installs the Debian packages that the build and the tests need, where they
-# are missing. Sourced by the other scripts; runs apt-get only when needed.
+# What every script of the project shares: the Debian packages each part of
+# the build needs, installed where missing, and the one check of a test run.
+# Sourced (through preamble.sh).
+
+# Installs the given Debian packages where they are missing; runs apt-get
+# only then.
 need_packages() {
     local missing=()
     for p in "$@"; do
@@ -16,5 +20,40 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-NATIVE_PACKAGES=(g++ clang cmake make libgtest-dev googletest libclang-rt-dev dosbox nasm)
-WINDOWS_PACKAGES=(mingw-w64 wine wine32:i386 wine64 fonts-wine xvfb xauth locales)
+NATIVE_PACKAGES=(g++ clang cmake make libgtest-dev googletest libclang-rt-dev)
+MINGW_PACKAGES=(mingw-w64 cmake make python3)
+WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine xvfb xauth)
+DOS_PACKAGES=(dosbox nasm)
+
+# Runs a test program, or ctest, with its output shown and kept in LOG; it
+# passes only when tests ran, every one passed and none was skipped: a stage
+# runs the tests it exists for, so a skip says that something it needs is
+# missing.
+tests_pass() {
+    local log="$1"
+    shift
+    local status=0
+    "$@" | tee "$log" || status=$?
+    local skipped ran
+    skipped=$(grep -E '^\[  SKIPPED \] [A-Za-z]|\*\*\*Skipped' "$log" || true)
+    # GoogleTest: "[==========] 12 tests from 3 test suites ran."; CTest:
+    # "100% tests passed, 0 tests failed out of 44".
+    ran=$(sed -n -e 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .* ran\..*/\1/p' \
+        -e 's/^[0-9]*% tests passed, [0-9]* tests failed out of \([0-9]*\)$/\1/p' "$log" | tail -n 1)
+    if [ "${ran:-0}" -eq 0 ]; then
+        echo "FAILED: no test ran ($*)"
+        return 1
+    fi
+    if [ -n "$skipped" ]; then
+        echo "FAILED: a test this stage exists for was skipped (its message says what was missing):"
+        echo "$skipped"
+        return 1
+    fi
+    local failed=$status
+    grep -q '^\[  FAILED  \]' "$log" && failed=1
+    if grep -q 'tests failed out of' "$log" && ! grep -q ' 0 tests failed out of' "$log"; then failed=1; fi
+    if [ "$failed" -ne 0 ]; then
+        echo "FAILED: $*"
+        return 1
+    fi
+}
