@@ -59,7 +59,7 @@ struct Make : ::testing::Test {
 
 TEST_F(Make, WorkedExampleWritesTwoBlocks) {
     CountingDisk counting(r.disk);
-    Services services{r.messages, r.disk, counting, r.codePage, r.instance, r.program, r.versions, r.shell, r.windows, corvaneInfo()};
+    Services services = r.servicesWith({.files = &counting});
     TestForm g(services);
     r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
     g.Form_Load();

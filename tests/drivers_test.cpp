@@ -31,7 +31,7 @@ struct ScanRig {
                              return std::make_unique<MemorySource>(*bytes);
                          },
                          r.codePage};
-    Services services{r.messages, r.disk, r.disk, r.codePage, r.instance, r.program, reader, r.shell, r.windows, corvaneInfo()};
+    Services services = r.servicesWith({.versions = &reader});
     TestForm form{services};
 
     void add(const std::wstring& name, std::string bytes, bool hidden = false, bool system = false) {
@@ -198,17 +198,10 @@ TEST(GlideFamilies, ToldByTheGlideDllsTheScanFinds) {
         {"another file in System32", {{own + L"3dfxogl.dll", glide(v2)}}, false, false, false},
     };
     for (const auto& c : cases) {
-        Rig r;
-        VersionReader reader([&](const std::wstring& path) -> std::unique_ptr<ByteSource> {
-            auto bytes = r.disk.read(path);
-            if (!bytes) return nullptr;
-            return std::make_unique<MemorySource>(*bytes);
-        }, r.codePage);
-        Services services{r.messages, r.disk, r.disk, r.codePage, r.instance, r.program, reader, r.shell, r.windows,
-                          corvaneInfo()};
-        TestForm form(services);
-        r.disk.systemDir = own.substr(0, own.size() - 1);
-        for (const auto& [path, bytes] : c.files) r.disk.addFile(path, bytes);
+        ScanRig s;
+        TestForm& form = s.form;
+        s.r.disk.systemDir = own.substr(0, own.size() - 1);
+        for (const auto& [path, bytes] : c.files) s.r.disk.addFile(path, bytes);
         form.Form_Load();
         EXPECT_EQ(form.InstalledGlide.voodooGraphics, c.voodooGraphics) << c.what;
         EXPECT_EQ(form.InstalledGlide.voodoo2, c.voodoo2) << c.what;

@@ -12,7 +12,7 @@
 #include "app/app_info.h"
 #include "app/form1.h"
 #include "platform/win32/modal_host.h"
-#include "platform/win32/services.h"
+#include "platform/win32/system_services.h"
 #include "platform/win32/window_view.h"
 #include "win32/windows_rig.h"
 

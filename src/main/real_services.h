@@ -6,7 +6,7 @@
 #include "platform/services.h"
 #include "platform/win32/file_source.h"
 #include "platform/win32/modal_host.h"
-#include "platform/win32/services.h"
+#include "platform/win32/system_services.h"
 
 namespace corvane {
 
@@ -26,7 +26,16 @@ struct RealServices {
     VersionReader versions{fileVersions(codePage)};
     win32::Shell shell;
     win32::ModalHost windows;
-    Services services{messages, folders, files, codePage, instance, program, versions, shell, windows, corvaneInfo()};
+    Services services{.messages = messages,
+                      .folders = folders,
+                      .files = files,
+                      .codePage = codePage,
+                      .instance = instance,
+                      .program = program,
+                      .versions = versions,
+                      .shell = shell,
+                      .windows = windows,
+                      .app = corvaneInfo()};
 };
 
 }  // namespace corvane

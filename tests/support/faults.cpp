@@ -30,8 +30,16 @@ FaultyServices::FaultyServices(FaultPlan& plan, MemoryDisk& disk, ScriptedMessag
       windowsInner_(windows) {}
 
 Services FaultyServices::services() {
-    return {messages_, folders_, files_, codePageLayer_, instance_, program_, versions_, shell_, windowsLayer_,
-            corvaneInfo()};
+    return {.messages = messages_,
+            .folders = folders_,
+            .files = files_,
+            .codePage = codePageLayer_,
+            .instance = instance_,
+            .program = program_,
+            .versions = versions_,
+            .shell = shell_,
+            .windows = windowsLayer_,
+            .app = corvaneInfo()};
 }
 
 // A box the system can't show answers 0, which is no button.

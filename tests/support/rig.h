@@ -121,7 +121,24 @@ struct Rig {
     TableVersions versions;
     FakeShell shell;
     ScriptedWindows windows;
-    Services services{messages, disk, disk, codePage, instance, program, versions, shell, windows, corvaneInfo()};
+    // The rig's services, with the file store or the version service replaced.
+    struct Replacing {
+        FileStore* files = nullptr;
+        VersionService* versions = nullptr;
+    };
+    Services servicesWith(Replacing r) {
+        return {.messages = messages,
+                .folders = disk,
+                .files = r.files != nullptr ? *r.files : disk,
+                .codePage = codePage,
+                .instance = instance,
+                .program = program,
+                .versions = r.versions != nullptr ? *r.versions : versions,
+                .shell = shell,
+                .windows = windows,
+                .app = corvaneInfo()};
+    }
+    Services services = servicesWith({});
     TestForm form{services};
 
     void start() { form.Form_Load(); }

@@ -6,7 +6,7 @@
 #include "platform/input.h"
 #include "win32/windows_rig.h"
 #include "platform/win32/hand_over.h"
-#include "platform/win32/services.h"
+#include "platform/win32/system_services.h"
 
 namespace corvane {
 namespace {

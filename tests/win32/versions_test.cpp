@@ -12,7 +12,7 @@
 #include "drivers/version_reader.h"
 #include "launch.h"
 #include "main/real_services.h"
-#include "platform/win32/services.h"
+#include "platform/win32/system_services.h"
 #include "support/images.h"
 #include "support/rig.h"
 #include "support/worked_example.h"

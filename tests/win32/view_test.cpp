@@ -14,7 +14,7 @@
 #include "platform/input.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/modal_host.h"
-#include "platform/win32/services.h"
+#include "platform/win32/system_services.h"
 #include "platform/win32/stacking.h"
 #include "platform/win32/window_view.h"
 #include "support/worked_example.h"

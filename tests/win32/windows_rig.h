@@ -21,7 +21,16 @@ struct WindowsRig {
     VersionReader versions{fileVersions(codePage)};
     FakeShell shell;
     win32::ModalHost windows;
-    Services services{messages, folders, files, codePage, instance, program, versions, shell, windows, corvaneInfo()};
+    Services services{.messages = messages,
+                      .folders = folders,
+                      .files = files,
+                      .codePage = codePage,
+                      .instance = instance,
+                      .program = program,
+                      .versions = versions,
+                      .shell = shell,
+                      .windows = windows,
+                      .app = corvaneInfo()};
     TestForm form{services};
 };
 

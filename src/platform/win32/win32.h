@@ -26,6 +26,18 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+// A function, message or structure with an ANSI and a wide form is named by
+// its form: the wide one where 9x implements it or on the NT path of api.h,
+// the ANSI one on its 9x path. Its generic name, which the headers turn into
+// the wide form, does not compile from here on; only tests and benchmarks
+// may use it.
+#ifndef CORVANE_GENERIC_WINDOWS_NAMES
+#undef __MINGW_NAME_AW
+#define __MINGW_NAME_AW(name) name##_has_an_ANSI_and_a_wide_form__name_one_or_go_through_api_h
+#undef __MINGW_NAME_AW_EXT
+#define __MINGW_NAME_AW_EXT(name, ext) name##_has_an_ANSI_and_a_wide_form__name_one_or_go_through_api_h
+#endif
+
 #include <string>
 
 namespace corvane::win32 {

@@ -5,7 +5,10 @@
 
 namespace corvane::win32::api {
 
-const bool kNt = (GetVersion() & 0x80000000u) == 0;
+bool nt() {
+    static const bool family = (GetVersion() & 0x80000000u) == 0;
+    return family;
+}
 
 std::string narrow(std::wstring_view s) {
     if (s.empty()) return {};

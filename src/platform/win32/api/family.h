@@ -10,9 +10,9 @@
 
 namespace corvane::win32::api {
 
-// The NT family, or Windows 95, 98 and Me: asked once, as the program starts.
-extern const bool kNt;
-inline bool nt() { return kNt; }
+// The NT family, or Windows 95, 98 and Me: asked of the system at the first
+// call, whenever that is (a static initialiser may call through the door).
+bool nt();
 
 // The name of the function each path calls, as the fault seam asks for it.
 inline const char* named(const char* wide, const char* ansi) { return nt() ? wide : ansi; }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/services.h"
-#include "platform/win32/file_store.h"
+#include "platform/win32/disk_files.h"
 #include "platform/win32/win32.h"
 
 namespace corvane::win32 {

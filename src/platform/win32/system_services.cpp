@@ -1,4 +1,4 @@
-#include "platform/win32/services.h"
+#include "platform/win32/system_services.h"
 
 #include "platform/names.h"
 #include "platform/win32/api.h"

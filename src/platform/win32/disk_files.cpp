@@ -1,4 +1,4 @@
-#include "platform/win32/file_store.h"
+#include "platform/win32/disk_files.h"
 
 #include "platform/names.h"
 #include "platform/win32/api.h"
