@@ -87,11 +87,14 @@ TEST_F(Scan, LaterNameOverwritesAndAnEmptyVersionClearsTheRow) {
     EXPECT_EQ(row("l3"), L"");
 }
 
+// Only the driver files are listed, each asked for its version once: not a
+// name that only contains a pattern's word, nor one with more after it.
 TEST_F(Scan, OneVersionQueryPerListedFile) {
     Rig q;
-    q.disk.addFile(L"C:\\Windows\\System\\glide2x.dll");
-    q.disk.addFile(L"C:\\Windows\\System\\3dfx.drv");
-    q.disk.addFile(L"C:\\Windows\\System\\notes.dll");
+    for (const wchar_t* name : {L"glide2x.dll", L"3dfx.drv", L"notes.dll", L"glide2x.dll.bak", L"ogl3dfx.dll",
+                                L"3dfx16.drv.old"}) {
+        q.disk.addFile(std::wstring(L"C:\\Windows\\System\\") + name);
+    }
     q.start();
     EXPECT_EQ(q.versions.asked, (std::vector<std::wstring>{L"C:\\Windows\\System\\3dfx.drv",
                                                            L"C:\\Windows\\System\\glide2x.dll"}));

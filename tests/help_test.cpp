@@ -103,24 +103,21 @@ TEST(About, OpensModallyAndEveryOpeningStartsAfresh) {
     EXPECT_TRUE(r.form.Frame1.visible());
 }
 
-TEST(About, DescriptionHoldsTheLayout) {
+// What the layout must hold together: each etched separator is a dark line
+// with a white one a pixel under it; the credit label reaches down to the
+// separator, which is drawn over it, not hidden behind it; the picture in
+// front of the title, the button in front of the topics.
+TEST(About, DescriptionHangsTogether) {
     Rig r;
     Form2 help(r.services);
-    EXPECT_EQ(help.window.desc().clientWidth, 4575);
-    EXPECT_EQ(help.window.desc().clientHeight, 3450);
     const ControlRow& grey = help.window["Line1(0)"].row();
-    const ControlRow& white = help.window["Line2(0)"].row();
-    EXPECT_EQ(white.box.top - grey.box.top, 15);  // one pixel under it
-    EXPECT_EQ(grey.colour, kGrey);
-    EXPECT_EQ(white.colour, kWhite);
-    EXPECT_EQ(help.window["Line1(1)"].row().box.top, 2880);
-    ASSERT_NE(help.window["Label1"].row().font, nullptr);
-    EXPECT_EQ(help.window["Label1"].row().font->hundredthsOfPoint, 1350);
-    EXPECT_EQ(help.window["Label5"].row().font->hundredthsOfPoint, 975);
-    EXPECT_EQ(help.window["Label3"].row().font->hundredthsOfPoint, 1200);
-    EXPECT_EQ(help.window.get<Label>("Label3").caption().substr(0, 3), L"By ");
-    EXPECT_EQ(help.window["Image2"].row().box.width, 480);
-    EXPECT_EQ(help.window["Image2"].row().box.height, 600);
+    for (const char* i : {"(0)", "(1)"}) {
+        const ControlRow& dark = help.window[std::string("Line1") + i].row();
+        const ControlRow& light = help.window[std::string("Line2") + i].row();
+        EXPECT_EQ(light.box.top - dark.box.top, 15) << i;  // one pixel under it
+        EXPECT_EQ(dark.colour, kGrey) << i;
+        EXPECT_EQ(light.colour, kWhite) << i;
+    }
     // The credit label's box reaches down to the separator: the line is
     // drawn over it, not hidden behind it.
     const Box& credit = help.window["Label3"].row().box;

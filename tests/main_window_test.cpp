@@ -86,35 +86,30 @@ TEST(MainWindow, ExitEndsAtOnceWithoutAQuestion) {
     EXPECT_EQ(r.disk.paths().size(), 2u);  // C:\ and the game, nothing written
 }
 
-TEST(MainWindow, DescriptionHoldsTheLayout) {
+// What the layout must hold together: the three pages lie one on another
+// inside the window, one per tab; every focus position is used once; the
+// bottom row's buttons stand evenly apart.
+TEST(MainWindow, DescriptionHangsTogether) {
     Rig r;
     const Window& w = r.form.window;
-    EXPECT_EQ(w.desc().clientWidth, 4110);
-    EXPECT_EQ(w.desc().clientHeight, 4050);
-    for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
+    const Box& page = w["Frame1"].row().box;
+    for (const char* frame : {"Frame2", "Frame3"}) {
         const Box& b = w[frame].row().box;
-        EXPECT_EQ(b.left, 120);
-        EXPECT_EQ(b.top, 360);
-        EXPECT_EQ(b.width, 3855);
-        EXPECT_EQ(b.height, 3135);
+        EXPECT_TRUE(b.left == page.left && b.top == page.top && b.width == page.width && b.height == page.height) << frame;
     }
-    EXPECT_EQ(w["Text1"].toolTip(), L"Enter a name for the batch file. ");
-    EXPECT_EQ(w.get<FileList>("File1").pattern(), L"*.exe");
-    EXPECT_EQ(w.get<TextBox>("Text2").text(), L"Text2");
-    EXPECT_EQ(w.get<Label>("lbl1").caption(), L"Label1");
-    EXPECT_EQ(w.get<Label>("Label3").backColor(), kCaptionText);
-    const TabStrip& tabs = w.get<TabStrip>("TabStrip1");
-    ASSERT_EQ(tabs.tabCount(), 3);
-    EXPECT_EQ(std::wstring(tabs.tab(3).caption), L"Driver Information");
-    EXPECT_EQ(std::wstring(tabs.tab(1).tooltip), L"Select the program for which to create a batch file.");
+    EXPECT_LE(page.left + page.width, w.desc().clientWidth);
+    EXPECT_LE(page.top + page.height, w.desc().clientHeight);
+    EXPECT_EQ(w.get<TabStrip>("TabStrip1").tabCount(), 3);
     // Every focus position is used once.
     std::vector<int> order;
     for (const auto& c : w.controls()) order.push_back(c->tabIndex());
     std::sort(order.begin(), order.end());
     for (int i = 0; i < static_cast<int>(order.size()); ++i) EXPECT_EQ(order[static_cast<std::size_t>(i)], i);
-    // The bottom row: three buttons 165 twips apart.
-    EXPECT_EQ(w["Command1"].row().box.left + 1215 + 165, w["Command3"].row().box.left);
-    EXPECT_EQ(w["Command3"].row().box.left + 1215 + 165, w["Command2"].row().box.left);
+    const Box& make = w["Command1"].row().box;
+    const Box& about = w["Command3"].row().box;
+    const Box& exit = w["Command2"].row().box;
+    EXPECT_EQ(about.left - (make.left + make.width), exit.left - (about.left + about.width));
+    EXPECT_TRUE(make.top == about.top && about.top == exit.top);
 }
 
 // Controls that overlap in one container: the one in front is the one that

@@ -242,14 +242,15 @@ TEST_F(ModelTest, CheckBoxClickTicksGreyedAndClearsTicked) {
 }
 
 TEST(Names, WildcardsMatchWithoutCaseAndEachPatternAlone) {
-    const std::wstring_view drivers = L"glide2x.dll;glide3x.dll;*3dfx*.drv;3dfx*GL.dll;*3dfx16*.dll;*3dfx32*.dll";
-    EXPECT_TRUE(matchesPatterns(L"GLIDE2X.DLL", drivers));
-    EXPECT_TRUE(matchesPatterns(L"v3dfx.drv", drivers));
-    EXPECT_TRUE(matchesPatterns(L"3DFXOGL.DLL", drivers));
-    EXPECT_TRUE(matchesPatterns(L"3dfx16GL.dll", drivers));
-    EXPECT_TRUE(matchesPatterns(L"dd3dfx16.dll", drivers));
-    EXPECT_FALSE(matchesPatterns(L"glide2x.dll.bak", drivers));
-    EXPECT_FALSE(matchesPatterns(L"ogl3dfx.dll", drivers));
+    const std::wstring_view patterns = L"exact.dll;*mid*.drv;pre*GL.dll";
+    EXPECT_TRUE(matchesPatterns(L"EXACT.DLL", patterns));
+    EXPECT_TRUE(matchesPatterns(L"amidb.drv", patterns));
+    EXPECT_TRUE(matchesPatterns(L"mid.drv", patterns));
+    EXPECT_TRUE(matchesPatterns(L"PREfooGL.DLL", patterns));
+    EXPECT_TRUE(matchesPatterns(L"pregl.dll", patterns));
+    EXPECT_FALSE(matchesPatterns(L"exact.dll.bak", patterns));
+    EXPECT_FALSE(matchesPatterns(L"xpreGL.dll", patterns));
+    EXPECT_FALSE(matchesPatterns(L"mi.drv", patterns));
     EXPECT_TRUE(matchesPatterns(L"a.exe", L"*.exe"));
     EXPECT_TRUE(matchesPatterns(L".exe", L"*.exe"));
     EXPECT_FALSE(matchesPatterns(L"a.exe.txt", L"*.exe"));

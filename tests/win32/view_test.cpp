@@ -438,7 +438,10 @@ TEST_F(MainWindowUnderWine, ToolTipsNameControlsTabsAndDisabledButtons) {
     EXPECT_EQ(tipText(tips, GetParent(make), rect), L"Create batch file.");
     form.Command1.setEnabled(true);
     EXPECT_EQ(tipText(tips, GetParent(make), rect), L"");
+    EXPECT_EQ(tipText(tips, native("TabStrip1"), 1), L"Select the program for which to create a batch file.");
     EXPECT_EQ(tipText(tips, native("TabStrip1"), 2), L"Select the settings to apply to the 3dfx program.");
+    HWND name = native("Text1");
+    EXPECT_EQ(tipText(tips, GetParent(name), reinterpret_cast<UINT_PTR>(name)), L"Enter a name for the batch file. ");
     // A tooltip set while running shows at once.
     walkTo(root + L"\\Hover");
     HWND dirs = native("Dir1");
