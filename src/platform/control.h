@@ -2,7 +2,8 @@
 // description, its container, whether it is visible and enabled, its
 // tooltip, its height and the keyboard focus. Assigning a property tells the
 // window's view, and runs the handler that the change has, if any, at once
-// and only when the value changes.
+// and only when the value changes. A control reaches its window only through
+// ControlHost, which the window implements.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <utility>
 
 #include "platform/description.h"
+#include "platform/folder_reads.h"
 
 namespace corvane {
 
@@ -20,22 +22,54 @@ enum class Prop : std::uint8_t {
     Value, Path, Items, ListIndex, SelectedTab, Picture, Focus
 };
 
-class Window;
+class Control;
+
+// What a control needs of the window that holds it.
+class ControlHost {
+public:
+    // Tells the view that a property of `c` has changed.
+    virtual void notify(Control& c, Prop p) = 0;
+    // Moves the focus to `c`; runs its got-focus handler when it moves.
+    virtual void setFocus(Control& c) = 0;
+    // False while a modal window is shown over the window.
+    virtual bool acceptsInput() const = 0;
+    // The folder reads of the change of folder under way.
+    virtual FolderReads& folderReads() = 0;
+
+protected:
+    ~ControlHost() = default;
+};
+
+// What a control is made from: its window, the window's description (for
+// the extra settings of its row), its row and its container.
+struct ControlMaking {
+    ControlHost& host;
+    const WindowDesc& desc;
+    const ControlRow& row;
+    Control* container;
+};
+
+// What each kind of control says of itself (controls.h lists the kinds).
+struct KindTraits {
+    Kind kind;
+    const wchar_t* name;  // for messages: "check box"
+    bool takesFocus;      // can take the keyboard focus
+};
 
 class Control {
 public:
-    Control(Window& window, const ControlRow& row, Control* container);
+    explicit Control(const ControlMaking& making);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    Window& window() const { return window_; }
+    ControlHost& host() const { return host_; }
     const ControlRow& row() const { return row_; }
     const std::string& name() const { return name_; }
     Kind kind() const { return row_.kind; }
     Control* container() const { return container_; }
     int tabIndex() const { return row_.tab; }
-    bool takesFocus() const { return corvane::takesFocus(kind()); }
+    bool takesFocus() const;
 
     bool visible() const { return visible_; }
     void setVisible(bool v);
@@ -64,7 +98,7 @@ protected:
     }
 
 private:
-    Window& window_;
+    ControlHost& host_;
     const ControlRow& row_;
     std::string name_;
     Control* container_;
@@ -82,12 +116,12 @@ private:
 // kind ends through the fatal path, with a cause naming its row.
 template <class T>
 T& as(Control& c) {
-    if (c.kind() != T::kKind) wrongKind(c, T::kKind);
+    if (c.kind() != T::kTraits.kind) wrongKind(c, T::kTraits.kind);
     return static_cast<T&>(c);
 }
 template <class T>
 const T& as(const Control& c) {
-    if (c.kind() != T::kKind) wrongKind(c, T::kKind);
+    if (c.kind() != T::kTraits.kind) wrongKind(c, T::kTraits.kind);
     return static_cast<const T&>(c);
 }
 

@@ -5,7 +5,6 @@
 #include "platform/decimal.h"
 #include "platform/fatal.h"
 #include "platform/names.h"
-#include "platform/window.h"
 
 namespace corvane {
 
@@ -16,7 +15,30 @@ bool byNameNoCase(const std::wstring& a, const std::wstring& b) {
     return c != 0 ? c < 0 : a < b;
 }
 
+const SliderRow& rangeOf(const ControlMaking& m) {
+    for (const SliderRow& s : m.desc.sliders) {
+        if (std::string_view(s.name) == m.row.name) return s;
+    }
+    const std::string_view n = m.row.name;
+    fatal(L"no range for the slider " + std::wstring(n.begin(), n.end()));
+}
+
 }  // namespace
+
+const KindTraits* traitsOf(Kind k) {
+    return withKind(k, []<class T>() { return &T::kTraits; });
+}
+
+bool Control::takesFocus() const {
+    const KindTraits* t = traitsOf(kind());
+    return t != nullptr && t->takesFocus;
+}
+
+void wrongKind(const Control& c, Kind wanted) {
+    const auto name = [](Kind k) { return traitsOf(k) != nullptr ? traitsOf(k)->name : L"control"; };
+    const std::string& n = c.name();
+    fatal(L"control " + std::wstring(n.begin(), n.end()) + L" is a " + name(c.kind()) + L", not a " + name(wanted));
+}
 
 void Captioned::setCaption(std::wstring c) { assign(caption_, std::move(c), Prop::Caption); }
 
@@ -52,15 +74,15 @@ std::wstring TextBox::selText() const {
     return text_.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_));
 }
 
-Slider::Slider(Window& window, const ControlRow& row, Control* container, const SliderRow& range)
-    : Control(window, row, container), range_(range), value_(range.start) {}
+Slider::Slider(const ControlMaking& making)
+    : Control(making), range_(rangeOf(making)), value_(range_.start) {}
 
 void Slider::setValue(int v) {
     if (assign(value_, std::clamp(v, range_.min, range_.max), Prop::Value) && onChange) onChange();
 }
 
-TabStrip::TabStrip(Window& window, const ControlRow& row, Control* container, std::span<const TabRow> tabs)
-    : Control(window, row, container), tabs_(tabs), selected_(tabs.empty() ? 0 : 1) {}
+TabStrip::TabStrip(const ControlMaking& making)
+    : Control(making), tabs_(making.desc.tabs), selected_(tabs_.empty() ? 0 : 1) {}
 
 const TabRow& TabStrip::tab(int n) const {
     if (n < 1 || n > tabCount()) fatal(L"tab " + decimal(n) + L" of a strip of " + decimal(tabCount()));
@@ -93,7 +115,7 @@ void DirList::setPath(std::wstring p) {
     if (path_ == p) return;
     path_ = std::move(p);
     // The lists that the change handler points at this folder read it from here.
-    const FolderReads::Scope event(window().folderReads());
+    const FolderReads::Scope event(host().folderReads());
     buildEntries();
     changed(Prop::Path);
     if (onChange) onChange();
@@ -118,7 +140,7 @@ void DirList::buildEntries() {
         }
         start = end + 1;
     }
-    const auto& listing = window().folderReads().list(path_);
+    const auto& listing = host().folderReads().list(path_);
     unreadable_ = !listing.has_value();
     if (!listing) return;
     // Sorted by reference into the listing: a folder of thousands costs no copies.
@@ -134,7 +156,7 @@ void DirList::buildEntries() {
 
 void FileList::setPath(std::wstring p) {
     const bool differs = path_ != p;
-    const FolderReads::Scope event(window().folderReads());
+    const FolderReads::Scope event(host().folderReads());
     path_ = std::move(p);
     readFolder();
     if (differs && onPathChange) onPathChange();
@@ -149,7 +171,7 @@ void FileList::setPattern(std::wstring p) {
 void FileList::readFolder() {
     items_.clear();
     listIndex_ = -1;
-    const auto& listing = window().folderReads().list(path_);
+    const auto& listing = host().folderReads().list(path_);
     unreadable_ = !listing.has_value();
     if (listing) {
         for (const auto& e : *listing) {

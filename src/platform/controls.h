@@ -1,5 +1,6 @@
 // The kinds of control, each with only its own state and events. Every
-// kind names itself (kKind), so that a control is asked for as its kind.
+// kind says what it is (kTraits), so that a control is asked for as its
+// kind, and ControlKinds at the end lists them all, once.
 #pragma once
 
 #include <functional>
@@ -24,7 +25,7 @@ private:
 
 class Label final : public Captioned {
 public:
-    static constexpr Kind kKind = Kind::Label;
+    static constexpr KindTraits kTraits{Kind::Label, L"label", false};
     using Captioned::Captioned;
     std::uint32_t backColor() const { return backColor_; }
     void setBackColor(std::uint32_t c);
@@ -38,20 +39,20 @@ private:
 
 class Frame final : public Captioned {
 public:
-    static constexpr Kind kKind = Kind::Frame;
+    static constexpr KindTraits kTraits{Kind::Frame, L"frame", false};
     using Captioned::Captioned;
 };
 
 class CommandButton final : public Captioned {
 public:
-    static constexpr Kind kKind = Kind::CommandButton;
+    static constexpr KindTraits kTraits{Kind::CommandButton, L"command button", true};
     using Captioned::Captioned;
     std::function<void()> onClick;  // pressed
 };
 
 class CheckBox final : public Captioned {
 public:
-    static constexpr Kind kKind = Kind::CheckBox;
+    static constexpr KindTraits kTraits{Kind::CheckBox, L"check box", true};
     using Captioned::Captioned;
     // 0 unticked, 1 ticked, 2 greyed.
     int value() const { return value_; }
@@ -64,7 +65,7 @@ private:
 
 class Image final : public Control {
 public:
-    static constexpr Kind kKind = Kind::Image;
+    static constexpr KindTraits kTraits{Kind::Image, L"image", false};
     using Control::Control;
     Picture picture() const { return picture_; }
     void setPicture(Picture p);
@@ -75,14 +76,14 @@ private:
 
 class Line final : public Control {
 public:
-    static constexpr Kind kKind = Kind::Line;
+    static constexpr KindTraits kTraits{Kind::Line, L"line", false};
     using Control::Control;
     std::uint32_t colour() const { return row().colour; }
 };
 
 class TextBox final : public Control {
 public:
-    static constexpr Kind kKind = Kind::TextBox;
+    static constexpr KindTraits kTraits{Kind::TextBox, L"text box", true};
     using Control::Control;
     const std::wstring& text() const { return text_; }
     // A new text leaves the caret at its start with nothing selected; runs onChange.
@@ -102,8 +103,9 @@ private:
 
 class Slider final : public Control {
 public:
-    static constexpr Kind kKind = Kind::Slider;
-    Slider(Window& window, const ControlRow& row, Control* container, const SliderRow& range);
+    static constexpr KindTraits kTraits{Kind::Slider, L"slider", true};
+    // Its range comes from the description's row of the same name.
+    explicit Slider(const ControlMaking& making);
     const SliderRow& range() const { return range_; }
     int value() const { return value_; }
     // Within the range; runs onChange when the position moves.
@@ -117,8 +119,9 @@ private:
 
 class TabStrip final : public Control {
 public:
-    static constexpr Kind kKind = Kind::TabStrip;
-    TabStrip(Window& window, const ControlRow& row, Control* container, std::span<const TabRow> tabs);
+    static constexpr KindTraits kTraits{Kind::TabStrip, L"tab strip", true};
+    // Its tabs are the description's.
+    explicit TabStrip(const ControlMaking& making);
     // Tabs numbered from 1.
     int tabCount() const { return static_cast<int>(tabs_.size()); }
     const TabRow& tab(int n) const;
@@ -151,7 +154,7 @@ protected:
 
 class ComboBox final : public ItemList {
 public:
-    static constexpr Kind kKind = Kind::ComboBox;
+    static constexpr KindTraits kTraits{Kind::ComboBox, L"combo box", true};
     using ItemList::ItemList;
     void addItem(std::wstring item);
     // The picked entry's text; empty while none is picked.
@@ -169,7 +172,7 @@ struct DirListEntry {
 
 class DirList final : public Control {
 public:
-    static constexpr Kind kKind = Kind::DirListBox;
+    static constexpr KindTraits kTraits{Kind::DirListBox, L"directory list", true};
     using Control::Control;
     const std::wstring& path() const { return path_; }
     // A new folder: its entries are read and onChange runs; the same
@@ -189,7 +192,7 @@ private:
 
 class FileList final : public ItemList {
 public:
-    static constexpr Kind kKind = Kind::FileListBox;
+    static constexpr KindTraits kTraits{Kind::FileListBox, L"file list", true};
     using ItemList::ItemList;
     const std::wstring& path() const { return path_; }
     // Reads the folder again on every assignment; onPathChange runs when it
@@ -207,5 +210,32 @@ private:
     std::wstring pattern_ = row().pattern;
     bool unreadable_ = false;
 };
+
+// Every kind of control, once. The window makes each row as its kind's
+// class from this list, a kind is named and takes the focus by its class's
+// traits, and the view makes each kind's native control from it too.
+template <class... T>
+struct KindList {};
+using ControlKinds = KindList<Label, Frame, CommandButton, CheckBox, Image, Line, TextBox, Slider, TabStrip, ComboBox,
+                              DirList, FileList>;
+
+namespace detail {
+template <class F, class... T>
+auto withKind(Kind k, F& f, KindList<T...>) {
+    decltype(f.template operator()<Label>()) out{};
+    (void)((k == T::kTraits.kind && (out = f.template operator()<T>(), true)) || ...);
+    return out;
+}
+}  // namespace detail
+
+// Calls f.template operator()<T>() for the class T of kind `k` and returns
+// its result; a kind without a class gives the result's empty value.
+template <class F>
+auto withKind(Kind k, F&& f) {
+    return detail::withKind(k, f, ControlKinds{});
+}
+
+// A kind's traits; a kind without a class has none (nullptr).
+const KindTraits* traitsOf(Kind k);
 
 }  // namespace corvane

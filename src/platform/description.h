@@ -7,6 +7,7 @@
 
 namespace corvane {
 
+// Each kind's class, name and focus are in controls.h.
 enum class Kind : std::uint8_t {
     Label, Frame, CommandButton, CheckBox, TextBox, DirListBox, FileListBox,
     ComboBox, Slider, TabStrip, Image, Line
@@ -72,16 +73,5 @@ struct WindowDesc {
     std::span<const SliderRow> sliders = {};
     std::span<const TabRow> tabs = {};
 };
-
-// Whether a control of this kind can take the keyboard focus.
-constexpr bool takesFocus(Kind k) {
-    switch (k) {
-        case Kind::CommandButton: case Kind::CheckBox: case Kind::TextBox: case Kind::DirListBox:
-        case Kind::FileListBox: case Kind::ComboBox: case Kind::Slider: case Kind::TabStrip:
-            return true;
-        default:
-            return false;
-    }
-}
 
 }  // namespace corvane

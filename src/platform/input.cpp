@@ -4,7 +4,7 @@ namespace corvane::input {
 
 namespace {
 
-bool ready(const Control& c) { return c.window().acceptsInput() && c.usable(); }
+bool ready(const Control& c) { return c.host().acceptsInput() && c.usable(); }
 
 void run(const std::function<void()>& handler) {
     if (handler) handler();

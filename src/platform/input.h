@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/model.h"
+#include "platform/window.h"
 
 namespace corvane::input {
 

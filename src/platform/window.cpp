@@ -9,32 +9,6 @@ namespace {
 // Names in the descriptions are ASCII.
 std::wstring wide(std::string_view s) { return std::wstring(s.begin(), s.end()); }
 
-const SliderRow& rangeOf(const WindowDesc& desc, const ControlRow& row) {
-    for (const SliderRow& s : desc.sliders) {
-        if (std::string_view(s.name) == row.name) return s;
-    }
-    fatal(L"no range for the slider " + wide(row.name));
-}
-
-// The one factory: each row made as the control of its kind.
-std::unique_ptr<Control> makeControl(Window& w, const WindowDesc& desc, const ControlRow& row, Control* container) {
-    switch (row.kind) {
-        case Kind::Label: return std::make_unique<Label>(w, row, container);
-        case Kind::Frame: return std::make_unique<Frame>(w, row, container);
-        case Kind::CommandButton: return std::make_unique<CommandButton>(w, row, container);
-        case Kind::CheckBox: return std::make_unique<CheckBox>(w, row, container);
-        case Kind::TextBox: return std::make_unique<TextBox>(w, row, container);
-        case Kind::DirListBox: return std::make_unique<DirList>(w, row, container);
-        case Kind::FileListBox: return std::make_unique<FileList>(w, row, container);
-        case Kind::ComboBox: return std::make_unique<ComboBox>(w, row, container);
-        case Kind::Slider: return std::make_unique<Slider>(w, row, container, rangeOf(desc, row));
-        case Kind::TabStrip: return std::make_unique<TabStrip>(w, row, container, desc.tabs);
-        case Kind::Image: return std::make_unique<Image>(w, row, container);
-        case Kind::Line: return std::make_unique<Line>(w, row, container);
-    }
-    fatal(L"no kind for the row " + wide(row.name));
-}
-
 }  // namespace
 
 Window::Window(const WindowDesc& desc, FolderService& folders)
@@ -46,7 +20,12 @@ Window::Window(const WindowDesc& desc, FolderService& folders)
             container = find(row.container);
             if (container == nullptr) fatal(L"container listed after " + wide(row.name));
         }
-        controls_.push_back(makeControl(*this, desc, row, container));
+        const ControlMaking making{*this, desc, row, container};
+        std::unique_ptr<Control> c = withKind(row.kind, [&]<class T>() -> std::unique_ptr<Control> {
+            return std::make_unique<T>(making);
+        });
+        if (c == nullptr) fatal(L"no kind for the row " + wide(row.name));
+        controls_.push_back(std::move(c));
     }
 }
 
@@ -76,7 +55,7 @@ void Window::setFocus(Control& c) {
     if (c.onGotFocus) c.onGotFocus();
 }
 
-void Window::notify(Control& c, Prop p) const {
+void Window::notify(Control& c, Prop p) {
     if (view_ != nullptr) view_->changed(c, p);
 }
 

@@ -22,7 +22,7 @@ public:
     virtual void captionChanged(Window& window) = 0;
 };
 
-class Window {
+class Window final : public ControlHost {
 public:
     Window(const WindowDesc& desc, FolderService& folders);
     Window(const Window&) = delete;
@@ -45,10 +45,10 @@ public:
 
     Control* focus() const { return focus_; }
     // Moves the focus; runs the got-focus handler when the focus really moves.
-    void setFocus(Control& c);
+    void setFocus(Control& c) override;
 
     // While a modal window is shown over this one, it takes no user input.
-    bool acceptsInput() const { return blocked_ == 0; }
+    bool acceptsInput() const override { return blocked_ == 0; }
     void block() { ++blocked_; }
     void unblock() {
         if (blocked_ > 0) --blocked_;
@@ -58,9 +58,9 @@ public:
     std::function<void(const std::vector<std::wstring>& paths)> onDropFiles;
 
     // The lists' folder reads: once per folder within one change of folder.
-    FolderReads& folderReads() { return folderReads_; }
+    FolderReads& folderReads() override { return folderReads_; }
     void attach(ViewSink* view) { view_ = view; }
-    void notify(Control& c, Prop p) const;
+    void notify(Control& c, Prop p) override;
 
 private:
     const WindowDesc& desc_;

@@ -62,7 +62,7 @@ std::vector<const ControlRow*> onPage(const WindowDesc& desc, const std::string&
 std::vector<std::string> tabWalk(const WindowDesc& desc, const std::string& frame, const std::string& from) {
     std::vector<const ControlRow*> rows;
     for (const ControlRow* r : onPage(desc, frame)) {
-        if (takesFocus(r->kind) && !r->disabled && r->tab >= 0) rows.push_back(r);
+        if (traitsOf(r->kind)->takesFocus && !r->disabled && r->tab >= 0) rows.push_back(r);
     }
     std::sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
     std::vector<std::string> names;

@@ -105,6 +105,21 @@ public:
     M& model() const { return static_cast<M&>(NativeControl::model()); }
 };
 
+// The native control of each kind of controls.h, one in each file of
+// controls/ (folder_list.cpp has the two lists').
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Label& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Frame& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, CommandButton& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, CheckBox& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Image& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Line& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, TextBox& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Slider& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, TabStrip& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, ComboBox& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, DirList& model);
+std::unique_ptr<NativeControl> makeNative(WindowView& view, FileList& model);
+
 // The native control for a model control of any kind.
 std::unique_ptr<NativeControl> makeNativeControl(WindowView& view, Control& model);
 

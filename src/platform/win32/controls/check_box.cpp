@@ -34,7 +34,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeCheckBox(WindowView& view, CheckBox& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, CheckBox& model) {
     return std::make_unique<CheckBoxControl>(view, model);
 }
 

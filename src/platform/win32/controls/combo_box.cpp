@@ -48,7 +48,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeComboBox(WindowView& view, ComboBox& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, ComboBox& model) {
     return std::make_unique<ComboBoxControl>(view, model);
 }
 

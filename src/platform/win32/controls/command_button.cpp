@@ -28,7 +28,7 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeCommandButton(WindowView& view, CommandButton& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, CommandButton& model) {
     return std::make_unique<CommandButtonControl>(view, model);
 }
 

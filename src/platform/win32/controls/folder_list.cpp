@@ -170,11 +170,11 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeDirList(WindowView& view, DirList& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, DirList& model) {
     return std::make_unique<DirListControl>(view, model);
 }
 
-std::unique_ptr<NativeControl> makeFileList(WindowView& view, FileList& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, FileList& model) {
     return std::make_unique<FileListControl>(view, model);
 }
 

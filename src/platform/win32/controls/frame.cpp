@@ -71,7 +71,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeFrame(WindowView& view, Frame& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Frame& model) {
     return std::make_unique<FrameControl>(view, model);
 }
 

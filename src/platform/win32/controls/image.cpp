@@ -52,7 +52,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeImage(WindowView& view, Image& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Image& model) {
     return std::make_unique<ImageControl>(view, model);
 }
 

@@ -68,7 +68,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeLabel(WindowView& view, Label& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Label& model) {
     return std::make_unique<LabelControl>(view, model);
 }
 

@@ -28,7 +28,7 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeLine(WindowView& view, Line& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Line& model) {
     return std::make_unique<LineControl>(view, model);
 }
 

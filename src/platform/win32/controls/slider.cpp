@@ -40,7 +40,7 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeSlider(WindowView& view, Slider& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, Slider& model) {
     return std::make_unique<SliderControl>(view, model);
 }
 

@@ -98,7 +98,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeTabStrip(WindowView& view, TabStrip& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, TabStrip& model) {
     return std::make_unique<TabStripControl>(view, model);
 }
 

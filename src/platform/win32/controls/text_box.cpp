@@ -42,7 +42,7 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeTextBox(WindowView& view, TextBox& model) {
+std::unique_ptr<NativeControl> makeNative(WindowView& view, TextBox& model) {
     return std::make_unique<TextBoxControl>(view, model);
 }
 
