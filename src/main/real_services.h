@@ -26,16 +26,7 @@ struct RealServices {
     VersionReader versions{fileVersions(codePage)};
     win32::Shell shell;
     win32::ModalHost windows;
-    Services services{.messages = messages,
-                      .folders = folders,
-                      .files = files,
-                      .codePage = codePage,
-                      .instance = instance,
-                      .program = program,
-                      .versions = versions,
-                      .shell = shell,
-                      .windows = windows,
-                      .app = corvaneInfo()};
+    Services services = servicesOf(*this, corvaneInfo());
 };
 
 }  // namespace corvane

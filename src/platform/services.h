@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/file_store.h"
@@ -136,5 +137,20 @@ struct Services {
     WindowService& windows;
     AppInfo app;
 };
+
+// The services of a set that holds one of each under these names.
+template <class Set>
+Services servicesOf(Set& set, AppInfo app) {
+    return {.messages = set.messages,
+            .folders = set.folders,
+            .files = set.files,
+            .codePage = set.codePage,
+            .instance = set.instance,
+            .program = set.program,
+            .versions = set.versions,
+            .shell = set.shell,
+            .windows = set.windows,
+            .app = std::move(app)};
+}
 
 }  // namespace corvane

@@ -21,16 +21,7 @@ struct WindowsRig {
     VersionReader versions{fileVersions(codePage)};
     FakeShell shell;
     win32::ModalHost windows;
-    Services services{.messages = messages,
-                      .folders = folders,
-                      .files = files,
-                      .codePage = codePage,
-                      .instance = instance,
-                      .program = program,
-                      .versions = versions,
-                      .shell = shell,
-                      .windows = windows,
-                      .app = corvaneInfo()};
+    Services services = servicesOf(*this, corvaneInfo());
     TestForm form{services};
 };
 
