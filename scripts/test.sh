@@ -168,9 +168,9 @@ stage_cp932() {
             export LOCPATH="$PWD/build/locale"
         fi
     fi
-    local prefix status=0
-    for prefix in "build/wine-$WIN_ARCH" "build/wine-$WIN_ARCH-win98"; do
-        wine_prefix "$PWD/$prefix"
+    local version status=0
+    for version in "" win98; do
+        wine_prefix "$PWD/build/wine-$WIN_ARCH${version:+-$version}" "$version"
         LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 tests_pass build/cp932-test.txt with_display scripts/wine-session.sh \
             "$WINE" "$(tests_exe)" --gtest_filter='CodePage932UnderWine.*' || status=1
     done
