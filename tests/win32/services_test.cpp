@@ -383,5 +383,27 @@ TEST(OutOfMemoryUnderWine, TheShippedHooksReportItAndEnd) {
     CloseHandle(p.hThread);
 }
 
+// The end of the shipped program without a C runtime DLL: what WinMain
+// returns is the exit code, and the functions registered with atexit and
+// the static destructors run before it, last registered first.
+TEST(ShippedRuntimeUnderWine, ExitRunsAtexitAndStaticDestructorsLastFirst) {
+    wchar_t probe[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"CORVANE_OOM_PROBE", probe, MAX_PATH) == 0) GTEST_SKIP() << "no probe named";
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring file = std::wstring(temp) + L"corvane-exit-order.txt";
+    DeleteFileW(file.c_str());
+    PROCESS_INFORMATION p{};
+    ASSERT_TRUE(test::startCorvane(p, L"exit-order " + file, L"", probe));
+    ASSERT_EQ(WaitForSingleObject(p.hProcess, test::waitMs(20000)), WAIT_OBJECT_0);
+    DWORD code = 0;
+    GetExitCodeProcess(p.hProcess, &code);
+    CloseHandle(p.hProcess);
+    CloseHandle(p.hThread);
+    EXPECT_EQ(code, 7u);
+    EXPECT_EQ(get(file), "b a ~second ~first ");
+    DeleteFileW(file.c_str());
+}
+
 }  // namespace
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #include "platform/win32/dpi.h"
 
-#include <cwchar>
+#include <algorithm>
+#include <iterator>
 
 namespace corvane::win32 {
 
@@ -42,7 +43,8 @@ LOGFONTW dialogFont(UINT dpi) {
     font.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
-    std::wcscpy(font.lfFaceName, L"MS Shell Dlg");
+    constexpr wchar_t kFace[] = L"MS Shell Dlg";
+    std::copy(std::begin(kFace), std::end(kFace), font.lfFaceName);
     return font;
 }
 
