@@ -140,7 +140,10 @@ HMODULE systemLibrary(const wchar_t* name);
 std::wstring errorText(DWORD code);
 // The system's own system folder; empty where the call fails.
 std::wstring systemDirectory();
+// The common controls started with what the loaded comctl32 has.
 BOOL initCommonControls();
+// The major version of a loaded comctl32: 4 up to 4.72, 5, or 6.
+DWORD commonControlsVersion(HMODULE comctl);
 HINSTANCE shellOpen(const std::wstring& target);
 void acceptDrops(HWND h);
 std::vector<std::wstring> droppedFiles(HDROP drop);

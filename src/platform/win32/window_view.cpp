@@ -140,6 +140,8 @@ void WindowView::makeToolTips() {
     tips_ = api::createWindow(WS_EX_TOPMOST, TOOLTIPS_CLASSW, {}, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr);
     if (tips_ == nullptr) return;
+    // Common controls 4.00 (Windows 95 retail) ignore it: a long tip shows
+    // on one line there.
     api::send(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
     for (auto& c : controls_) {
         if (c->hwnd() != nullptr) c->addToolTips();

@@ -8,13 +8,14 @@ namespace corvane::win32::api {
 
 namespace {
 
-// A tool, in the form of the path that runs, at the size common controls
-// 4.70 and 5 know: the later fields are not used.
+// A tool, in the form of the path that runs, at the size every version of
+// the common controls knows (4.00's, up to the text): the later fields are
+// not used.
 template <typename Info>
 void sendTool(HWND tips, UINT msg, UINT flags, HWND window, UINT_PTR id, const RECT& rect,
               decltype(Info::lpszText) text) {
     Info ti{};
-    ti.cbSize = offsetof(Info, lParam) + sizeof(LPARAM);
+    ti.cbSize = offsetof(Info, lpszText) + sizeof ti.lpszText;
     ti.uFlags = flags;
     ti.hwnd = window;
     ti.uId = id;

@@ -161,11 +161,34 @@ int messageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT sty
 }
 
 BOOL initCommonControls() {
-    // Common controls 4.72, as 98 has them, know the classes but not the
-    // flag that version 6 added for the standard ones.
+    // Before version 6 the common controls register their classes when the
+    // DLL loads, which its import does; InitCommonControlsEx came with 4.70
+    // (Windows 95 retail has 4.00) and refuses a flag its version does not
+    // know, such as version 6's one for the standard classes.
+    HMODULE comctl = systemLibrary(L"comctl32.dll");
+    using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto initEx =
+        reinterpret_cast<InitEx>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")));
+    if (initEx == nullptr) {
+        InitCommonControls();
+        return TRUE;
+    }
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-    if (nt()) icc.dwICC |= ICC_STANDARD_CLASSES;
-    return InitCommonControlsEx(&icc);
+    if (commonControlsVersion(comctl) >= 6) icc.dwICC |= ICC_STANDARD_CLASSES;
+    return initEx(&icc);
+}
+
+DWORD commonControlsVersion(HMODULE comctl) {
+    // DllGetVersion came with 4.71; a comctl32 without it is older still.
+    struct VersionInfo {
+        DWORD size, major, minor, build, platform;
+    };
+    using GetVersionFn = HRESULT(CALLBACK*)(VersionInfo*);
+    const auto get = reinterpret_cast<GetVersionFn>(
+        reinterpret_cast<void*>(comctl != nullptr ? GetProcAddress(comctl, "DllGetVersion") : nullptr));
+    VersionInfo v{sizeof v, 4, 0, 0, 0};
+    if (get == nullptr || get(&v) != S_OK) return 4;
+    return v.major;
 }
 
 }  // namespace corvane::win32::api
