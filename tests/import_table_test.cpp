@@ -1,11 +1,12 @@
-// The shipped corvane.exe imports only Windows' own DLLs, and from them only
-// functions that both Windows 98 and Windows XP have.
+// The shipped corvane.exe imports only what tests/data/imports.txt allows:
+// functions that Windows 95 retail and NT 4.0 RTM both export.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -71,61 +72,115 @@ struct Pe {
     }
 };
 
-// The names of a list in the test data, one a line, without its comments.
-std::set<std::string> names(const char* path) {
-    std::set<std::string> out;
-    std::ifstream list(path);
-    for (std::string line; std::getline(list, line);) {
-        if (!line.empty() && line[0] != '#') out.insert(line);
+// The lists of imports.txt: each section's lines, the DLL and function
+// first, without the comments.
+struct ImportLists {
+    struct Entry {
+        std::string dll, function, systems;
+    };
+    std::map<std::string, std::vector<Entry>> sections;
+
+    explicit ImportLists(const char* path) {
+        std::ifstream in(path);
+        std::string section;
+        for (std::string line; std::getline(in, line);) {
+            if (line.empty() || line[0] == '#') continue;
+            if (line[0] == '[') {
+                section = line.substr(1, line.find(']') - 1);
+                continue;
+            }
+            std::istringstream words(line);
+            Entry e;
+            if (section.rfind("not on", 0) == 0) {
+                words >> e.function;  // any DLL
+            } else {
+                words >> e.dll >> e.function;
+                std::getline(words, e.systems);
+            }
+            sections[section].push_back(e);
+        }
     }
-    return out;
-}
+    std::set<std::string> functions(const std::string& section) const {
+        std::set<std::string> out;
+        if (const auto s = sections.find(section); s != sections.end()) {
+            for (const auto& e : s->second) out.insert(e.function);
+        }
+        return out;
+    }
+};
 
 std::string lower(std::string s) {
     for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
-TEST(ShippedProgram, ImportsOnlyWhatWindows98AndXpHave) {
+// Whether a list's systems name Windows 95 retail and NT 4.0 RTM or earlier.
+bool onWindows95AndNt4(const std::string& systems) {
+    std::istringstream words(systems);
+    bool on95 = false, onNt4 = false;
+    for (std::string w; words >> w;) {
+        if (w == "95" || w == "95:stub") on95 = true;
+        if (w.rfind("NT", 0) == 0 && (w == "NT3.1" || w == "NT3.5" || w == "NT3.51" || w == "NT4.0")) onNt4 = true;
+    }
+    return on95 && onNt4;
+}
+
+TEST(ShippedProgram, ImportsOnlyWhatItsListAllowsFromWindows95AndNt4On) {
     const Pe pe(slurp(CORVANE_SHIPPED_EXE));
     EXPECT_EQ(pe.machine, 0x14C) << "the shipped program is 32-bit x86";
     EXPECT_FALSE(pe.pe32plus);
     ASSERT_NE(pe.importRva, 0u);
-    // Windows 9x loads nothing that asks for a later system or subsystem.
+    // Windows 95 and NT 4.0 load nothing that asks for a later system or subsystem.
     EXPECT_EQ(pe.u16(pe.opt + 40), 4) << "major OS version";
     EXPECT_EQ(pe.u16(pe.opt + 42), 0) << "minor OS version";
     EXPECT_EQ(pe.u16(pe.opt + 48), 4) << "major subsystem version";
     EXPECT_EQ(pe.u16(pe.opt + 50), 0) << "minor subsystem version";
     EXPECT_EQ(pe.u16(pe.opt + 68), 2) << "the Windows GUI subsystem";
 
-    const std::set<std::string> windowsDlls = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll",
-                                               "shell32.dll", "msvcrt.dll", "advapi32.dll"};
-    const std::set<std::string> missingOnXp = names(CORVANE_NOT_ON_XP);
-    const std::set<std::string> missingOn98 = names(CORVANE_NOT_ON_98);
-    ASSERT_GT(missingOnXp.size(), 50u);
-    ASSERT_GT(missingOn98.size(), 100u);
+    const ImportLists lists(CORVANE_IMPORT_LISTS);
+    std::set<std::string> allowed;
+    std::set<std::string> notOn;
+    for (const char* s : {"not on 98", "not on xp"}) {
+        const auto names = lists.functions(s);
+        ASSERT_GT(names.size(), 50u) << s;
+        notOn.insert(names.begin(), names.end());
+    }
+    ASSERT_TRUE(lists.sections.count("may import"));
+    for (const auto& e : lists.sections.at("may import")) {
+        allowed.insert(e.dll + "!" + e.function);
+        EXPECT_TRUE(onWindows95AndNt4(e.systems)) << e.dll << "!" << e.function << " is listed for " << e.systems;
+        EXPECT_FALSE(notOn.count(e.function)) << e.function << " is listed as missing on a system";
+    }
 
-    std::set<std::string> dlls;
-    std::vector<std::string> functions;
+    std::vector<std::string> imported;
     for (std::size_t d = pe.offset(pe.importRva);; d += 20) {
         const std::uint32_t lookup = pe.u32(d) != 0 ? pe.u32(d) : pe.u32(d + 16);
         const std::uint32_t name = pe.u32(d + 12);
         if (name == 0) break;
-        dlls.insert(lower(pe.text(name)));
+        const std::string dll = lower(pe.text(name));
         for (std::size_t t = pe.offset(lookup);; t += 4) {
             const std::uint32_t thunk = pe.u32(t);
             if (thunk == 0) break;
-            if ((thunk & 0x80000000u) == 0) functions.push_back(pe.text(thunk + 2));
+            imported.push_back(dll + "!" + ((thunk & 0x80000000u) == 0 ? pe.text(thunk + 2) : "#ordinal"));
         }
     }
-    for (const auto& dll : dlls) EXPECT_TRUE(windowsDlls.count(dll)) << dll << " is not one of Windows' own DLLs";
-    EXPECT_TRUE(dlls.count("kernel32.dll"));
-    // Version resources are read by the program's own reader.
-    EXPECT_FALSE(dlls.count("version.dll"));
-    EXPECT_GT(functions.size(), 40u);
-    for (const auto& f : functions) {
-        EXPECT_FALSE(missingOnXp.count(f)) << f << " is missing on Windows XP";
-        EXPECT_FALSE(missingOn98.count(f)) << f << " is missing on Windows 98";
+    EXPECT_GT(imported.size(), 40u);
+    EXPECT_NE(std::find(imported.begin(), imported.end(), "kernel32.dll!ExitProcess"), imported.end());
+    for (const auto& f : imported) {
+        EXPECT_TRUE(allowed.count(f)) << f << " is imported but not in imports.txt's [may import]";
+    }
+}
+
+// What the program looks up at run time is named in its image as text, and
+// each such name is listed: the list stays that of the program.
+TEST(ShippedProgram, ListsEveryFunctionItLooksUp) {
+    const auto bytes = slurp(CORVANE_SHIPPED_EXE);
+    const ImportLists lists(CORVANE_IMPORT_LISTS);
+    ASSERT_TRUE(lists.sections.count("looked up"));
+    for (const auto& e : lists.sections.at("looked up")) {
+        const std::string name = e.function + '\0';
+        EXPECT_NE(std::search(bytes.begin(), bytes.end(), name.begin(), name.end()), bytes.end())
+            << e.function << " is listed as looked up, but the program does not name it";
     }
 }
 

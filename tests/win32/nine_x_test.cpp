@@ -1,10 +1,11 @@
 // What corvane.exe itself calls on the path it takes on Windows 95, 98 and
-// Me. Wine, told to be Windows 98, still implements every wide function, so
+// Me. Wine, told to be Windows 95 or 98, still implements every wide function, so
 // a stub can't fail here; its relay trace shows instead each call the
 // program makes. The program is started with the trace on, makes the
 // worked example's batch file, opens and closes the help window and ends;
 // no call from its own image may go to a wide function that 9x only stubs,
-// nor to a function that 98 lacks.
+// nor to a function that 98 lacks, and on 95 each goes to a function that
+// imports.txt lists.
 //
 // Wine writes the trace to the standard error it inherits, which is this
 // test program's: CORVANE_RELAY_TRACE names the file it goes to, and
@@ -14,6 +15,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -24,14 +26,32 @@
 namespace corvane {
 namespace {
 
-std::set<std::string> names(const std::string& file) {
+// The functions of a list in the test data, or of one [section] of it: the
+// first word of each line that names one DLL, the second of the others.
+std::set<std::string> names(const std::string& file, const std::string& section = "") {
     std::set<std::string> out;
     std::ifstream list(std::string("Z:") + CORVANE_TEST_DATA + "/" + file);
+    std::string in;
     for (std::string line; std::getline(list, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty() && line[0] != '#') out.insert(line);
+        if (line.empty() || line[0] == '#') continue;
+        if (line[0] == '[') {
+            in = line.substr(1, line.find(']') - 1);
+            continue;
+        }
+        if (in != section) continue;
+        std::istringstream words(line);
+        std::string first, second;
+        words >> first >> second;
+        out.insert(first.find('.') != std::string::npos ? second : first);
     }
     return out;
+}
+
+// Windows 95 (4.00), not 98 or Me: what Wine says with "win95".
+bool windows95() {
+    const DWORD v = GetVersion();
+    return (v & 0x80000000u) != 0 && (v & 0xFF) == 4 && (v >> 8 & 0xFF) == 0;
 }
 
 std::string slurp(const std::wstring& path) {
@@ -75,15 +95,22 @@ bool gone(const wchar_t* cls, const wchar_t* caption) {
     return false;
 }
 
-TEST(NineXPath, CallsOnlyWhatWindows98Has) {
+TEST(NineXPath, CallsOnlyWhatWindows9xHas) {
     if ((GetVersion() & 0x80000000u) == 0) GTEST_SKIP() << "the system says it is of the NT family";
     const std::wstring trace = variable(L"CORVANE_RELAY_TRACE");
     const std::wstring exe = variable(L"CORVANE_TRACED_EXE");
     if (trace.empty() || exe.empty()) GTEST_SKIP() << "no relay trace asked for";
     const std::set<std::string> wideOn9x = names("wide_on_9x.txt");
-    const std::set<std::string> missingOn98 = names("not_on_98.txt");
+    const std::set<std::string> missingOn98 = names("imports.txt", "not on 98");
+    std::set<std::string> listed = names("imports.txt", "may import");
+    for (const std::string& f : names("imports.txt", "looked up")) listed.insert(f);
     ASSERT_GT(wideOn9x.size(), 10u);
     ASSERT_GT(missingOn98.size(), 100u);
+    ASSERT_GT(listed.size(), 100u);
+    // kernel32's functions that Wine forwards to ntdll show by the name they
+    // land at, which the import's name does not give.
+    const std::map<std::string, std::string> forwarded = {{"RtlAllocateHeap", "HeapAlloc"},
+                                                          {"RtlFreeHeap", "HeapFree"}};
 
     // The worked example: Hover Tank.exe picked, the name it proposes, the
     // settings as they are at start.
@@ -144,6 +171,14 @@ TEST(NineXPath, CallsOnlyWhatWindows98Has) {
         // forward to ntdll show as ntdll's Rtl... function.
         const std::string imported = f.rfind("Rtl", 0) == 0 ? f.substr(3) : f;
         EXPECT_FALSE(missingOn98.count(f) || missingOn98.count(imported)) << f << " is missing on Windows 98";
+        // On 95 every call is to a function that its list says 95 has, or
+        // that the program looks up and has a fallback for.
+        if (windows95()) {
+            const auto landed = forwarded.find(f);
+            EXPECT_TRUE(listed.count(f) || listed.count(imported) ||
+                        (landed != forwarded.end() && listed.count(landed->second)))
+                << f << " is in no list of imports.txt";
+        }
     }
 }
 
