@@ -11,18 +11,25 @@
 #
 # Each stage prints how long it took, and a table of all of them ends the
 # run. A stage passes only when every test it exists for ran and passed.
-# Stages: shipped native dos fuzz wine win98 relay cp932 fulldisk i686
-# cputrace release.
+# Stages: shipped native dos fuzz wine win98 win95 nt40 relay cp932 fulldisk
+# i686 cputrace release.
 source "$(dirname "$0")/preamble.sh"
 
-ALL_STAGES=(shipped native dos fuzz wine win98 relay cp932 fulldisk i686 cputrace release)
+ALL_STAGES=(shipped native dos fuzz wine win98 win95 nt40 relay cp932 fulldisk i686 cputrace release)
 jobs=$(nproc)
 
 # The tests that start corvane.exe as shipped, as a user does, and look at
 # its pages, make the worked example, open its help window; and the probe of
 # its runtime hooks running out of memory.
 STARTS_THE_EXE='*ScreenAtDpi.*:KeyboardUnderWine.*:WorkedExampleUnderWine.*:HandOverUnderWine.*HelpWindow*'
-STARTS_THE_EXE+=':OutOfMemoryUnderWine.*'
+STARTS_THE_EXE+=':OutOfMemoryUnderWine.*:ShippedRuntimeUnderWine.*'
+
+# What differs by system, run again where Wine says it is the oldest Windows
+# of each family (95 and NT 4.0): the pages on screen at 96 DPI, the worked
+# example by mouse and keys, the keyboard's walk and the tooltips (their
+# structures have the oldest common controls' size).
+OLDEST_SYSTEMS='*ScreenAtDpi.*/0:KeyboardUnderWine.*:WorkedExampleUnderWine.*'
+OLDEST_SYSTEMS+=':MainWindowUnderWine.ToolTipsNameControlsTabsAndDisabledButtons'
 
 # The Windows test suites that stages of their own run: under an emulator,
 # with the relay trace, in code page 932, on a full disk.
@@ -71,7 +78,7 @@ tests_exe() { echo "build/wintest-$WIN_ARCH/corvane_win32_tests.exe"; }
 # Wine runs it (the i686 stage does), and on the NT path the 9x replace.
 run_windows_tests() {
     local log="$1" version="$2" others=("${OWN_STAGES[@]}")
-    [ "$WIN_ARCH" = i686 ] || others+=(OutOfMemoryUnderWine)
+    [ "$WIN_ARCH" = i686 ] || others+=(OutOfMemoryUnderWine ShippedRuntimeUnderWine)
     local exclude
     exclude="^($(IFS='|' && echo "${others[*]}"))\."
     [ "$version" = win98 ] || exclude+="|^FaultSeamUnderWine\.OldFileLeftAside"
@@ -139,6 +146,30 @@ stage_win98() {
     wine_prefix "$PWD/build/wine-$WIN_ARCH-win98" win98
     run_windows_tests build/win98-test.txt win98
     [ ${#TEST_ARGS[@]} -gt 0 ] || seam_figures
+}
+
+# Windows 95: the 9x path as on 98, and the relay check of its calls against
+# what 95 exports; where 32-bit Wine runs, the shipped runtime's fatal path
+# and its end.
+stage_win95() {
+    echo "What differs by system, where Wine says it is Windows 95"
+    build_wine_tests
+    wine_prefix "$PWD/build/wine-$WIN_ARCH-win95" win95
+    local filter="$OLDEST_SYSTEMS:NineXPath.*" trace="$PWD/build/relay-trace-95.txt"
+    [ "$WIN_ARCH" = i686 ] && filter+=":OutOfMemoryUnderWine.*:ShippedRuntimeUnderWine.*"
+    [ ${#TEST_ARGS[@]} -gt 0 ] && filter="${TEST_ARGS[0]#--gtest_filter=}"
+    CORVANE_RELAY_TRACE="Z:$trace" CORVANE_TRACED_EXE="Z:$program" tests_pass build/win95-test.txt \
+        with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" --gtest_filter="$filter" 2>"$trace"
+    rm -f "$trace"
+}
+
+stage_nt40() {
+    echo "What differs by system, where Wine says it is Windows NT 4.0"
+    build_wine_tests
+    wine_prefix "$PWD/build/wine-$WIN_ARCH-nt40" nt40
+    local filter="$OLDEST_SYSTEMS"
+    [ ${#TEST_ARGS[@]} -gt 0 ] && filter="${TEST_ARGS[0]#--gtest_filter=}"
+    tests_pass build/nt40-test.txt with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" --gtest_filter="$filter"
 }
 
 stage_relay() {
