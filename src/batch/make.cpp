@@ -67,32 +67,44 @@ BatchMaker::BatchMaker(const BatchControls& controls, const BatchServices& servi
 
 void BatchMaker::Command1_Click() {
     const std::wstring ShortName = shortName(scratch, ProgramName);
-    std::wstring BatchPath = folders.path();
-    if (BatchPath.empty() || BatchPath.back() != L'\\') BatchPath += L'\\';
-    BatchPath += batchName.text();
-    BatchPath += L".bat";
-    batchPath.setCaption(BatchPath);
+    const std::wstring BatchPath = batchPathShown();
+    if (!confirmed(BatchPath)) return;
+    if (write(BatchPath, batchFile(settingsFor(BatchPath, ShortName)))) batchName.setText(L"");
+}
 
+// The folder of the directory list, the batch name and ".bat"; shown below
+// the lists whether or not the file is made.
+std::wstring BatchMaker::batchPathShown() {
+    std::wstring path = folders.path();
+    if (path.empty() || path.back() != L'\\') path += L'\\';
+    path += batchName.text();
+    path += L".bat";
+    batchPath.setCaption(path);
+    return path;
+}
+
+// A name, one that the batch file's code page holds, and the user's OK.
+bool BatchMaker::confirmed(const std::wstring& path) {
     MessageBoxService& box = services_.messages;
     const std::wstring& title = services_.title;
     if (batchName.text().empty()) {
         box.show(L"Don't forget a name!", kExclamation, L"Oops!");
         batchName.setFocus();
-        return;
+        return false;
     }
-
     // The batch file is 8-bit text: a name its code page can't hold would be
     // written with stand-in characters and start nothing.
     const CodePageService& cp = services_.codePage;
     for (const auto& [what, name] : {std::pair{L"program name", ProgramName}, std::pair{L"batch name", batchName.text()}}) {
         if (!cp.encode(name)) {
-            box.show(L"Cannot make " + BatchPath + L".\n\n" + codePageLacks(what, name, cp.number()), kExclamation, title);
-            return;
+            box.show(L"Cannot make " + path + L".\n\n" + codePageLacks(what, name, cp.number()), kExclamation, title);
+            return false;
         }
     }
+    return box.show(L"Make " + path + L"?", kOkCancel, title) == kAnswerOk;
+}
 
-    if (box.show(L"Make " + BatchPath + L"?", kOkCancel, title) != kAnswerOk) return;
-
+BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstring& ruleName) {
     BatchSettings settings;
     settings.fastMemory = ticked(fastMemory);
     settings.fastPci = ticked(fastPci);
@@ -104,29 +116,31 @@ void BatchMaker::Command1_Click() {
     settings.clockMhz = clock.value();
     settings.refreshHz = RefreshHz;
     settings.cards = cards_;
-    settings.batchPath = BatchPath;
-    settings.shortName = startName(services_.folders, programPath.caption(), ShortName, ProgramName);
-    const BatchText text = batchText(settings);
-    const std::optional<std::string> switches = cp.encode(text.switches);
-    const std::optional<std::string> numbers = cp.encode(text.numbers);
+    settings.batchPath = path;
+    settings.shortName = startName(services_.folders, programPath.caption(), ruleName, ProgramName);
+    return settings;
+}
 
-    // Written beside the target and moved over it only when complete, so a
-    // failure never leaves half a file nor costs the file that was there.
+// Written beside the target and moved over it only when complete, so a
+// failure never leaves half a file nor costs the file that was there. False
+// after saying why it failed.
+bool BatchMaker::write(const std::wstring& path, const BatchFile& file) {
+    const CodePageService& cp = services_.codePage;
+    const std::optional<std::string> first = cp.encode(file.checkAndSwitches);
+    const std::optional<std::string> second = cp.encode(file.numbersAndStart);
     FileStore& files = services_.files;
     std::wstring temp;
     FileStatus status;
-    if (!switches || !numbers) status.error = L"The text can't be written in code page " + decimal(cp.number()) + L".";
-    if (status.ok()) status = files.recover(BatchPath);
-    if (status.ok()) status = files.createTemp(folderOf(BatchPath), temp);
-    if (status.ok()) status = files.append(temp, *switches);
-    if (status.ok()) status = files.append(temp, *numbers);
-    if (status.ok()) status = files.replace(temp, BatchPath);
-    if (!status.ok()) {
-        if (!temp.empty()) files.remove(temp);
-        box.show(L"Could not make " + BatchPath + L".\n\n" + status.error, kExclamation, title);
-        return;
-    }
-    batchName.setText(L"");
+    if (!first || !second) status.error = L"The text can't be written in code page " + decimal(cp.number()) + L".";
+    if (status.ok()) status = files.recover(path);
+    if (status.ok()) status = files.createTemp(folderOf(path), temp);
+    if (status.ok()) status = files.append(temp, *first);
+    if (status.ok()) status = files.append(temp, *second);
+    if (status.ok()) status = files.replace(temp, path);
+    if (status.ok()) return true;
+    if (!temp.empty()) files.remove(temp);
+    services_.messages.show(L"Could not make " + path + L".\n\n" + status.error, kExclamation, services_.title);
+    return false;
 }
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "batch/batch_text.h"
 #include "drivers/glide_family.h"
 #include "platform/model.h"
 #include "platform/services.h"
@@ -47,6 +48,12 @@ public:
     void Command1_Click();
 
 private:
+    // The steps of "&Make": the path, the question, the settings, the write.
+    std::wstring batchPathShown();
+    bool confirmed(const std::wstring& path);
+    BatchSettings settingsFor(const std::wstring& path, const std::wstring& ruleName);
+    bool write(const std::wstring& path, const BatchFile& file);
+
     BatchServices services_;
     const std::wstring& ProgramName;
     const std::int16_t& RefreshHz;

@@ -3,159 +3,261 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <map>
+#include <string_view>
 
 namespace corvane::test {
 
 namespace {
+
+// What COMMAND.COM 4.0 was seen to do, built unchanged from its released
+// sources and run under DOSBox.
+
+// The block holds each string with the byte that ends it, and one byte
+// more that ends the block. SET stores its string character by character
+// and keeps what fit, the name included: where room ends inside the name,
+// a piece of it without "=" stays, which no SET removes.
+constexpr std::size_t kBlockEnd = 1;
+// "COMMAND.COM /E:n /C" gives the new interpreter max(n rounded up to 16,
+// what the parent uses + 16) bytes, with a copy of the parent's strings.
+constexpr std::size_t kParagraph = 16;
+constexpr std::size_t kChildSlack = 16;
+// An expanded line is cut at 126 characters and run cut (seen with
+// %COMSPEC% and %0 on one line)...
+constexpr std::size_t kLineCut = 126;
+// ...but where expanding a variable takes the line to 126 characters or
+// more, the file is abandoned.
+constexpr std::size_t kVariableAbandons = 126;
+// GOTO compares the first 8 characters of a label, case ignored; the first
+// label that matches wins.
+constexpr std::size_t kLabelLength = 8;
+// A label as the last line, without CR LF, runs the command before it a
+// second time.
+// IF "a"=="b" compares case-sensitively; SET upper-cases the name.
+// A second interpreter that itself starts another is a runaway: stopped here.
+constexpr int kRunaway = 4;
 
 std::string upper(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
 
-bool startsWith(const std::string& s, const std::string& word) { return upper(s.substr(0, word.size())) == word; }
-
-std::vector<std::string> linesOf(const std::string& file) {
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    for (std::size_t at; (at = file.find("\r\n", from)) != std::string::npos; from = at + 2) {
-        out.push_back(file.substr(from, at - from));
-    }
-    if (from < file.size()) out.push_back(file.substr(from));
-    return out;
+bool sameLetters(char a, char b) {
+    return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
 }
+// Whether `s` begins with `word`, case ignored.
+bool startsWith(std::string_view s, std::string_view word) {
+    if (s.size() < word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (!sameLetters(s[i], word[i])) return false;
+    }
+    return true;
+}
+// Whether `entry` is "name=...", case ignored.
+bool named(std::string_view entry, std::string_view name) {
+    return entry.size() > name.size() && entry[name.size()] == '=' && startsWith(entry, name);
+}
+
+struct File {
+    std::vector<std::string> lines;
+    bool lastLineOpen = false;                 // the last line has no CR LF
+    std::map<std::string, std::size_t> labels;  // the first line of each, by its first 8 letters
+};
+
+File fileOf(const std::string& bytes) {
+    File f;
+    std::size_t from = 0;
+    for (std::size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2) {
+        f.lines.push_back(bytes.substr(from, at - from));
+    }
+    if (from < bytes.size()) {
+        f.lines.push_back(bytes.substr(from));
+        f.lastLineOpen = true;
+    }
+    for (std::size_t i = 0; i < f.lines.size(); ++i) {
+        if (!f.lines[i].empty() && f.lines[i][0] == ':') f.labels.emplace(upper(f.lines[i].substr(1, kLabelLength)), i);
+    }
+    return f;
+}
+
+std::size_t usedBy(const std::vector<std::string>& env) {
+    std::size_t n = 0;
+    for (const auto& e : env) n += e.size() + 1;
+    return n;
+}
+
 
 struct Interpreter {
     const DosMachine& machine;
     DosRun& result;
     std::vector<std::string> env;
     std::size_t size;
+    int depth;
 
-    std::size_t used() const {
-        std::size_t n = 0;
-        for (const auto& e : env) n += e.size() + 1;
-        return n;
+    std::size_t free() const {
+        const std::size_t used = usedBy(env) + kBlockEnd;
+        return size > used ? size - used : 0;
     }
-    std::string get(const std::string& name) const {
+    std::string get(std::string_view name) const {
         for (const auto& e : env) {
-            if (upper(e.substr(0, e.find('='))) == upper(name) && e.find('=') != std::string::npos) {
-                return e.substr(e.find('=') + 1);
-            }
+            if (named(e, name)) return e.substr(name.size() + 1);
         }
         return "";
     }
-    // SET upper-cases the name; where room runs out it keeps what fit.
+    // The old string goes first; only a string with "=" is found by name.
     void set(const std::string& name, const std::string& value) {
         const std::string key = upper(name);
-        env.erase(std::remove_if(env.begin(), env.end(), [&](const std::string& e) { return upper(e.substr(0, e.find('='))) == key; }),
-                  env.end());
+        env.erase(std::remove_if(env.begin(), env.end(), [&](const std::string& e) { return named(e, key); }), env.end());
         if (value.empty()) return;
         const std::string entry = key + "=" + value;
-        if (machine.nt || used() + entry.size() + 1 < size) {
+        const std::size_t room = free();
+        if (machine.nt || entry.size() + 1 <= room) {
             env.push_back(entry);
-        } else if (used() + 2 < size) {
-            env.push_back(entry.substr(0, size - used() - 2));
+        } else if (room >= 2) {
+            env.push_back(entry.substr(0, room - 1));
         }
     }
-    std::string expand(const std::string& line, const std::vector<std::string>& args) const {
-        std::string out;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            if (line[i] != '%') {
-                out += line[i];
-            } else if (i + 1 < line.size() && line[i + 1] == '%') {
+    // False where the file is abandoned.
+    bool expand(const std::string& raw, const std::vector<std::string>& args, std::string& out) const {
+        out.clear();
+        for (std::size_t i = 0; i < raw.size(); ++i) {
+            if (raw[i] != '%') {
+                out += raw[i];
+            } else if (i + 1 < raw.size() && raw[i + 1] == '%') {
                 out += '%';
                 ++i;
-            } else if (i + 1 < line.size() && std::isdigit(static_cast<unsigned char>(line[i + 1]))) {
-                const std::size_t n = static_cast<std::size_t>(line[i + 1] - '0');
+            } else if (i + 1 < raw.size() && std::isdigit(static_cast<unsigned char>(raw[i + 1]))) {
+                const std::size_t n = static_cast<std::size_t>(raw[i + 1] - '0');
                 if (n < args.size()) out += args[n];
                 ++i;
             } else {
-                const std::size_t end = line.find('%', i + 1);
+                const std::size_t end = raw.find('%', i + 1);
                 if (end == std::string::npos) break;
-                out += get(line.substr(i + 1, end - i - 1));
+                out += get(std::string_view(raw).substr(i + 1, end - i - 1));
                 i = end;
+                if (!machine.nt && out.size() >= kVariableAbandons) return false;
             }
         }
-        return out;
+        if (!machine.nt && out.size() > kLineCut) {
+            out.resize(kLineCut);
+            result.cut = true;
+        }
+        return true;
     }
 
-    void run(const std::vector<std::string>& lines, const std::vector<std::string>& args) {
+    void run(const File& file, const std::vector<std::string>& args) {
+        const std::vector<std::string>& lines = file.lines;
+        std::size_t previous = lines.size();  // the last command run
         for (std::size_t pc = 0; pc < lines.size();) {
-            std::string line = expand(lines[pc++], args);
-            result.longestLine = std::max(result.longestLine, line.size());
-            if (!machine.nt && line.size() > 127) {
-                result.abandoned = true;
+            const std::size_t at = pc++;
+            if (file.lastLineOpen && at + 1 == lines.size() && !lines[at].empty() && lines[at][0] == ':') {
+                if (previous < lines.size()) command(file, args, previous, pc);
                 return;
             }
-            if (!line.empty() && line[0] == '@') line.erase(0, 1);
-            // IF [NOT] "a"=="b" command; comparisons are case-sensitive.
-            while (startsWith(line, "IF ")) {
-                std::size_t at = 3;
-                const bool negate = startsWith(line.substr(at), "NOT ");
-                if (negate) at += 4;
-                const std::size_t eq = line.find("==", at);
-                const std::size_t space = line.find(' ', eq);
-                if (eq == std::string::npos || space == std::string::npos) {
-                    result.abandoned = true;
-                    return;
-                }
-                const bool same = line.substr(at, eq - at) == line.substr(eq + 2, space - eq - 2);
-                if (same == negate) {
-                    line.clear();
-                    break;
-                }
-                line = line.substr(space + 1);
+            if (!lines[at].empty() && lines[at][0] != ':') previous = at;
+            if (!command(file, args, at, pc)) return;
+        }
+    }
+
+    // Runs line `at`; false where the file ends here.
+    bool command(const File& file, const std::vector<std::string>& args, std::size_t at, std::size_t& pc) {
+        const std::vector<std::string>& lines = file.lines;
+        std::string line;
+        if (!expand(lines[at], args, line)) {
+            result.abandoned = true;
+            return false;
+        }
+        result.longestLine = std::max(result.longestLine, line.size());
+        if (!line.empty() && line[0] == '@') line.erase(0, 1);
+        // IF [NOT] "a"=="b" command.
+        while (startsWith(line, "IF ")) {
+            std::size_t from = 3;
+            const bool negate = startsWith(line.substr(from), "NOT ");
+            if (negate) from += 4;
+            const std::size_t eq = line.find("==", from);
+            const std::size_t space = eq == std::string::npos ? eq : line.find(' ', eq);
+            if (space == std::string::npos) {
+                result.abandoned = true;
+                return false;
             }
-            if (line.empty() || line[0] == ':' || startsWith(line, "REM") || upper(line) == "ECHO OFF") continue;
-            if (startsWith(line, "ECHO ") || upper(line) == "PAUSE") {
-                result.echoed = true;
-            } else if (startsWith(line, "SET ")) {
-                const std::size_t eq = line.find('=');
-                const std::string name = line.substr(4, eq - 4);
-                if (!(startsWith(name, "SST") || startsWith(name, "FX_"))) result.probed = true;
-                set(name, line.substr(eq + 1));
-            } else if (startsWith(line, "GOTO ")) {
-                // The first label whose first eight characters match.
-                const std::string target = upper(line.substr(5, 8));
-                std::size_t found = lines.size();
-                for (std::size_t i = 0; i < lines.size() && found == lines.size(); ++i) {
-                    if (!lines[i].empty() && lines[i][0] == ':' && upper(lines[i].substr(1, 8)) == target) found = i;
-                }
-                if (found == lines.size()) {
-                    result.abandoned = true;
-                    return;
-                }
-                pc = found + 1;
-            } else if (!machine.nt && startsWith(line, upper(get("COMSPEC")) + " /E:")) {
-                // A second interpreter: max(n, what is used + 16) bytes, with
-                // a copy of this environment; "/C name args" runs the file.
-                const std::size_t e = line.find("/E:") + 3;
-                const std::size_t n = std::strtoul(line.c_str() + e, nullptr, 10);
-                const std::size_t c = line.find(" /C ");
-                std::vector<std::string> words;
-                for (std::size_t at = c + 4; at < line.size();) {
-                    const std::size_t end = std::min(line.find(' ', at), line.size());
-                    words.push_back(line.substr(at, end - at));
-                    at = end + 1;
-                }
-                ++result.interpreters;
-                Interpreter child{machine, result, env, std::max((n + 15) / 16 * 16, used() + 16)};
-                child.run(lines, words);
-            } else {
+            const bool same = line.substr(from, eq - from) == line.substr(eq + 2, space - eq - 2);
+            if (same == negate) return true;
+            line = line.substr(space + 1);
+        }
+        if (line.empty() || line[0] == ':' || startsWith(line, "REM") || upper(line) == "ECHO OFF") return true;
+        if (startsWith(line, "ECHO ") || upper(line) == "PAUSE") {
+            result.echoed = true;
+        } else if (startsWith(line, "SET ") && line.find('=') != std::string::npos) {
+            const std::size_t eq = line.find('=');
+            const std::string name = line.substr(4, eq - 4);
+            if (!(startsWith(name, "SST") || startsWith(name, "FX_"))) result.probed = true;
+            set(name, line.substr(eq + 1));
+        } else if (startsWith(line, "GOTO ")) {
+            const auto found = file.labels.find(upper(line.substr(5, kLabelLength)));
+            if (found == file.labels.end()) {
+                result.abandoned = true;
+                return false;
+            }
+            pc = found->second + 1;
+            return true;
+        } else if (const std::string comspec = get("COMSPEC");
+                   !machine.nt && !comspec.empty() && startsWith(line, comspec + " /E:")) {
+            secondInterpreter(file, line, args);
+        } else {
+            std::string name = line;
+            if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
+            if (upper(name) == upper(machine.program)) {
                 result.started.push_back(env);
+            } else {
+                result.unknown.push_back(line);
             }
         }
+        return true;
+    }
+
+    // "%COMSPEC% /E:n /C name args": the file again, if `name` is its own.
+    void secondInterpreter(const File& file, const std::string& line, const std::vector<std::string>& args) {
+        const std::size_t n = std::strtoul(line.c_str() + line.find("/E:") + 3, nullptr, 10);
+        const std::size_t c = line.find(" /C ");
+        std::vector<std::string> words;
+        for (std::size_t from = c == std::string::npos ? line.size() : c + 4; from < line.size();) {
+            const std::size_t end = std::min(line.find(' ', from), line.size());
+            words.push_back(line.substr(from, end - from));
+            from = end + 1;
+        }
+        ++result.interpreters;
+        if (words.empty() || words[0] != args[0]) {
+            result.unknown.push_back(line);  // "Bad command or file name"
+            return;
+        }
+        if (depth + 1 >= kRunaway) {
+            result.abandoned = true;
+            return;
+        }
+        Interpreter child{machine, result, env, std::max((n + kParagraph - 1) / kParagraph * kParagraph,
+                                                         usedBy(env) + kChildSlack), depth + 1};
+        child.run(file, words);
     }
 };
 
 }  // namespace
 
+std::vector<std::string> stockWindow98() {
+    return {"TMP=C:\\WINDOWS\\TEMP", "TEMP=C:\\WINDOWS\\TEMP", "PROMPT=$p$g", "winbootdir=C:\\WINDOWS",
+            "COMSPEC=C:\\WINDOWS\\COMMAND.COM", "PATH=C:\\WINDOWS;C:\\WINDOWS\\COMMAND", "windir=C:\\WINDOWS"};
+}
+
+std::size_t DosMachine::free() const {
+    const std::size_t used = usedBy(environment) + kBlockEnd;
+    return environmentSize > used ? environmentSize - used : 0;
+}
+
 DosRun DosMachine::run(const std::string& file, const std::string& self) const {
     DosRun result;
     std::vector<std::string> env = environment;
     if (nt) env.push_back("OS=Windows_NT");
-    Interpreter shell{*this, result, env, environmentSize};
-    shell.run(linesOf(file), {self});
+    Interpreter shell{*this, result, env, environmentSize, 1};
+    shell.run(fileOf(file), {self});
     return result;
 }
 

@@ -10,23 +10,44 @@
 namespace corvane::test {
 
 // Before the settings: under COMMAND.COM, the check that the window's
-// environment has room for their 133 bytes.
+// environment has room for their 133 bytes: three probes of 45, 44 and 44
+// bytes, the second and third each made where the first, shrunk, left room.
+// The re-run's line, with the batch file's path at its longest, fits where
+// %COMSPEC% is the stock one.
 inline constexpr std::string_view kWorkedCheck =
     "@echo off\r\n"
     "REM Under Windows 9x, room for the settings in this window, or a window with more\r\n"
     "IF \"%OS%\"==\"Windows_NT\" GOTO GLIDE\r\n"
-    "IF \"%1\"==\"ROOMY\" GOTO GLIDE\r\n"
-    "SET CV1=0123456789012345678901234567890123456789\r\n"
-    "SET CV2=012345678901234567890123456789012345678\r\n"
-    "SET CV3=012345678901234567890123456789012345678\r\n"
-    "IF NOT \"%CV1%\"==\"0123456789012345678901234567890123456789\" GOTO NOROOM\r\n"
-    "IF NOT \"%CV2%\"==\"012345678901234567890123456789012345678\" GOTO NOROOM\r\n"
-    "IF NOT \"%CV3%\"==\"012345678901234567890123456789012345678\" GOTO NOROOM\r\n"
-    "SET CV1=\r\nSET CV2=\r\nSET CV3=\r\n"
+    "SET _=012345678901234567890123456789012345678901\r\n"
+    "IF NOT \"%_%\"==\"012345678901234567890123456789012345678901\" GOTO NOROOM\r\n"
+    "SET _=0\r\n"
+    "SET _2=0\r\n"
+    "SET _2=0123456789012345678901234567890123456789\r\n"
+    "SET _=012345678901234567890123456789012345678901\r\n"
+    "IF NOT \"%_%\"==\"012345678901234567890123456789012345678901\" GOTO NOROOM\r\n"
+    "IF NOT \"%_2%\"==\"0123456789012345678901234567890123456789\" GOTO NOROOM\r\n"
+    "SET _=0\r\n"
+    "SET _3=0\r\n"
+    "SET _3=0123456789012345678901234567890123456789\r\n"
+    "SET _=012345678901234567890123456789012345678901\r\n"
+    "IF NOT \"%_%\"==\"012345678901234567890123456789012345678901\" GOTO NOROOM\r\n"
+    "IF NOT \"%_3%\"==\"0123456789012345678901234567890123456789\" GOTO NOROOM\r\n"
+    "SET _=\r\n"
+    "SET _2=\r\n"
+    "SET _3=\r\n"
     "GOTO GLIDE\r\n"
     ":NOROOM\r\n"
-    "SET CV1=\r\nSET CV2=\r\nSET CV3=\r\n"
+    "SET _=\r\n"
+    "SET _2=\r\n"
+    "SET _3=\r\n"
+    "IF \"%1\"==\"ROOMY\" GOTO FULL\r\n"
+    "IF NOT \"%COMSPEC%\"==\"C:\\WINDOWS\\COMMAND.COM\" GOTO FULL\r\n"
     "%COMSPEC% /E:2048 /C %0 ROOMY\r\n"
+    "GOTO DONE\r\n"
+    ":FULL\r\n"
+    "ECHO This window has too little environment space for the 3dfx settings.\r\n"
+    "ECHO Add SHELL=C:\\WINDOWS\\COMMAND.COM /E:4096 /P to CONFIG.SYS and restart.\r\n"
+    "PAUSE\r\n"
     "GOTO DONE\r\n"
     ":GLIDE\r\n";
 

@@ -1,9 +1,11 @@
 // Stands in for a game: adds to report.txt in the current folder its own long
 // file name and the Glide driver's variables it was started with (SST and
-// FX_, sorted), and any CV one (the batch file's probes, which must not reach
-// it), one to a line, and ends. A game started twice reports twice.
+// FX_, sorted), and any of the batch file's probes (which must not reach it:
+// "_" or "_" and a number, with a value of digits), one to a line, and ends.
+// A game started twice reports twice.
 #include <algorithm>
 #include <cstdio>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,8 @@ int wmain() {
     wchar_t* block = GetEnvironmentStringsW();
     for (const wchar_t* v = block; *v != 0; v += lstrlenW(v) + 1) {
         const std::wstring s = v;
-        if (s.rfind(L"SST", 0) == 0 || s.rfind(L"FX_", 0) == 0 || s.rfind(L"CV", 0) == 0) variables.push_back(s);
+        const bool probe = s.size() > 2 && s[0] == L'_' && (iswdigit(s[1]) || (s[1] == L'=' && iswdigit(s[2])));
+        if (s.rfind(L"SST", 0) == 0 || s.rfind(L"FX_", 0) == 0 || probe) variables.push_back(s);
     }
     FreeEnvironmentStringsW(block);
     std::sort(variables.begin(), variables.end());
