@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
-# A longer run of the version-resource reader's fuzzer: bench/fuzz.sh [seconds]
+# Runs every fuzz target for SECONDS each (600 by default) and prints the
+# runs of each and what it found: bench/fuzz.sh [SECONDS [TARGET...]]
 source "$(dirname "$0")/../scripts/preamble.sh"
-run_fuzzer "${1:-600}"
+seconds="${1:-600}"
+shift || true
+run_fuzzer "$seconds" "$@"

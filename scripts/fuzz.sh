@@ -1,27 +1,68 @@
-# Builds the version-resource reader's libFuzzer target with clang, ASan and
-# UBSan, seeds it, and runs it for the given number of seconds. Sourced.
-run_fuzzer() {
-    local seconds=$1
+# Builds the libFuzzer targets with clang, ASan and UBSan and runs each for
+# the given number of seconds. Sourced.
+#
+# CORVANE_FUZZ_RUNS=N stops each target after N runs, should that come first.
+#
+# Targets: version (the version-resource reader), command_line, hand_over
+# (the block a second start hands over), drop (names dropped or handed
+# over), names (the 8.3 rule and the wildcard match) and batch (the batch
+# file over any program name and folder). Inputs that once broke a target
+# are kept in tests/data/fuzz-kept/TARGET/ (the version reader's in
+# tests/data/fuzz-kept/) and read again first.
+FUZZ_TARGETS=(version command_line hand_over drop names batch)
+
+fuzz_build() {
     need_packages "${NATIVE_PACKAGES[@]}"
     cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCORVANE_SANITIZE=ON -DCORVANE_FUZZ=ON \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build/fuzz -j"$(nproc)" --target corvane_version_fuzz corvane_fuzz_seeds
-    rm -rf build/fuzz/artifacts
-    mkdir -p build/fuzz/corpus build/fuzz/artifacts
-    build/fuzz/tests/corvane_fuzz_seeds build/fuzz/corpus
-    # Inputs that once broke the reader are read again first.
-    build/fuzz/tests/corvane_version_fuzz -runs=0 tests/data/fuzz-kept >build/fuzz/kept.log 2>&1 || {
-        cat build/fuzz/kept.log
-        return 1
-    }
-    local status=0
-    build/fuzz/tests/corvane_version_fuzz -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus >build/fuzz/run.log 2>&1 || status=$?
-    grep -E "^(Done|stat::number_of_executed_units|SUMMARY)|ERROR" build/fuzz/run.log || true
-    grep -E "DONE +cov" build/fuzz/run.log | tail -1
-    if [ "$status" -ne 0 ] || [ -n "$(ls -A build/fuzz/artifacts)" ]; then
-        tail -30 build/fuzz/run.log
-        echo "The fuzzer found inputs that break the reader: build/fuzz/artifacts (keep them in tests/data/fuzz-kept)"
+    local targets=() t
+    for t in "${FUZZ_TARGETS[@]}"; do targets+=("corvane_${t}_fuzz"); done
+    cmake --build build/fuzz -j"$(nproc)" --target "${targets[@]}" corvane_fuzz_seeds
+}
+
+# run_fuzzer SECONDS [TARGET...]: each target (all by default) for SECONDS;
+# prints the runs of each and what it found, and fails on a finding.
+run_fuzzer() {
+    local seconds=$1
+    shift
+    local targets=("$@")
+    [ ${#targets[@]} -eq 0 ] && targets=("${FUZZ_TARGETS[@]}")
+    fuzz_build
+    local status=0 t
+    for t in "${targets[@]}"; do
+        fuzz_one "$t" "$seconds" || status=1
+    done
+    return $status
+}
+
+fuzz_one() {
+    local target=$1 seconds=$2
+    local exe="build/fuzz/tests/corvane_${target}_fuzz" dir="build/fuzz/$target"
+    local kept="tests/data/fuzz-kept/$target"
+    [ "$target" = version ] && kept=tests/data/fuzz-kept
+    rm -rf "$dir/artifacts"
+    mkdir -p "$dir/corpus" "$dir/artifacts"
+    [ "$target" = version ] && build/fuzz/tests/corvane_fuzz_seeds "$dir/corpus"
+    if [ -d "$kept" ]; then
+        "$exe" -runs=0 "$kept" >"$dir/kept.log" 2>&1 || {
+            echo "$target: an input kept in $kept breaks it again"
+            cat "$dir/kept.log"
+            return 1
+        }
+    fi
+    local status=0 seeds=() limit=()
+    [ -d "$kept" ] && seeds=("$kept")
+    [ -n "${CORVANE_FUZZ_RUNS:-}" ] && limit=(-runs="$CORVANE_FUZZ_RUNS")
+    "$exe" -max_total_time="$seconds" "${limit[@]}" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$dir/artifacts/" "$dir/corpus" "${seeds[@]}" >"$dir/run.log" 2>&1 || status=$?
+    local runs cov
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$dir/run.log" | tail -n 1)
+    cov=$(grep -oE "cov: [0-9]+" "$dir/run.log" | tail -n 1)
+    if [ "$status" -ne 0 ] || [ -n "$(ls -A "$dir/artifacts")" ]; then
+        printf '%-13s %12s runs  %s  FOUND: %s\n' "$target" "${runs:-?}" "$cov" "$(ls "$dir/artifacts" | tr '\n' ' ')"
+        grep -E "ERROR|SUMMARY|==[0-9]+==" "$dir/run.log" | head -5
+        echo "Keep each input of $dir/artifacts in $kept/ once it is fixed"
         return 1
     fi
+    printf '%-13s %12s runs  %s  found nothing\n' "$target" "${runs:-?}" "$cov"
 }

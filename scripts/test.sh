@@ -116,8 +116,8 @@ stage_dos() {
 }
 
 stage_fuzz() {
-    echo "Fuzzing the version-resource reader for 20 seconds"
-    run_fuzzer 20
+    echo "Fuzzing every reader of untrusted input, 10 seconds each"
+    run_fuzzer 10
 }
 
 stage_wine() {

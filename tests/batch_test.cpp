@@ -729,6 +729,27 @@ TEST(StartLine, OnlyNamesTheInterpreterWouldMisreadChange) {
     EXPECT_EQ(startLine(L"%a b%"), L"\"%%a b%%\"");
     EXPECT_EQ(startLine(L"(x)"), L"\"(x)\"");
     EXPECT_EQ(startLine(L"a,b;c=d"), L"\"a,b;c=d\"");
+    // The interpreter's own commands would run instead of the program, and
+    // a leading "@" would only hide the line.
+    EXPECT_EQ(startLine(L"START"), L".\\START");
+    EXPECT_EQ(startLine(L"pause"), L".\\pause");
+    EXPECT_EQ(startLine(L"Set.up"), L".\\Set.up");
+    EXPECT_EQ(startLine(L"@GAME"), L".\\@GAME");
+    EXPECT_EQ(startLine(L"STARTUP"), L"STARTUP");
+    EXPECT_EQ(startLine(L"@ GAME"), L"\"@ GAME\"");
+    // Each as the tests' COMMAND.COM and CMD run it: the program, once.
+    for (const char* name : {"START", "pause", "@GAME", "STARTUP", "100%", "R&D"}) {
+        const std::wstring wide(name, name + std::char_traits<char>::length(name));
+        const std::wstring line = startLine(wide);
+        for (const bool nt : {false, true}) {
+            test::DosMachine m;
+            m.nt = nt;
+            m.program = name;
+            const test::DosRun run = m.run("@echo off\r\n" + std::string(line.begin(), line.end()) + "\r\n", "X.BAT");
+            EXPECT_EQ(run.started.size(), 1u) << name;
+            EXPECT_TRUE(run.unknown.empty()) << name;
+        }
+    }
 }
 
 TEST_F(Make, BlankInALongNameIsQuotedSoTheRightProgramStarts) {

@@ -1,6 +1,7 @@
 #include "batch/batch_text.h"
 
 #include "batch/dos_lines.h"
+#include "platform/names.h"
 
 namespace corvane {
 
@@ -14,6 +15,23 @@ void add(std::wstring& text, const std::vector<GlideLine>& lines) {
             dos::set(text, l.variable, l.value);
         }
     }
+}
+
+// Whether `name` is a command of COMMAND.COM's or CMD's own, which either
+// runs instead of a program of that name; "." ends a command's word.
+bool ownCommand(std::wstring_view name) {
+    static constexpr std::wstring_view kOwn[] = {
+        L"ASSOC", L"BREAK",  L"CALL",  L"CD",       L"CHCP",     L"CHDIR",  L"CLS",    L"COLOR",  L"COPY",
+        L"CTTY",  L"DATE",   L"DEL",   L"DIR",      L"ECHO",     L"ENDLOCAL", L"ERASE", L"EXIT",  L"FOR",
+        L"FTYPE", L"GOTO",   L"IF",    L"LFNFOR",   L"LH",       L"LOADHIGH", L"LOCK", L"MD",     L"MKDIR",
+        L"MKLINK", L"MOVE",  L"PATH",  L"PAUSE",    L"POPD",     L"PROMPT", L"PUSHD",  L"RD",     L"REM",
+        L"REN",   L"RENAME", L"RMDIR", L"SET",      L"SETLOCAL", L"SHIFT",  L"START",  L"TIME",   L"TITLE",
+        L"TRUENAME", L"TYPE", L"UNLOCK", L"VER",    L"VERIFY",   L"VOL"};
+    const std::wstring_view word = name.substr(0, name.find(L'.'));
+    for (const std::wstring_view own : kOwn) {
+        if (equalNoCase(word, own)) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -56,7 +74,10 @@ std::wstring startLine(std::wstring_view shortName) {
         line += c;
         if (c == L'%') line += L'%';
     }
-    if (quote) line = L'"' + line + L'"';
+    if (quote) return L'"' + line + L'"';
+    // A name the interpreter would take for one of its own commands, or an
+    // "@" that would only hide the line: named as the program in this folder.
+    if (!line.empty() && (line.front() == L'@' || ownCommand(line))) line.insert(0, L".\\");
     return line;
 }
 

@@ -28,9 +28,11 @@ struct BatchFile {
 BatchFile batchFile(const BatchSettings& s);
 
 // The start line: the program's short name as the batch interpreter must
-// read it to start that program and nothing else. Every "%" is doubled, and
-// a name holding a blank or another character the interpreter treats
-// specially is put in double quotes.
+// read it to start that program and nothing else. Every "%" is doubled, a
+// name holding a blank or another character the interpreter treats
+// specially is put in double quotes, and one that begins with "@" or is the
+// name of one of the interpreter's own commands (START, PAUSE...) gets ".\"
+// before it.
 std::wstring startLine(std::wstring_view shortName);
 
 // ShortName of a program name without its extension: a name of at most eight

@@ -36,6 +36,15 @@ constexpr std::size_t kLabelLength = 8;
 // IF "a"=="b" compares case-sensitively; SET upper-cases the name.
 // A second interpreter that itself starts another is a runaway: stopped here.
 constexpr int kRunaway = 4;
+// A command word that names one of the interpreter's own commands runs that
+// command, not a program of the name; ".", "/" and blanks end the word.
+// COMMAND.COM's and CMD's together.
+constexpr std::string_view kInternal[] = {
+    "ASSOC", "BREAK", "CALL",   "CD",    "CHCP",     "CHDIR", "CLS",    "COLOR",  "COPY",    "CTTY",  "DATE",
+    "DEL",   "DIR",   "ECHO",   "ENDLOCAL", "ERASE", "EXIT",  "FOR",    "FTYPE",  "GOTO",    "IF",    "LFNFOR",
+    "LH",    "LOADHIGH", "LOCK", "MD",   "MKDIR",    "MKLINK", "MOVE",  "PATH",   "PAUSE",   "POPD",  "PROMPT",
+    "PUSHD", "RD",    "REM",    "REN",   "RENAME",   "RMDIR", "SET",    "SETLOCAL", "SHIFT", "START", "TIME",
+    "TITLE", "TRUENAME", "TYPE", "UNLOCK", "VER",    "VERIFY", "VOL"};
 
 std::string upper(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -184,7 +193,8 @@ struct Interpreter {
             if (same == negate) return true;
             line = line.substr(space + 1);
         }
-        if (line.empty() || line[0] == ':' || startsWith(line, "REM") || upper(line) == "ECHO OFF") return true;
+        const std::string word = upper(line.substr(0, line.find_first_of(" ./\t")));
+        if (line.empty() || line[0] == ':' || word == "REM" || upper(line) == "ECHO OFF") return true;
         if (startsWith(line, "ECHO ") || upper(line) == "PAUSE") {
             result.echoed = true;
         } else if (startsWith(line, "SET ") && line.find('=') != std::string::npos) {
@@ -203,9 +213,14 @@ struct Interpreter {
         } else if (const std::string comspec = get("COMSPEC");
                    !machine.nt && !comspec.empty() && startsWith(line, comspec + " /E:")) {
             secondInterpreter(file, line, args);
+        } else if (std::find(std::begin(kInternal), std::end(kInternal), word) != std::end(kInternal)) {
+            result.unknown.push_back(line);  // the interpreter's own command, not the program
         } else {
+            // The program, in quotes or not, found in the current folder,
+            // or named there by ".\".
             std::string name = line;
             if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
+            if (name.rfind(".\\", 0) == 0) name.erase(0, 2);
             if (upper(name) == upper(machine.program)) {
                 result.started.push_back(env);
             } else {

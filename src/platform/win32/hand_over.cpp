@@ -1,22 +1,14 @@
 #include "platform/win32/hand_over.h"
 
+#include "platform/path_block.h"
 #include "platform/win32/window_view.h"
 
 namespace corvane::win32 {
 
-namespace {
-
-constexpr ULONG_PTR kPathsTag = 0x43564E50;  // "CVNP"
-constexpr DWORD kMostBytes = 1 << 20;
-
-}  // namespace
-
 bool handOverPaths(const std::wstring& caption, const std::vector<std::wstring>& paths) {
-    // The paths one after the other, each ended by a zero.
-    std::wstring block;
-    for (const std::wstring& p : paths) block.append(p).push_back(L'\0');
-    COPYDATASTRUCT data{kPathsTag, static_cast<DWORD>(block.size() * sizeof(wchar_t)), block.data()};
-    if (data.cbData > kMostBytes) return false;
+    std::vector<std::uint8_t> block = pathBlock(paths);
+    if (block.size() > kPathBlockMostBytes) return false;
+    COPYDATASTRUCT data{kPathBlockTag, static_cast<DWORD>(block.size()), block.data()};
     for (int tries = 0; tries < 100; ++tries) {
         HWND h = api::findWindow(kWindowClass, caption);
         if (h != nullptr) {
@@ -33,21 +25,7 @@ bool handOverPaths(const std::wstring& caption, const std::vector<std::wstring>&
 }
 
 std::vector<std::wstring> handedPaths(const COPYDATASTRUCT& data) {
-    std::vector<std::wstring> out;
-    if (data.dwData != kPathsTag || data.lpData == nullptr || data.cbData > kMostBytes ||
-        data.cbData % sizeof(wchar_t) != 0) {
-        return out;
-    }
-    const auto* text = static_cast<const wchar_t*>(data.lpData);
-    const std::size_t n = data.cbData / sizeof(wchar_t);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (text[i] != L'\0') continue;
-        if (i > start) out.emplace_back(text + start, i - start);
-        start = i + 1;
-    }
-    // A last path without its zero is cut off: the message is not ours.
-    return start == n ? out : std::vector<std::wstring>{};
+    return pathsInBlock(data.dwData, data.lpData, data.cbData);
 }
 
 }  // namespace corvane::win32
