@@ -129,7 +129,11 @@ stage_wine() {
         build_windows_tests i686 ""
     fi
     run_windows_tests build/wine-test.txt ""
-    [ ${#TEST_ARGS[@]} -gt 0 ] || seam_figures
+    [ ${#TEST_ARGS[@]} -gt 0 ] && return
+    seam_figures
+    echo "Our version reader against Wine's version.dll"
+    tests_pass build/versions-test.txt with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" \
+        --gtest_filter='VersionsUnderWine.OurReaderAnswersAsVersionDllDoes' | grep -E 'differential|FAILED'
 }
 
 # The figures of the sweep at the door to the file system, on this prefix's path.
@@ -154,13 +158,10 @@ stage_win98() {
 stage_win95() {
     echo "What differs by system, where Wine says it is Windows 95"
     build_wine_tests
-    wine_prefix "$PWD/build/wine-$WIN_ARCH-win95" win95
-    local filter="$OLDEST_SYSTEMS:NineXPath.*" trace="$PWD/build/relay-trace-95.txt"
+    local filter="$OLDEST_SYSTEMS:NineXPath.*"
     [ "$WIN_ARCH" = i686 ] && filter+=":OutOfMemoryUnderWine.*:ShippedRuntimeUnderWine.*"
     [ ${#TEST_ARGS[@]} -gt 0 ] && filter="${TEST_ARGS[0]#--gtest_filter=}"
-    CORVANE_RELAY_TRACE="Z:$trace" CORVANE_TRACED_EXE="Z:$program" tests_pass build/win95-test.txt \
-        with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" --gtest_filter="$filter" 2>"$trace"
-    rm -f "$trace"
+    traced_tests build/win95-test.txt win95 "$filter"
 }
 
 stage_nt40() {
@@ -175,12 +176,18 @@ stage_nt40() {
 stage_relay() {
     echo "What the program calls on its 9x path, from Wine's relay trace"
     build_wine_tests
-    wine_prefix "$PWD/build/wine-$WIN_ARCH-win98" win98
-    # The program as shipped (for this Wine's architecture); the trace goes
-    # to the test program's standard error, which Wine hands on.
-    local trace="$PWD/build/relay-trace.txt"
-    CORVANE_RELAY_TRACE="Z:$trace" CORVANE_TRACED_EXE="Z:$program" tests_pass build/relay-test.txt \
-        with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" --gtest_filter='NineXPath.*' 2>"$trace"
+    traced_tests build/relay-test.txt win98 'NineXPath.*'
+}
+
+# The Windows tests of a filter in the prefix of a Windows version, with the
+# relay trace of the program as shipped (for this Wine's architecture) at
+# hand for those that ask for it: it goes to the test program's standard
+# error, which Wine hands on.
+traced_tests() {
+    local log="$1" version="$2" filter="$3" trace="$PWD/build/relay-trace-$2.txt"
+    wine_prefix "$PWD/build/wine-$WIN_ARCH-$version" "$version"
+    CORVANE_RELAY_TRACE="Z:$trace" CORVANE_TRACED_EXE="Z:$program" tests_pass "$log" \
+        with_display scripts/wine-session.sh "$WINE" "$(tests_exe)" --gtest_filter="$filter" 2>"$trace"
     rm -f "$trace"
 }
 

@@ -48,6 +48,7 @@ wine_prefix() {
     export WINEPREFIX="$1"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the Wine prefix $WINEPREFIX"
+        mkdir -p "$(dirname "$WINEPREFIX")"  # Wine makes the prefix, not the folders above it
         "$WINE" wineboot -i >/dev/null 2>&1 || true
         wineserver -w
         "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d corvane /f >/dev/null 2>&1

@@ -1,5 +1,7 @@
 #include "batch/batch_text.h"
 
+#include <algorithm>
+
 #include "batch/dos_lines.h"
 #include "platform/names.h"
 
@@ -20,30 +22,25 @@ void add(std::wstring& text, const std::vector<GlideLine>& lines) {
 // Whether `name` is a command of COMMAND.COM's or CMD's own, which either
 // runs instead of a program of that name; "." ends a command's word.
 bool ownCommand(std::wstring_view name) {
-    static constexpr std::wstring_view kOwn[] = {
-        L"ASSOC", L"BREAK",  L"CALL",  L"CD",       L"CHCP",     L"CHDIR",  L"CLS",    L"COLOR",  L"COPY",
-        L"CTTY",  L"DATE",   L"DEL",   L"DIR",      L"ECHO",     L"ENDLOCAL", L"ERASE", L"EXIT",  L"FOR",
-        L"FTYPE", L"GOTO",   L"IF",    L"LFNFOR",   L"LH",       L"LOADHIGH", L"LOCK", L"MD",     L"MKDIR",
-        L"MKLINK", L"MOVE",  L"PATH",  L"PAUSE",    L"POPD",     L"PROMPT", L"PUSHD",  L"RD",     L"REM",
-        L"REN",   L"RENAME", L"RMDIR", L"SET",      L"SETLOCAL", L"SHIFT",  L"START",  L"TIME",   L"TITLE",
-        L"TRUENAME", L"TYPE", L"UNLOCK", L"VER",    L"VERIFY",   L"VOL"};
+    constexpr std::string_view kOwn =
+        "ASSOC BREAK CALL CD CHCP CHDIR CLS COLOR COPY CTTY DATE DEL DIR ECHO ENDLOCAL ERASE EXIT FOR FTYPE GOTO IF "
+        "LFNFOR LH LOADHIGH LOCK MD MKDIR MKLINK MOVE PATH PAUSE POPD PROMPT PUSHD RD REM REN RENAME RMDIR SET "
+        "SETLOCAL SHIFT START TIME TITLE TRUENAME TYPE UNLOCK VER VERIFY VOL";
     const std::wstring_view word = name.substr(0, name.find(L'.'));
-    for (const std::wstring_view own : kOwn) {
-        if (equalNoCase(word, own)) return true;
+    for (std::size_t at = 0; at < kOwn.size();) {
+        const std::size_t end = std::min(kOwn.find(' ', at), kOwn.size());
+        const std::string_view own = kOwn.substr(at, end - at);
+        if (std::equal(own.begin(), own.end(), word.begin(), word.end(),
+                       [](char a, wchar_t b) { return foldCase(b) == static_cast<wchar_t>(a); })) {
+            return true;
+        }
+        at = end + 1;
     }
     return false;
 }
 
 }  // namespace
 
-namespace dos {
-
-void line(std::wstring& text, std::initializer_list<std::wstring_view> parts) {
-    for (const std::wstring_view part : parts) text += part;
-    text += kEol;
-}
-
-}  // namespace dos
 
 BatchFile batchFile(const BatchSettings& s) {
     const GlideLines lines = glideLines(s);

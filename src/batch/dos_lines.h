@@ -10,7 +10,10 @@ namespace corvane::dos {
 inline constexpr std::wstring_view kEol = L"\r\n";
 
 // The parts, one after another, as one line.
-void line(std::wstring& text, std::initializer_list<std::wstring_view> parts);
+inline void line(std::wstring& text, std::initializer_list<std::wstring_view> parts) {
+    for (const std::wstring_view part : parts) text += part;
+    text += kEol;
+}
 inline void set(std::wstring& text, std::wstring_view variable, std::wstring_view value) {
     line(text, {L"SET ", variable, L"=", value});
 }
