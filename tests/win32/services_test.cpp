@@ -28,11 +28,10 @@ void put(const std::wstring& path, const char* bytes, DWORD attributes = FILE_AT
 std::string get(const std::wstring& path) {
     HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string out(1024, '\0');
-    DWORD n = 0;
-    ReadFile(f, out.data(), 1024, &n, nullptr);
+    std::string out;
+    char buffer[4096];
+    for (DWORD n = 0; ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0;) out.append(buffer, n);
     CloseHandle(f);
-    out.resize(n);
     return out;
 }
 
