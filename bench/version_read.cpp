@@ -7,7 +7,7 @@
 
 #include "drivers/verinfo.h"
 #include "drivers/version_reader.h"
-#include "support/windows1252.h"
+#include "support/code_pages.h"
 #include "support/images.h"
 
 using namespace corvane;

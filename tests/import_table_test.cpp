@@ -15,7 +15,7 @@
 #include "drivers/verinfo.h"
 #include "drivers/version_reader.h"
 #include "corvane_version.h"
-#include "support/windows1252.h"
+#include "support/code_pages.h"
 #include "support/memory_source.h"
 
 namespace {

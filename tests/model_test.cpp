@@ -2,7 +2,7 @@
 // user actions refused where a user could not make them.
 #include <gtest/gtest.h>
 
-#include "support/windows1252.h"
+#include "support/code_pages.h"
 #include "platform/input.h"
 #include "platform/names.h"
 #include "support/fatal_catcher.h"

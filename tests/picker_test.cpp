@@ -199,7 +199,7 @@ struct DropRig {
         r.disk.addFile(L"D:\\Games\\Hover\\Hover Tank.exe");
         r.disk.addFile(L"D:\\Games\\Hover\\readme.txt");
         r.disk.addFile(L"D:\\Games\\Hover\\setup.exe");
-        r.disk.addFile(L"D:\\Games\\\x03A9mega.exe");
+        r.disk.addFile(L"D:\\Games\\\x0152uvre.exe");
         r.start();
         input::clickTab(f.TabStrip1, 2);
     }
@@ -279,7 +279,7 @@ TEST_F(Drop, WhatCannotBePickedIsSaidAndChangesNothing) {
         {{L"D:\\Games\\Hover\\readme.txt"}, L"\nD:\\Games\\Hover\\readme.txt"},
         {{L"E:\\Gone\\Hover Tank.exe"}, L"\nE:\\Gone\\Hover Tank.exe (not found)"},
         {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games\\Hover\\gone.exe"}, L"readme.txt\nD:\\Games\\Hover\\gone.exe (not found)"},
-        {{L"D:\\Games\\\x03A9mega.exe"}, L"(code page 1252) cannot hold"},
+        {{L"D:\\Games\\\x0152uvre.exe"}, L"(code page 437) cannot hold"},
     };
     for (const Case& c : cases) {
         DropRig d;

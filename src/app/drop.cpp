@@ -84,9 +84,9 @@ void Form1::DropFiles(const std::vector<std::wstring>& paths) {
     }
     if (program) {
         const std::wstring stem = program->name.substr(0, program->name.size() - 4);
-        if (!services.codePage.encode(stem)) {
+        if (!services.oemCodePage.encode(stem)) {
             box.show(L"Cannot pick " + joinPath(program->folder, program->name) + L".\n\n" +
-                         codePageLacks(L"program name", stem, services.codePage.number()),
+                         codePageLacks(L"program name", stem, services.oemCodePage.number()),
                      kExclamation, services.app.title);
             return;
         }

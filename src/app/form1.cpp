@@ -43,7 +43,7 @@ Form1::Form1(Services& s)
              .gamma = window.get<Slider>("sGamma"),
              .clock = window.get<Slider>("sClock"),
              .make = window.get<CommandButton>("Command1")},
-            {.messages = s.messages, .folders = s.folders, .files = s.files, .codePage = s.codePage, .title = s.app.title},
+            {.messages = s.messages, .folders = s.folders, .files = s.files, .codePage = s.oemCodePage, .app = s.app},
             ProgramName, RefreshHz, InstalledGlide),
       drivers({.driverFiles = window.get<FileList>("File2"),
                .voodoo = window.get<Label>("l1"),

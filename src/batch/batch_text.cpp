@@ -10,13 +10,7 @@ namespace corvane {
 namespace {
 
 void add(std::wstring& text, const std::vector<GlideLine>& lines) {
-    for (const GlideLine& l : lines) {
-        if (l.remark) {
-            dos::line(text, {L"REM ", l.variable, L"=", l.value, L" not set: a Voodoo Graphics runs at its own clock"});
-        } else {
-            dos::set(text, l.variable, l.value);
-        }
-    }
+    for (const GlideLine& l : lines) dos::line(text, {lineText(l)});
 }
 
 // Whether `name` is a command of COMMAND.COM's or CMD's own, which either
@@ -48,6 +42,8 @@ BatchFile batchFile(const BatchSettings& s) {
         roomCheck(environmentNeed(lines.switches) + environmentNeed(lines.numbers), s.batchPath);
     BatchFile file;
     dos::line(file.checkAndSwitches, {L"@echo off"});
+    dos::line(file.checkAndSwitches,
+              {kMadeBy, s.version, L". Change these settings in Corvane: lines added here are not kept."});
     file.checkAndSwitches += check;
     add(file.checkAndSwitches, lines.switches);
     add(file.numbersAndStart, lines.numbers);

@@ -14,11 +14,16 @@ namespace corvane {
 struct BatchSettings : GlideSettings {
     std::wstring shortName;
     std::wstring batchPath;  // where the file goes: how long its own name may be when run
+    std::wstring version;    // Corvane's, for the line that says it made the file
 };
+
+// The line that says Corvane made a file begins so; the version follows.
+inline constexpr std::wstring_view kMadeBy = L"REM Made by Corvane ";
 
 // The file, in the two pieces it is written in.
 struct BatchFile {
-    // "@echo off", under COMMAND.COM the check for room, and the six switches.
+    // "@echo off", the line that says Corvane made the file, under
+    // COMMAND.COM the check for room, and the six switches.
     std::wstring checkAndSwitches;
     // The three numbers, the later cards' lines, the start line, and after
     // a check its end label.

@@ -105,8 +105,53 @@ GlideLines glideLines(const GlideSettings& s) {
     GlideLines out;
     for (const Row& row : kRows) {
         if (!written(row.readBy, s.cards)) continue;
-        GlideLine line{row.variable, valueOf(row, s), row.overclocksVoodooGraphics && s.cards.voodooGraphics};
+        // Where the card is not known it may be a Voodoo Graphics, the only
+        // card whose Glide reads the clock line, as every Glide it runs does.
+        const bool remark = row.overclocksVoodooGraphics && (s.cards.voodooGraphics || s.cards.none());
+        GlideLine line{row.variable, valueOf(row, s), remark};
         (row.block == Block::Switches ? out.switches : out.numbers).push_back(std::move(line));
+    }
+    return out;
+}
+
+namespace {
+
+constexpr std::wstring_view kSet = L"SET ";
+constexpr std::wstring_view kRemark = L"REM ";
+constexpr std::wstring_view kRemarkWhy = L" not set: a Voodoo Graphics runs at its own clock";
+
+}  // namespace
+
+std::wstring lineText(const GlideLine& line) {
+    std::wstring text(line.remark ? kRemark : kSet);
+    text += line.variable;
+    text += L'=';
+    text += line.value;
+    if (line.remark) text += kRemarkWhy;
+    return text;
+}
+
+std::optional<GlideLine> settingLine(std::wstring_view text) {
+    const bool remark = text.starts_with(kRemark);
+    if (!remark && !text.starts_with(kSet)) return std::nullopt;
+    text.remove_prefix(remark ? kRemark.size() : kSet.size());
+    if (remark) {
+        if (!text.ends_with(kRemarkWhy)) return std::nullopt;
+        text.remove_suffix(kRemarkWhy.size());
+    }
+    const std::size_t eq = text.find(L'=');
+    if (eq == std::wstring_view::npos) return std::nullopt;
+    for (const Row& row : kRows) {
+        if (text.substr(0, eq) != row.variable || (remark && !row.overclocksVoodooGraphics)) continue;
+        return GlideLine{row.variable, std::wstring(text.substr(eq + 1)), remark};
+    }
+    return std::nullopt;
+}
+
+std::vector<std::wstring_view> everyFileVariables() {
+    std::vector<std::wstring_view> out;
+    for (const Row& row : kRows) {
+        if (row.readBy == ReadBy::EveryFile) out.push_back(row.variable);
     }
     return out;
 }

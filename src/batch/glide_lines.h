@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -36,6 +37,12 @@ struct GlideLine {
     bool remark = false;  // written as a REM that names the value instead
 };
 
+// The line's text, without its line end.
+std::wstring lineText(const GlideLine& line);
+// A line of the settings as lineText writes one, read back; nullopt for any
+// other line.
+std::optional<GlideLine> settingLine(std::wstring_view text);
+
 // The settings' lines: the six switches, then the three numbers and the
 // lines of the later cards the installed Glide is for (Voodoo2's, then
 // Banshee's to Voodoo5's).
@@ -44,6 +51,10 @@ struct GlideLines {
     std::vector<GlideLine> numbers;
 };
 GlideLines glideLines(const GlideSettings& s);
+
+// The variables of the lines that every file holds, in their order: the
+// nine SET lines of Corvane's first files.
+std::vector<std::wstring_view> everyFileVariables();
 
 // The bytes of environment the lines' values take: "NAME=value" and the
 // byte that ends it, for each line that sets a value.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "batch/batch_text.h"
+#include "batch/read_back.h"
 #include "platform/codepage.h"
 #include "platform/decimal.h"
 #include "platform/names.h"
@@ -12,6 +13,12 @@
 namespace corvane {
 
 namespace {
+
+// MAX_PATH, less its end and the ".cvo" of the name an old file steps aside
+// under on 9x while the new one takes its place.
+constexpr std::size_t kLongestPath = 260 - 1 - 4;
+// What a question shows of a line of a file that is there already.
+constexpr std::size_t kLongestLineShown = 60;
 
 bool ticked(const CheckBox& box) { return box.value() == 1; }
 
@@ -83,25 +90,78 @@ std::wstring BatchMaker::batchPathShown() {
     return path;
 }
 
-// A name, one that the batch file's code page holds, and the user's OK.
+// A name of a file in the program's folder, one that the batch file's code
+// page holds, and the user's OK.
 bool BatchMaker::confirmed(const std::wstring& path) {
     MessageBoxService& box = services_.messages;
-    const std::wstring& title = services_.title;
+    const std::wstring& title = services_.app.title;
     if (batchName.text().empty()) {
         box.show(L"Don't forget a name!", kExclamation, L"Oops!");
         batchName.setFocus();
         return false;
     }
-    // The batch file is 8-bit text: a name its code page can't hold would be
-    // written with stand-in characters and start nothing.
+    if (const std::wstring why = refusal(path); !why.empty()) {
+        box.show(L"Cannot make " + path + L".\n\n" + why, kExclamation, title);
+        return false;
+    }
+    const std::optional<Question> ask = question(path);
+    return ask && box.show(ask->prompt, ask->buttons, title) == kAnswerOk;
+}
+
+std::wstring BatchMaker::refusal(const std::wstring& path) const {
+    std::wstring why = fileNameFault(batchName.text());
+    if (!why.empty()) return why;
+    if (path.size() > kLongestPath) {
+        return L"The path is " + decimal(static_cast<long long>(path.size())) +
+               L" characters long; Corvane makes batch files at paths of at most " +
+               decimal(static_cast<long long>(kLongestPath)) + L".";
+    }
+    // COMMAND.COM and CMD read the file in this code page: a name it can't
+    // hold would be written with stand-in characters and start nothing.
     const CodePageService& cp = services_.codePage;
     for (const auto& [what, name] : {std::pair{L"program name", ProgramName}, std::pair{L"batch name", batchName.text()}}) {
-        if (!cp.encode(name)) {
-            box.show(L"Cannot make " + path + L".\n\n" + codePageLacks(what, name, cp.number()), kExclamation, title);
-            return false;
-        }
+        if (!cp.encode(name)) return codePageLacks(what, name, cp.number());
     }
-    return box.show(L"Make " + path + L"?", kOkCancel, title) == kAnswerOk;
+    return {};
+}
+
+namespace {
+
+// A line of a file as a question shows it: no control characters, and
+// shortened where it is long.
+std::wstring shown(std::wstring_view line) {
+    std::wstring out;
+    for (const wchar_t c : line.substr(0, kLongestLineShown)) out += c < 0x20 || c == 0x7F ? L'?' : c;
+    if (line.size() > kLongestLineShown) out += L"...";
+    return L"    " + out + L"\n";
+}
+
+}  // namespace
+
+// A file of Corvane's is replaced after the one question. Anything else is
+// the user's: the question says what it is and what would be lost, and
+// Cancel, which leaves it as it is, is what Enter answers.
+std::optional<BatchMaker::Question> BatchMaker::question(const std::wstring& path) {
+    const FileStart there = services_.files.readStart(path, kLongestOwnFile);
+    if (!there.error.empty()) {
+        services_.messages.show(L"Could not make " + path + L".\n\n" + there.error, kExclamation, services_.app.title);
+        return std::nullopt;
+    }
+    if (!there.found) return Question{L"Make " + path + L"?", kOkCancel};
+    const FoundBatch found = readBack(services_.codePage.decode(there.bytes), there.whole);
+    if (found.maker == FoundBatch::Maker::Corvane) return Question{L"Make " + path + L"?", kOkCancel};
+    const bool stranger = found.maker == FoundBatch::Maker::Stranger;
+    std::wstring prompt = path + (stranger ? L" is there already, and Corvane did not make it."
+                                           : L" was made by Corvane, and lines were added to it.");
+    if (found.shown.empty()) {
+        prompt += L" It is empty.\n\n";
+    } else {
+        prompt += stranger ? L" It begins:\n\n" : L" They begin:\n\n";
+        for (const std::wstring& line : found.shown) prompt += shown(line);
+        prompt += L"\n";
+    }
+    prompt += stranger ? L"Replace it? What it holds now would be lost." : L"Replace it? The added lines would be lost.";
+    return Question{prompt, kOkCancel | kExclamation | kSecondDefault};
 }
 
 BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstring& ruleName) {
@@ -117,6 +177,7 @@ BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstri
     settings.refreshHz = RefreshHz;
     settings.cards = cards_;
     settings.batchPath = path;
+    settings.version = services_.app.version();
     settings.shortName = startName(services_.folders, programPath.caption(), ruleName, ProgramName);
     return settings;
 }
@@ -139,7 +200,7 @@ bool BatchMaker::write(const std::wstring& path, const BatchFile& file) {
     if (status.ok()) status = files.replace(temp, path);
     if (status.ok()) return true;
     if (!temp.empty()) files.remove(temp);
-    services_.messages.show(L"Could not make " + path + L".\n\n" + status.error, kExclamation, services_.title);
+    services_.messages.show(L"Could not make " + path + L".\n\n" + status.error, kExclamation, services_.app.title);
     return false;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "batch/batch_text.h"
@@ -32,8 +33,8 @@ struct BatchServices {
     MessageBoxService& messages;
     FolderService& folders;
     FileStore& files;
-    const CodePageService& codePage;
-    const std::wstring& title;
+    const CodePageService& codePage;  // the one batch files are read in: the OEM code page
+    const AppInfo& app;
 };
 
 class BatchMaker : BatchControls {
@@ -51,6 +52,15 @@ private:
     // The steps of "&Make": the path, the question, the settings, the write.
     std::wstring batchPathShown();
     bool confirmed(const std::wstring& path);
+    // Why the file can't be made at `path`, in words; empty where it can.
+    std::wstring refusal(const std::wstring& path) const;
+    // The question before the file at `path` is made or replaced; nullopt
+    // after saying why it can't be.
+    struct Question {
+        std::wstring prompt;
+        int buttons;
+    };
+    std::optional<Question> question(const std::wstring& path);
     BatchSettings settingsFor(const std::wstring& path, const std::wstring& ruleName);
     bool write(const std::wstring& path, const BatchFile& file);
 

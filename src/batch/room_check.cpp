@@ -55,7 +55,49 @@ std::size_t rerunLength(std::size_t comspec, std::wstring_view batchPath) {
     return comspec + rerunSwitches().size() + longestSelf(batchPath) + 1 + kRerunMarker.size();
 }
 
+// Takes `part` off the front of `text`; false where it is not there.
+bool take(std::wstring_view& text, std::wstring_view part) {
+    if (!text.starts_with(part)) return false;
+    text.remove_prefix(part.size());
+    return true;
+}
+
+// Takes a run of digits off the front of `text`; false where there is none.
+bool takeDigits(std::wstring_view& text) {
+    std::size_t n = 0;
+    while (n < text.size() && text[n] >= L'0' && text[n] <= L'9') ++n;
+    text.remove_prefix(n);
+    return n > 0;
+}
+
+// "SET _n=digits" or "SET _n=", and the comparison of a probe.
+bool isProbeLine(std::wstring_view line) {
+    if (take(line, L"SET _")) {
+        takeDigits(line);
+        if (!take(line, L"=")) return false;
+        takeDigits(line);
+        return line.empty();
+    }
+    if (!take(line, L"IF NOT \"%_")) return false;
+    takeDigits(line);
+    return take(line, L"%\"==\"") && takeDigits(line) && take(line, L"\" GOTO ") && line == kNoRoomLabel;
+}
+
 }  // namespace
+
+// Every line but the probes' is the same in each file that holds it: those
+// of a check whose file lies deep enough to check %COMSPEC% first.
+RoomCheckLines::RoomCheckLines() : fixed_(roomCheck(1, L"C:\\Games\\" + std::wstring(30, L'x') + L".bat")) {}
+
+bool RoomCheckLines::holds(std::wstring_view line) const {
+    if (isProbeLine(line)) return true;
+    for (std::size_t at = 0; at < fixed_.size();) {
+        const std::size_t end = fixed_.find(dos::kEol, at);
+        if (std::wstring_view(fixed_).substr(at, end - at) == line) return true;
+        at = end + dos::kEol.size();
+    }
+    return false;
+}
 
 std::vector<Probe> probesFor(std::size_t need) {
     std::vector<Probe> probes;
@@ -79,7 +121,7 @@ std::wstring roomCheck(std::size_t need, std::wstring_view batchPath) {
     std::wstring t;
     if (probes.empty()) return t;
     using namespace dos;
-    line(t, {L"REM Under Windows 9x, room for the settings in this window, or a window with more"});
+    line(t, {kCheckRemark});
     line(t, {L"IF \"%OS%\"==\"Windows_NT\" GOTO ", kSettingsLabel});
 
     // The first probe into the room there is; each later one into room the

@@ -37,6 +37,20 @@ std::vector<Probe> probesFor(std::size_t need);
 // they end with the settings' label. Empty where nothing needs room.
 std::wstring roomCheck(std::size_t need, std::wstring_view batchPath);
 
+// The check's first line, which says what it is for.
+inline constexpr std::wstring_view kCheckRemark =
+    L"REM Under Windows 9x, room for the settings in this window, or a window with more";
+
+// The lines a check for room holds, in any file, whatever room it asks for.
+class RoomCheckLines {
+public:
+    RoomCheckLines();
+    bool holds(std::wstring_view line) const;
+
+private:
+    std::wstring fixed_;  // the lines that are the same in every check
+};
+
 // COMMAND.COM cuts an expanded line at 126 characters, and abandons the file
 // where expanding a variable takes a line to 126: every line stays shorter.
 inline constexpr std::size_t kLongestLine = 125;

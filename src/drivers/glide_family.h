@@ -25,6 +25,7 @@ struct GlideCards {
     bool voodooGraphics = false;
     bool voodoo2 = false;
     bool later = false;
+    bool none() const { return !voodooGraphics && !voodoo2 && !later; }
     void add(GlideFamily f) {
         voodooGraphics = voodooGraphics || f == GlideFamily::VoodooGraphics;
         voodoo2 = voodoo2 || f == GlideFamily::Voodoo2;

@@ -1,6 +1,5 @@
 #include "help/form2.h"
 
-#include "platform/decimal.h"
 
 namespace corvane {
 
@@ -24,8 +23,7 @@ void Form2::Form_Load() {
     Command1.setToolTip(L"Return to " + app.title + L".");
     Command2.setToolTip(L"Visit " + app.title + L" homepage.");
     Image1.setPicture(Picture::Icon);
-    Label5.setCaption(L"Version " + decimal(app.major) + L"." + decimal(app.minor) + L"." +
-                      decimal(app.revision));
+    Label5.setCaption(L"Version " + app.version());
     LoadHelpTopics();
     LoadHelpTexts();
     for (const std::wstring& topic : HelpTopics) Combo1.addItem(L"How do I " + topic);

@@ -21,6 +21,7 @@ struct RealServices {
     win32::Folders folders;
     win32::Files files;
     win32::AnsiCodePage codePage;
+    win32::OemCodePage oemCodePage;
     win32::SingleInstance instance;
     win32::Program program;
     VersionReader versions{fileVersions(codePage)};

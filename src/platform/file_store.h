@@ -3,6 +3,7 @@
 // it, all in one place. The real store is platform/win32/file_store.cpp.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,11 +16,22 @@ struct FileStatus {
     bool ok() const { return error.empty(); }
 };
 
+// The start of a file, read to tell what it holds.
+struct FileStart {
+    bool found = false;  // false where no file has that name and nothing failed
+    std::string bytes;   // at most the bytes asked for
+    bool whole = false;  // the file holds no more than `bytes`
+    std::wstring error;  // why it could not be read; empty when it was
+};
+
 // Writes files so that a target is never left half-written: content goes
 // into a fresh temporary file beside the target, which then replaces it.
 class FileStore {
 public:
     virtual ~FileStore() = default;
+    // At most `most` bytes from the start of the file at `path`: one open and
+    // one read. A folder, a device or anything but a file is an error.
+    virtual FileStart readStart(const std::wstring& path, std::size_t most) = 0;
     // Creates a new empty file in `folder`; its path goes to `path`.
     virtual FileStatus createTemp(const std::wstring& folder, std::wstring& path) = 0;
     virtual FileStatus append(const std::wstring& path, std::string_view bytes) = 0;

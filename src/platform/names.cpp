@@ -89,6 +89,25 @@ bool isDosName(std::wstring_view name) {
     return true;
 }
 
+std::wstring fileNameFault(std::wstring_view name) {
+    constexpr std::wstring_view kNever = L"\\/:*?\"<>|";
+    for (const wchar_t c : name) {
+        if (c < 0x20) return L"A file's name cannot hold control characters.";
+        if (kNever.find(c) != std::wstring_view::npos) return L"A file's name cannot hold \"" + std::wstring(1, c) + L"\".";
+    }
+    if (name.find_first_not_of(L" .") == std::wstring_view::npos) return L"A file's name cannot be only blanks and dots.";
+    // The system takes a device's name, with any extension, for the device.
+    std::wstring_view stem = name.substr(0, name.find(L'.'));
+    while (!stem.empty() && stem.back() == L' ') stem.remove_suffix(1);
+    bool device = false;
+    for (const std::wstring_view d : {L"CON", L"PRN", L"AUX", L"NUL"}) device = device || equalNoCase(stem, d);
+    for (const std::wstring_view d : {L"COM", L"LPT"}) {
+        device = device || (stem.size() == 4 && equalNoCase(stem.substr(0, 3), d) && stem[3] >= L'1' && stem[3] <= L'9');
+    }
+    if (device) return L"\"" + std::wstring(stem) + L"\" is the name of a device, not of a file.";
+    return {};
+}
+
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name) {
     std::wstring out;
     out.reserve(folder.size() + 1 + name.size());

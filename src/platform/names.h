@@ -24,6 +24,11 @@ bool matchesPatterns(std::wstring_view name, std::wstring_view patterns);
 // "*+,./:;<=>?[\]|.
 bool isDosName(std::wstring_view name);
 
+// What keeps `name` from naming a file in a folder on Windows, in words for
+// a message: a character no file name may hold, blanks and dots only, or a
+// device's name. Empty where nothing does.
+std::wstring fileNameFault(std::wstring_view name);
+
 // folder + "\" + name, without doubling the backslash of a drive root.
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name);
 

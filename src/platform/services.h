@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/decimal.h"
 #include "platform/file_store.h"
 
 namespace corvane {
@@ -17,6 +18,7 @@ namespace corvane {
 // Buttons values and answers of the message box, as the handlers pass them.
 inline constexpr int kOkCancel = 1;
 inline constexpr int kExclamation = 48;
+inline constexpr int kSecondDefault = 256;  // the second button, Cancel, is pressed by Enter
 inline constexpr int kAnswerOk = 1;
 
 class MessageBoxService {
@@ -49,7 +51,9 @@ public:
     virtual std::wstring systemFolder() = 0;
 };
 
-// The system's ANSI code page, the one batch files and version strings use.
+// One of the system's code pages: the ANSI one, which version strings and
+// the ANSI functions use, or the OEM one, in which COMMAND.COM and CMD read
+// a batch file's bytes.
 class CodePageService {
 public:
     virtual ~CodePageService() = default;
@@ -122,6 +126,8 @@ struct AppInfo {
     int major = 0;
     int minor = 0;
     int revision = 0;
+    // "1.0.35"
+    std::wstring version() const { return decimal(major) + L"." + decimal(minor) + L"." + decimal(revision); }
 };
 
 // Every service, as the program is put together with them.
@@ -129,7 +135,8 @@ struct Services {
     MessageBoxService& messages;
     FolderService& folders;
     FileStore& files;
-    CodePageService& codePage;
+    CodePageService& codePage;     // ANSI
+    CodePageService& oemCodePage;  // batch files
     InstanceService& instance;
     ProgramService& program;
     VersionService& versions;
@@ -145,6 +152,7 @@ Services servicesOf(Set& set, AppInfo app) {
             .folders = set.folders,
             .files = set.files,
             .codePage = set.codePage,
+            .oemCodePage = set.oemCodePage,
             .instance = set.instance,
             .program = set.program,
             .versions = set.versions,

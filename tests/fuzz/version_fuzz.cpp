@@ -10,7 +10,7 @@
 #include "drivers/verinfo.h"
 #include "drivers/version_block.h"
 #include "drivers/version_reader.h"
-#include "support/windows1252.h"
+#include "support/code_pages.h"
 #include "support/memory_source.h"
 
 using namespace corvane;

@@ -17,12 +17,13 @@ const wchar_t* faultText(FaultKind kind) {
 }
 
 FaultyServices::FaultyServices(FaultPlan& plan, MemoryDisk& disk, ScriptedMessages& messages, Windows1252& codePage,
-                               FakeInstance& instance, EndRecorder& program, VersionService& versions, FakeShell& shell,
-                               ScriptedWindows& windows)
+                               Cp437& oemCodePage, FakeInstance& instance, EndRecorder& program,
+                               VersionService& versions, FakeShell& shell, ScriptedWindows& windows)
     : plan_(plan),
       disk_(disk),
       messagesInner_(messages),
-      codePage_(codePage),
+      codePageLayer_(*this, codePage),
+      oemCodePageLayer_(*this, oemCodePage),
       instanceInner_(instance),
       program_(program),
       versionsInner_(versions),
@@ -34,6 +35,7 @@ Services FaultyServices::services() {
             .folders = folders_,
             .files = files_,
             .codePage = codePageLayer_,
+            .oemCodePage = oemCodePageLayer_,
             .instance = instance_,
             .program = program_,
             .versions = versions_,
@@ -61,6 +63,16 @@ std::optional<std::wstring> FaultyServices::Folders::shortName(const std::wstrin
 std::wstring FaultyServices::Folders::systemFolder() {
     if (s.plan_.hit("system folder")) return {};
     return s.disk_.systemFolder();
+}
+
+FileStart FaultyServices::Files::readStart(const std::wstring& path, std::size_t most) {
+    if (s.plan_.hit("read")) {
+        FileStart failed;
+        failed.found = true;
+        failed.error = s.plan_.failure().error;
+        return failed;
+    }
+    return s.disk_.readStart(path, most);
 }
 
 FileStatus FaultyServices::Files::createTemp(const std::wstring& folder, std::wstring& path) {
@@ -94,7 +106,7 @@ FileStatus FaultyServices::Files::recover(const std::wstring& target) {
 
 std::optional<std::string> FaultyServices::CodePage::encode(std::wstring_view text) const {
     if (s.plan_.hit("code page")) return std::nullopt;
-    return s.codePage_.encode(text);
+    return inner.encode(text);
 }
 
 // The lock that tells of a running copy can't be made: as none running.

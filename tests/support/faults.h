@@ -39,8 +39,8 @@ public:
 class FaultyServices {
 public:
     FaultyServices(FaultPlan& plan, MemoryDisk& disk, ScriptedMessages& messages, Windows1252& codePage,
-                   FakeInstance& instance, EndRecorder& program, VersionService& versions, FakeShell& shell,
-                   ScriptedWindows& windows);
+                   Cp437& oemCodePage, FakeInstance& instance, EndRecorder& program, VersionService& versions,
+                   FakeShell& shell, ScriptedWindows& windows);
 
     Services services();
 
@@ -60,6 +60,7 @@ private:
     struct Files final : FileStore {
         FaultyServices& s;
         explicit Files(FaultyServices& o) : s(o) {}
+        FileStart readStart(const std::wstring& path, std::size_t most) override;
         FileStatus createTemp(const std::wstring& folder, std::wstring& path) override;
         FileStatus append(const std::wstring& path, std::string_view bytes) override;
         FileStatus replace(const std::wstring& from, const std::wstring& to) override;
@@ -68,12 +69,13 @@ private:
     } files_{*this};
     struct CodePage final : CodePageService {
         FaultyServices& s;
-        explicit CodePage(FaultyServices& o) : s(o) {}
-        unsigned number() const override { return s.codePage_.number(); }
+        CodePageService& inner;
+        CodePage(FaultyServices& o, CodePageService& i) : s(o), inner(i) {}
+        unsigned number() const override { return inner.number(); }
         std::optional<std::string> encode(std::wstring_view text) const override;
-        std::string encodeLossy(std::wstring_view text) const override { return s.codePage_.encodeLossy(text); }
-        std::wstring decode(std::string_view bytes) const override { return s.codePage_.decode(bytes); }
-    } codePageLayer_{*this};
+        std::string encodeLossy(std::wstring_view text) const override { return inner.encodeLossy(text); }
+        std::wstring decode(std::string_view bytes) const override { return inner.decode(bytes); }
+    };
     struct Instance final : InstanceService {
         FaultyServices& s;
         explicit Instance(FaultyServices& o) : s(o) {}
@@ -103,7 +105,8 @@ private:
     FaultPlan& plan_;
     MemoryDisk& disk_;
     ScriptedMessages& messagesInner_;
-    Windows1252& codePage_;
+    CodePage codePageLayer_;
+    CodePage oemCodePageLayer_;
     FakeInstance& instanceInner_;
     EndRecorder& program_;
     VersionService& versionsInner_;
@@ -116,13 +119,14 @@ struct FaultRig {
     explicit FaultRig(int failAt, FaultKind kind = FaultKind::AccessDenied) {
         plan.failAt = failAt;
         plan.kind = kind;
-        layer = std::make_unique<FaultyServices>(plan, disk, messages, codePage, instance, program, versions, shell,
-                                                 windows);
+        layer = std::make_unique<FaultyServices>(plan, disk, messages, codePage, oemCodePage, instance, program,
+                                                 versions, shell, windows);
     }
     FaultPlan plan;
     MemoryDisk disk;
     ScriptedMessages messages;
     Windows1252 codePage;
+    Cp437 oemCodePage;
     FakeInstance instance;
     EndRecorder program;
     // Version resources read from the memory disk's files.

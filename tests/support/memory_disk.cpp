@@ -16,6 +16,8 @@ std::wstring MemoryDisk::key(std::wstring path) {
 
 namespace {
 
+constexpr const wchar_t* kInUse = L"The process cannot access the file because it is being used by another process.";
+
 // The folder holding `path`, spelt as given; empty for a drive root.
 std::wstring parentOf(std::wstring path) {
     while (path.size() > 3 && path.back() == L'\\') path.pop_back();
@@ -111,6 +113,21 @@ std::optional<std::vector<DirEntry>> MemoryDisk::list(const std::wstring& folder
     return out;
 }
 
+FileStart MemoryDisk::readStart(const std::wstring& path, std::size_t most) {
+    FileStart out;
+    auto it = nodes_.find(key(path));
+    if (it == nodes_.end()) return out;
+    out.found = true;
+    for (const auto& l : locked) {
+        if (key(l) == key(path)) out.error = kInUse;
+    }
+    if (it->second.isFolder) out.error = L"A folder has this name.";
+    if (!out.error.empty()) return out;
+    out.bytes = it->second.bytes.substr(0, most);
+    out.whole = it->second.bytes.size() <= most;
+    return out;
+}
+
 FileStatus MemoryDisk::createTemp(const std::wstring& folder, std::wstring& path) {
     auto it = nodes_.find(key(folder));
     if (it == nodes_.end() || !it->second.isFolder) return {L"The system cannot find the path specified."};
@@ -144,7 +161,7 @@ FileStatus MemoryDisk::replace(const std::wstring& from, const std::wstring& to)
     const std::wstring parent = parentKey(target);
     if (nodes_.count(parent) == 0) return {L"The system cannot find the path specified."};
     for (const auto& l : locked) {
-        if (key(l) == target) return {L"The process cannot access the file because it is being used by another process."};
+        if (key(l) == target) return {kInUse};
     }
     auto existing = nodes_.find(target);
     if (existing != nodes_.end() && existing->second.isFolder) return {L"Access is denied."};

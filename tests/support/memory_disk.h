@@ -27,7 +27,7 @@ public:
     // Failures on demand.
     std::set<std::wstring> unreadable;   // folders whose listing fails
     std::set<std::wstring> readOnly;     // folders in which no file can be made
-    std::set<std::wstring> locked;       // files that can't be replaced
+    std::set<std::wstring> locked;       // files that can't be read or replaced
     std::optional<std::size_t> spaceLeft;  // bytes that still fit on the disk
 
     int listings = 0;  // calls of list()
@@ -43,6 +43,7 @@ public:
     std::wstring systemFolder() override { return systemDir; }
 
     std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
+    FileStart readStart(const std::wstring& path, std::size_t most) override;
     FileStatus createTemp(const std::wstring& folder, std::wstring& path) override;
     FileStatus append(const std::wstring& path, std::string_view bytes) override;
     FileStatus replace(const std::wstring& from, const std::wstring& to) override;

@@ -10,7 +10,7 @@
 #include "app/app_info.h"
 #include "app/form1.h"
 #include "support/test_form.h"
-#include "support/windows1252.h"
+#include "support/code_pages.h"
 #include "platform/input.h"
 #include "support/memory_disk.h"
 
@@ -116,6 +116,7 @@ struct Rig {
     MemoryDisk disk;
     ScriptedMessages messages;
     Windows1252 codePage;
+    Cp437 oemCodePage;
     FakeInstance instance;
     EndRecorder program;
     TableVersions versions;
@@ -131,6 +132,7 @@ struct Rig {
                 .folders = disk,
                 .files = r.files != nullptr ? *r.files : disk,
                 .codePage = codePage,
+                .oemCodePage = oemCodePage,
                 .instance = instance,
                 .program = program,
                 .versions = r.versions != nullptr ? *r.versions : versions,

@@ -1,37 +1,41 @@
 // The worked example: Hover Tank.exe in C:\Games\Hover, its batch name as
 // proposed, the settings as start-up leaves them ("Splash Screen" ticked,
 // the other boxes clear, clock 90, gamma 0.25, refresh never moved), made
-// where the installed Glide tells no cards.
+// where the installed Glide tells no cards: as for a Voodoo Graphics, the
+// clock is named, not set.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "corvane_version.h"
+
 namespace corvane::test {
 
-// Before the settings: under COMMAND.COM, the check that the window's
-// environment has room for their 133 bytes: three probes of 45, 44 and 44
-// bytes, the second and third each made where the first, shrunk, left room.
-// The re-run's line, with the batch file's path at its longest, fits where
-// %COMSPEC% is the stock one.
+// Before the settings: the line that says Corvane made the file, and under
+// COMMAND.COM the check that the window's environment has room for their
+// 119 bytes: three probes of 40, 40 and 39 bytes, the second and third each
+// made where the first, shrunk, left room. The re-run's line, with the batch
+// file's path at its longest, fits where %COMSPEC% is the stock one.
 inline constexpr std::string_view kWorkedCheck =
     "@echo off\r\n"
+    "REM Made by Corvane " CORVANE_VERSION_TEXT ". Change these settings in Corvane: lines added here are not kept.\r\n"
     "REM Under Windows 9x, room for the settings in this window, or a window with more\r\n"
     "IF \"%OS%\"==\"Windows_NT\" GOTO GLIDE\r\n"
-    "SET _=012345678901234567890123456789012345678901\r\n"
-    "IF NOT \"%_%\"==\"012345678901234567890123456789012345678901\" GOTO NOROOM\r\n"
+    "SET _=0123456789012345678901234567890123456\r\n"
+    "IF NOT \"%_%\"==\"0123456789012345678901234567890123456\" GOTO NOROOM\r\n"
     "SET _=0\r\n"
     "SET _2=0\r\n"
-    "SET _2=0123456789012345678901234567890123456789\r\n"
-    "SET _=012345678901234567890123456789012345678901\r\n"
-    "IF NOT \"%_%\"==\"012345678901234567890123456789012345678901\" GOTO NOROOM\r\n"
-    "IF NOT \"%_2%\"==\"0123456789012345678901234567890123456789\" GOTO NOROOM\r\n"
+    "SET _2=012345678901234567890123456789012345\r\n"
+    "SET _=0123456789012345678901234567890123456\r\n"
+    "IF NOT \"%_%\"==\"0123456789012345678901234567890123456\" GOTO NOROOM\r\n"
+    "IF NOT \"%_2%\"==\"012345678901234567890123456789012345\" GOTO NOROOM\r\n"
     "SET _=0\r\n"
     "SET _3=0\r\n"
-    "SET _3=0123456789012345678901234567890123456789\r\n"
-    "SET _=012345678901234567890123456789012345678901\r\n"
-    "IF NOT \"%_%\"==\"012345678901234567890123456789012345678901\" GOTO NOROOM\r\n"
-    "IF NOT \"%_3%\"==\"0123456789012345678901234567890123456789\" GOTO NOROOM\r\n"
+    "SET _3=01234567890123456789012345678901234\r\n"
+    "SET _=0123456789012345678901234567890123456\r\n"
+    "IF NOT \"%_%\"==\"0123456789012345678901234567890123456\" GOTO NOROOM\r\n"
+    "IF NOT \"%_3%\"==\"01234567890123456789012345678901234\" GOTO NOROOM\r\n"
     "SET _=\r\n"
     "SET _2=\r\n"
     "SET _3=\r\n"
@@ -60,7 +64,7 @@ inline constexpr std::string_view kWorkedSettings =
     "SET SST_VIDEO_24BPP=0\r\n"
     "SET FX_GLIDE_NO_SPLASH=\r\n"
     "SET SST_GAMMA=0.25\r\n"
-    "SET SST_GRXCLK=90\r\n"
+    "REM SST_GRXCLK=90 not set: a Voodoo Graphics runs at its own clock\r\n"
     "SET SST_SCREENREFRESH=0\r\n";
 
 // What follows the start line where the file holds a check.
@@ -70,6 +74,13 @@ inline constexpr std::string_view kWorkedEnd = "\r\n:DONE\r\n";
 inline std::string workedExample(std::string_view start) {
     return std::string(kWorkedCheck) + std::string(kWorkedSettings) + std::string(start) + std::string(kWorkedEnd);
 }
+
+// The worked example as Corvane's first files held it: eleven lines, a
+// value on every SET line, no line end after the start line.
+inline constexpr std::string_view kFirstForm =
+    "@echo off\r\nSET SST_FASTMEM=0\r\nSET SST_FASTPCIRD=0\r\nSET FX_GLIDE_SWAPINTERVAL=1\r\n"
+    "SET SST_SWAP_EN_WAIT_ON_VSYNC=1\r\nSET SST_VIDEO_24BPP=0\r\nSET FX_GLIDE_NO_SPLASH=0\r\nSET SST_GAMMA=0.25\r\n"
+    "SET SST_GRXCLK=90\r\nSET SST_SCREENREFRESH=0\r\nHoverT~1";
 
 // What a file holds after its check: the settings, the start line and the end.
 inline std::string afterCheck(const std::string& file) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <thread>
 
 #include "app/app_info.h"
@@ -66,9 +67,21 @@ std::string runBatch(const std::wstring& folder, const std::wstring& batch) {
     return test::fileBytes(folder + L"\\report.txt");
 }
 
+// The real folders, with the short names a test says the system gives.
+struct ShortNamesAsSaid final : FolderService {
+    win32::Folders real;
+    std::map<std::wstring, std::wstring> said;  // by the file's name; empty: the real one
+    std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override { return real.list(folder); }
+    std::wstring systemFolder() override { return real.systemFolder(); }
+    std::optional<std::wstring> shortName(const std::wstring& path) override {
+        const auto it = said.find(path.substr(path.find_last_of(L'\\') + 1));
+        return it == said.end() || it->second.empty() ? real.shortName(path) : std::optional(it->second);
+    }
+};
+
 class MainWindowUnderWine : public ::testing::Test {
 protected:
-    test::WindowsRig<> rig;
+    test::WindowsRig<ShortNamesAsSaid> rig;
     TestForm& form = rig.form;
     test::ScriptedMessages& messages = rig.messages;
     test::EndRecorder& program = rig.program;
@@ -272,7 +285,7 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
               "SET SST_VIDEO_24BPP=0\r\n"
               "SET FX_GLIDE_NO_SPLASH=\r\n"
               "SET SST_GAMMA=0.25\r\n"
-              "SET SST_GRXCLK=92\r\n"
+              "REM SST_GRXCLK=92 not set: a Voodoo Graphics runs at its own clock\r\n"
               "SET SST_SCREENREFRESH=120\r\n" +
                   test::shortStem(root + L"\\Hover\\Hover Tank.exe") + std::string(test::kWorkedEnd));
     GetWindowTextW(name, text, 128);
@@ -288,22 +301,45 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
 // The batch file, run by the command interpreter, starts the very program
 // that was picked, once, with the settings it sets: also where the system's
 // short name is not the one the old rule guessed, where the name holds "%",
-// and where two programs share their first six characters. The variables
-// that the driver reads by presence reach the game only when their box says
-// so, whatever the machine's own environment held. Each family's file sets
-// every variable of its cards, and no probe of its check for room.
+// where two programs share their first six characters, and where the name
+// holds letters outside ASCII, whose bytes differ between the ANSI code page
+// and the OEM one that CMD reads the file in: by a short name of such
+// letters where the disk keeps one, by the long name where it keeps none.
+// The variables that the driver reads by presence reach the game only when
+// their box says so, whatever the machine's own environment held. Each
+// family's file sets every variable of its cards, and no probe of its check
+// for room.
 TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
+    ASSERT_NE(GetACP(), GetOEMCP()) << "the code pages the test tells apart";
     const std::wstring play = root + L"\\Play";
     CreateDirectoryW(play.c_str(), nullptr);
     const std::wstring exe = test::corvaneExe();
     const std::wstring game = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"corvane_fake_game.exe";
-    const wchar_t* programs[] = {L"Hover Tank.exe", L"100% Speed.exe", L"Tomb Raider.exe", L"Tomb Raider Setup.exe"};
-    for (const wchar_t* p : programs) ASSERT_TRUE(CopyFileW(game.c_str(), (play + L"\\" + p).c_str(), FALSE)) << p;
+    const std::wstring cafe = L"Caf\u00E9.exe", uber = L"\u00DCber Rennen.exe";
+    const struct {
+        std::wstring program;
+        std::wstring shortName;  // as the system gives it; empty: as Wine makes it
+        std::wstring started;    // the file the batch file starts
+    } programs[] = {
+        {L"Hover Tank.exe", L"", L"Hover Tank.exe"},
+        {L"100% Speed.exe", L"", L"100% Speed.exe"},
+        {L"Tomb Raider.exe", L"", L"Tomb Raider.exe"},
+        {L"Tomb Raider Setup.exe", L"", L"Tomb Raider Setup.exe"},
+        {cafe, L"CAF\u00C9.EXE", cafe},
+        {uber, L"\u00DCBERRE~2.EXE", L"\u00DCBERRE~2.EXE"},
+        {cafe, cafe, cafe},  // a disk without short names
+        {uber, uber, uber},
+    };
+    for (const auto& p : programs) {
+        for (const std::wstring& file : {p.program, p.started}) {
+            ASSERT_TRUE(CopyFileW(game.c_str(), (play + L"\\" + file).c_str(), FALSE));
+        }
+    }
     SetEnvironmentVariableW(L"FX_GLIDE_NO_SPLASH", L"1");
     SetEnvironmentVariableW(L"SST_FASTPCIRD", L"1");
     walkTo(play);
     HWND fileList = native("File1");
-    auto make = [&](const wchar_t* p) {
+    auto make = [&](const std::wstring& p) {
         int index = -1;
         for (int i = 0; i < form.File1.listCount(); ++i) {
             if (form.File1.list(i) == p) index = i;
@@ -316,24 +352,30 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
         SendMessageW(native("Command1"), BM_CLICK, 0, 0);
         pump(view);
     };
-    // "Splash Screen" ticked and "Fast PCI" clear, as the window starts.
+    const auto utf8 = [](const std::wstring& w) {
+        std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+        out.pop_back();
+        return out;
+    };
+    // "Splash Screen" ticked and "Fast PCI" clear, as the window starts;
+    // where the card is not known, no clock.
     const std::string settings =
         "FX_GLIDE_SWAPINTERVAL=1\nSST_FASTMEM=0\nSST_GAMMA=0.25\n"
-        "SST_GRXCLK=90\nSST_SCREENREFRESH=0\nSST_SWAP_EN_WAIT_ON_VSYNC=1\nSST_VIDEO_24BPP=0\n";
-    for (const wchar_t* p : programs) {
-        make(p);
-        const std::string started(p, p + wcslen(p));
-        EXPECT_EQ(runBatch(play, play + L"\\run.bat"), started + "\n" + settings) << test::fileBytes(play + L"\\run.bat");
+        "SST_SCREENREFRESH=0\nSST_SWAP_EN_WAIT_ON_VSYNC=1\nSST_VIDEO_24BPP=0\n";
+    for (const auto& p : programs) {
+        rig.folders.said[p.program] = p.shortName;
+        make(p.program);
+        EXPECT_EQ(runBatch(play, play + L"\\run.bat"), utf8(p.started) + "\n" + settings) << test::fileBytes(play + L"\\run.bat");
     }
     // Each family's cards, their lines after the others'.
     const struct {
         GlideCards cards;
         const char* more;  // the variables beyond the settings above, in the report's order
-        const char* without;  // a setting above that the family's file leaves out
     } families[] = {
-        {{true, false, false}, "", "SST_GRXCLK=90\n"},
-        {{false, true, false}, "SSTV2_GAMMA=0.25\nSSTV2_GRXCLK=90\nSSTV2_SCREENREFRESH=0\n", ""},
-        {{false, false, true}, "SSTH3_BGAMMA=0.25\nSSTH3_GGAMMA=0.25\nSSTH3_RGAMMA=0.25\n", ""},
+        {{true, false, false}, ""},
+        {{false, true, false}, "SSTV2_GAMMA=0.25\nSSTV2_GRXCLK=90\nSSTV2_SCREENREFRESH=0\nSST_GRXCLK=90\n"},
+        {{false, false, true}, "SSTH3_BGAMMA=0.25\nSSTH3_GGAMMA=0.25\nSSTH3_RGAMMA=0.25\nSST_GRXCLK=90\n"},
     };
     // The game's report: its name, then the variables sorted.
     const auto report = [](std::string variables) {
@@ -348,10 +390,8 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
     };
     for (const auto& f : families) {
         form.InstalledGlide = f.cards;
-        make(programs[0]);
-        std::string want = settings + f.more;
-        if (*f.without) want.erase(want.find(f.without), std::strlen(f.without));
-        EXPECT_EQ(runBatch(play, play + L"\\run.bat"), report(want)) << test::fileBytes(play + L"\\run.bat");
+        make(programs[0].program);
+        EXPECT_EQ(runBatch(play, play + L"\\run.bat"), report(settings + f.more)) << test::fileBytes(play + L"\\run.bat");
     }
     form.InstalledGlide = {};
 
@@ -361,13 +401,15 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
     SendMessageW(native("cPci"), BM_CLICK, 0, 0);
     pump(view);
     clickTab(1);
-    make(programs[0]);
+    make(programs[0].program);
     EXPECT_EQ(runBatch(play, play + L"\\run.bat"),
               "Hover Tank.exe\nFX_GLIDE_NO_SPLASH=1\nFX_GLIDE_SWAPINTERVAL=1\nSST_FASTMEM=0\nSST_FASTPCIRD=1\n"
-              "SST_GAMMA=0.25\nSST_GRXCLK=90\nSST_SCREENREFRESH=0\nSST_SWAP_EN_WAIT_ON_VSYNC=1\nSST_VIDEO_24BPP=0\n");
+              "SST_GAMMA=0.25\nSST_SCREENREFRESH=0\nSST_SWAP_EN_WAIT_ON_VSYNC=1\nSST_VIDEO_24BPP=0\n");
     SetEnvironmentVariableW(L"FX_GLIDE_NO_SPLASH", nullptr);
     SetEnvironmentVariableW(L"SST_FASTPCIRD", nullptr);
-    for (const wchar_t* p : programs) DeleteFileW((play + L"\\" + p).c_str());
+    for (const auto& p : programs) {
+        for (const std::wstring& file : {p.program, p.started}) DeleteFileW((play + L"\\" + file).c_str());
+    }
     DeleteFileW((play + L"\\run.bat").c_str());
     DeleteFileW((play + L"\\report.txt").c_str());
     RemoveDirectoryW(play.c_str());

@@ -16,6 +16,7 @@ struct WindowsRig {
     FolderT folders;
     win32::Files files;
     win32::AnsiCodePage codePage;
+    win32::OemCodePage oemCodePage;
     FakeInstance instance;
     EndRecorder program;
     VersionReader versions{fileVersions(codePage)};

@@ -25,6 +25,44 @@ FileStatus keptAside(DWORD code, const std::wstring& aside) {
 
 }  // namespace
 
+FileStart Files::readStart(const std::wstring& path, std::size_t most) {
+    FileStart out;
+    const DWORD attributes = api::fileAttributes(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        if (code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND) out.error = errorText(code);
+        out.found = !out.error.empty();
+        return out;
+    }
+    out.found = true;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        out.error = L"A folder has this name.";
+        return out;
+    }
+    HANDLE f = api::createFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL);
+    if (f == INVALID_HANDLE_VALUE) {
+        out.error = errorText(GetLastError());
+        return out;
+    }
+    // A device answers to a file's name too; it is never read, as it may wait for input.
+    if (GetFileType(f) != FILE_TYPE_DISK) {
+        out.error = L"A device has this name.";
+    } else {
+        out.bytes.resize(most + 1);
+        DWORD got = 0;
+        if (api::readFile(f, out.bytes.data(), static_cast<DWORD>(out.bytes.size()), got)) {
+            out.whole = got <= most;
+            out.bytes.resize(got < most ? got : most);
+        } else {
+            out.error = errorText(GetLastError());
+            out.bytes.clear();
+        }
+    }
+    api::closeFile(f);
+    return out;
+}
+
 FileStatus Files::createTemp(const std::wstring& folder, std::wstring& path) {
     const DWORD code = api::tempFileName(folder.empty() ? L"." : folder, kWriteTempPrefix, path);
     return code == 0 ? FileStatus{} : failure(code);

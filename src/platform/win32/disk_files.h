@@ -9,6 +9,7 @@ namespace corvane::win32 {
 
 class Files final : public FileStore {
 public:
+    FileStart readStart(const std::wstring& path, std::size_t most) override;
     FileStatus createTemp(const std::wstring& folder, std::wstring& path) override;
     FileStatus append(const std::wstring& path, std::string_view bytes) override;
     FileStatus replace(const std::wstring& from, const std::wstring& to) override;

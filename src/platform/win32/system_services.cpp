@@ -45,45 +45,45 @@ std::optional<std::wstring> Folders::shortName(const std::wstring& path) {
 
 std::wstring Folders::systemFolder() { return api::systemDirectory(); }
 
-std::optional<std::string> AnsiCodePage::encode(std::wstring_view text) const {
+std::optional<std::string> SystemCodePage::encode(std::wstring_view text) const {
     if (text.empty()) return std::string();
     const int n = static_cast<int>(text.size());
-    const UINT cp = GetACP();
+    const UINT cp = number();
     // Code pages such as UTF-8 take no "default character used" flag; the
     // round trip below catches a lossy conversion for every code page.
     const bool flagged = cp != CP_UTF8 && cp != CP_UTF7;
     BOOL lossy = FALSE;
     DWORD flags = flagged ? WC_NO_BEST_FIT_CHARS : 0;
-    int size = WideCharToMultiByte(CP_ACP, flags, text.data(), n, nullptr, 0, nullptr, flagged ? &lossy : nullptr);
+    int size = WideCharToMultiByte(which_, flags, text.data(), n, nullptr, 0, nullptr, flagged ? &lossy : nullptr);
     if (size <= 0 && GetLastError() == ERROR_INVALID_FLAGS) {
         // Older systems know no such flag; the round trip serves.
         flags = 0;
-        size = WideCharToMultiByte(CP_ACP, flags, text.data(), n, nullptr, 0, nullptr, flagged ? &lossy : nullptr);
+        size = WideCharToMultiByte(which_, flags, text.data(), n, nullptr, 0, nullptr, flagged ? &lossy : nullptr);
     }
     if (size <= 0 || lossy) return std::nullopt;
     std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, flags, text.data(), n, out.data(), size, nullptr, flagged ? &lossy : nullptr);
+    WideCharToMultiByte(which_, flags, text.data(), n, out.data(), size, nullptr, flagged ? &lossy : nullptr);
     if (lossy || decode(out) != text) return std::nullopt;
     return out;
 }
 
-std::string AnsiCodePage::encodeLossy(std::wstring_view text) const {
+std::string SystemCodePage::encodeLossy(std::wstring_view text) const {
     if (text.empty()) return {};
     const int n = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), n, nullptr, 0, nullptr, nullptr);
+    const int size = WideCharToMultiByte(which_, 0, text.data(), n, nullptr, 0, nullptr, nullptr);
     if (size <= 0) return {};
     std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), n, out.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(which_, 0, text.data(), n, out.data(), size, nullptr, nullptr);
     return out;
 }
 
-std::wstring AnsiCodePage::decode(std::string_view bytes) const {
+std::wstring SystemCodePage::decode(std::string_view bytes) const {
     if (bytes.empty()) return {};
     const int n = static_cast<int>(bytes.size());
-    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, nullptr, 0);
+    const int size = MultiByteToWideChar(which_, 0, bytes.data(), n, nullptr, 0);
     if (size <= 0) return {};
     std::wstring out(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, out.data(), size);
+    MultiByteToWideChar(which_, 0, bytes.data(), n, out.data(), size);
     return out;
 }
 

@@ -19,12 +19,26 @@ public:
     std::wstring systemFolder() override;
 };
 
-class AnsiCodePage final : public CodePageService {
+// The ANSI code page (CP_ACP) or the OEM one (CP_OEMCP), converted as the
+// system converts it.
+class SystemCodePage : public CodePageService {
 public:
-    unsigned number() const override { return GetACP(); }
+    explicit SystemCodePage(UINT which) : which_(which) {}
+    unsigned number() const override { return which_ == CP_OEMCP ? GetOEMCP() : GetACP(); }
     std::optional<std::string> encode(std::wstring_view text) const override;
     std::string encodeLossy(std::wstring_view text) const override;
     std::wstring decode(std::string_view bytes) const override;
+
+private:
+    UINT which_;
+};
+
+struct AnsiCodePage final : SystemCodePage {
+    AnsiCodePage() : SystemCodePage(CP_ACP) {}
+};
+
+struct OemCodePage final : SystemCodePage {
+    OemCodePage() : SystemCodePage(CP_OEMCP) {}
 };
 
 class SingleInstance final : public InstanceService {
