@@ -57,17 +57,21 @@ TEST(MainWindow, EachTabShowsExactlyItsOwnPageAndKeepsValues) {
     r.start();
     TestForm& f = r.form;
     input::pickFile(f.File1, 0);
+    // A tab clicked, or (0) the page switched by Ctrl+Tab (1) or Ctrl+Shift+Tab (-1), round.
     const struct {
         int tab;
         bool frame1, frame2, frame3;
-    } steps[] = {{2, true, false, false}, {3, false, false, true}, {1, false, true, false}, {1, false, true, false}};
+        int step = 0;
+    } steps[] = {{2, true, false, false}, {3, false, false, true}, {1, false, true, false}, {1, false, true, false},
+                 {0, false, false, true, -1}, {0, false, true, false, 1}, {0, true, false, false, 1}};
     for (const auto& s : steps) {
-        ASSERT_TRUE(input::clickTab(f.TabStrip1, s.tab));
+        ASSERT_TRUE(s.step == 0 ? input::clickTab(f.TabStrip1, s.tab) : input::switchPage(f.TabStrip1, s.step));
         EXPECT_EQ(f.Frame1.visible(), s.frame1) << s.tab;
         EXPECT_EQ(f.Frame2.visible(), s.frame2) << s.tab;
         EXPECT_EQ(f.Frame3.visible(), s.frame3) << s.tab;
         if (s.tab == 2) input::moveSlider(f.sClock, 104);
     }
+    EXPECT_EQ(r.form.window.focus(), &f.TabStrip1);
     EXPECT_EQ(f.Text1.text(), L"GAME");
     EXPECT_TRUE(f.Command1.enabled());
     EXPECT_EQ(f.sClock.value(), 104);

@@ -15,6 +15,7 @@ Form2::Form2(Services& s)
     Combo1.onClick = [this] { Combo1_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
     Command2.onClick = [this] { Command2_Click(); };
+    window.onEscape = [this] { Command1_Click(); };
 }
 
 void Form2::Form_Load() {

@@ -56,6 +56,19 @@ bool clickTab(TabStrip& strip, int n) {
     return true;
 }
 
+bool switchPage(TabStrip& strip, int step) {
+    if (!ready(strip) || strip.tabCount() == 0) return false;
+    const int count = strip.tabCount();
+    strip.setFocus();
+    return clickTab(strip, ((strip.selectedTab() - 1 + step) % count + count) % count + 1);
+}
+
+bool escape(Window& window) {
+    if (!window.acceptsInput() || !window.onEscape) return false;
+    window.onEscape();
+    return true;
+}
+
 bool press(CommandButton& button) {
     if (!ready(button)) return false;
     button.setFocus();

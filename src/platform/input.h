@@ -24,12 +24,18 @@ bool type(TextBox& box, const std::wstring& text);
 bool moveSlider(Slider& slider, int position);
 // Clicks tab `n` (from 1) of a tab strip.
 bool clickTab(TabStrip& strip, int n);
+// The next page (`step` 1: Ctrl+Tab, Ctrl+PgDn) or the one before (-1:
+// Ctrl+Shift+Tab, Ctrl+PgUp), round: the strip takes the focus and the tab
+// is clicked.
+bool switchPage(TabStrip& strip, int step);
 // Presses a command button by mouse, access key or Enter.
 bool press(CommandButton& button);
 // Clicks a check box: unticked and greyed become ticked, ticked becomes unticked.
 bool toggle(CheckBox& box);
 // Picks entry `index` of a drop-down list.
 bool pickEntry(ComboBox& combo, int index);
+// Presses Esc in a window; false where it means nothing there.
+bool escape(Window& window);
 // Drops files or folders on a window (or names them on the command line).
 bool dropFiles(Window& window, const std::vector<std::wstring>& paths);
 

@@ -56,6 +56,8 @@ public:
 
     // Paths dropped on the window, or handed to it from outside.
     std::function<void(const std::vector<std::wstring>& paths)> onDropFiles;
+    // Esc pressed in the window.
+    std::function<void()> onEscape;
 
     // The lists' folder reads: once per folder within one change of folder.
     FolderReads& folderReads() override { return folderReads_; }

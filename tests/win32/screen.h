@@ -180,12 +180,16 @@ inline INPUT keyInput(WORD vk, bool up) {
 
 // A key pressed and let go, with a modifier key (VK_SHIFT, VK_MENU) held
 // down around it when one is given.
-inline void key(WORD vk, WORD modifier = 0) {
+inline void key(WORD vk, WORD modifier = 0, WORD second = 0) {
     std::vector<INPUT> in;
-    if (modifier != 0) in.push_back(keyInput(modifier, false));
+    for (const WORD m : {modifier, second}) {
+        if (m != 0) in.push_back(keyInput(m, false));
+    }
     in.push_back(keyInput(vk, false));
     in.push_back(keyInput(vk, true));
-    if (modifier != 0) in.push_back(keyInput(modifier, true));
+    for (const WORD m : {second, modifier}) {
+        if (m != 0) in.push_back(keyInput(m, true));
+    }
     sendInputs(in);
 }
 

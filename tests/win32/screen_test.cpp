@@ -251,6 +251,20 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
         at = focusAfter(program, at, kForm1, program.main());
         EXPECT_EQ(at, *it) << "Shift+Tab";
     }
+    // The pages round, from any control: forward by Ctrl+Tab and Ctrl+PgDn,
+    // back by Ctrl+Shift+Tab and Ctrl+PgUp; the strip takes the focus.
+    const struct {
+        WORD key, shift;
+        const char* page;
+    } chords[] = {{VK_TAB, 0, "Frame3"}, {VK_NEXT, 0, "Frame2"}, {VK_TAB, VK_SHIFT, "Frame3"}, {VK_PRIOR, 0, "Frame1"}};
+    for (const auto& c : chords) {
+        test::key(c.key, VK_CONTROL, c.shift);
+        at = focusAfter(program, at, kForm1, program.main());
+        EXPECT_EQ(at, "TabStrip1") << c.page;
+        for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
+            EXPECT_EQ(IsWindowVisible(program.control(frame)) != FALSE, frame == std::string(c.page)) << c.page;
+        }
+    }
 
     for (int opening = 1; opening <= 3; ++opening) {
         test::key('A', VK_MENU);
@@ -273,8 +287,15 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
             at = focusAfter(program, at, kForm2, help);
             EXPECT_EQ(at, next) << "Tab on the help window, opening " << opening;
         }
-        test::key('R', VK_MENU);
-        ASSERT_TRUE(test::gone(help)) << "Alt+R did not close the help window";
+        // Closed as "&Return" closes it: by Alt+R, by Esc, by Enter on it.
+        const char* how[] = {"Alt+R", "Esc", "Enter"};
+        if (opening == 1) test::key('R', VK_MENU);
+        if (opening == 2) test::key(VK_ESCAPE);
+        if (opening == 3) {
+            ASSERT_EQ(at, "Command1");  // the walk ends where it began
+            test::key(VK_RETURN);
+        }
+        ASSERT_TRUE(test::gone(help)) << how[opening - 1] << " did not close the help window";
     }
 }
 

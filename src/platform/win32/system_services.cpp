@@ -1,6 +1,7 @@
 #include "platform/win32/system_services.h"
 
 #include "platform/names.h"
+#include "platform/wrap.h"
 #include "platform/win32/api.h"
 #include "platform/win32/hand_over.h"
 
@@ -8,7 +9,8 @@ namespace corvane::win32 {
 
 int MessageBoxes::show(const std::wstring& prompt, int buttons, const std::wstring& title) {
     // Owned by the active window of this thread, so the box is modal to it.
-    return api::messageBox(GetActiveWindow(), prompt.c_str(), title.c_str(), static_cast<UINT>(buttons));
+    const std::wstring fitted = breakLongRuns(prompt);
+    return api::messageBox(GetActiveWindow(), fitted.c_str(), title.c_str(), static_cast<UINT>(buttons));
 }
 
 std::optional<std::vector<DirEntry>> Folders::list(const std::wstring& folder) {

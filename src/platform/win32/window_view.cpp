@@ -432,12 +432,42 @@ void WindowView::moveFocus(bool backwards) {
 
 bool WindowView::preTranslate(MSG& msg) {
     if (hwnd_ == nullptr) return false;
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
-        if ((GetKeyState(VK_CONTROL) & 0x8000) != 0) return false;
-        moveFocus((GetKeyState(VK_SHIFT) & 0x8000) != 0);
-        return true;
-    }
+    if (msg.message == WM_KEYDOWN && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd)) && keyDown(msg)) return true;
     return api::isDialogMessage(hwnd_, msg);
+}
+
+bool WindowView::keyDown(const MSG& msg) {
+    const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    switch (msg.wParam) {
+        case VK_TAB:
+            if (control) return switchPage(shift ? -1 : 1);
+            moveFocus(shift);
+            return true;
+        case VK_NEXT:
+        case VK_PRIOR:
+            return control && switchPage(msg.wParam == VK_NEXT ? 1 : -1);
+        case VK_RETURN:
+        case VK_ESCAPE: {
+            // Not where the control takes the key itself, as an open drop-down list does.
+            const LRESULT wants = api::send(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+            if ((wants & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)) != 0) return false;
+            if (msg.wParam == VK_ESCAPE) return input::escape(model_);
+            const NativeControl* focused = controlOf(msg.hwnd);
+            if (focused == nullptr || focused->model().kind() != Kind::CommandButton) return false;
+            api::send(msg.hwnd, BM_CLICK, 0, 0);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+bool WindowView::switchPage(int step) {
+    for (auto& c : controls_) {
+        if (c->model().kind() == Kind::TabStrip) return input::switchPage(as<TabStrip>(c->model()), step);
+    }
+    return false;
 }
 
 }  // namespace corvane::win32

@@ -44,8 +44,11 @@ public:
     HWND hwnd() const { return hwnd_; }
     Window& model() const { return model_; }
 
-    // Keys the view handles before the dialog manager sees them (Tab moves
-    // the focus in the window's own order). True when the message was used.
+    // Keys the view handles before the dialog manager sees them: Tab moves
+    // the focus in the window's own order, Ctrl+Tab, Ctrl+Shift+Tab,
+    // Ctrl+PgDn and Ctrl+PgUp switch pages, Enter presses the command
+    // button with the focus, Esc is the window's. True when the message was
+    // used.
     bool preTranslate(MSG& msg);
 
     // The native control of a model control; null until it is made.
@@ -83,6 +86,8 @@ private:
     void setTitleIcons();
     void placeWindow(const RECT* suggested);
     void moveFocus(bool backwards);
+    bool keyDown(const MSG& msg);
+    bool switchPage(int step);
     LRESULT toolTipText(NMHDR& n, const api::ToolTipAsk& ask);
     NativeControl* controlOf(const Control& c) const;
     NativeControl* controlOf(HWND h) const;

@@ -91,16 +91,22 @@ DWORD tempFileName(const std::wstring& folder, const wchar_t* prefix, std::wstri
             return GetLastError();
         }
         path = name;
-        return 0;
+    } else {
+        std::string a;
+        if (!narrowPath(folder, a)) return kNoMapping;
+        char name[MAX_PATH + 16];
+        if (seam::fails("GetTempFileNameA") || GetTempFileNameA(a.c_str(), narrow(prefix).c_str(), 0, name) == 0) {
+            return GetLastError();
+        }
+        path = widen(name);
     }
-    std::string a;
-    if (!narrowPath(folder, a)) return kNoMapping;
-    char name[MAX_PATH + 16];
-    if (seam::fails("GetTempFileNameA") || GetTempFileNameA(a.c_str(), narrow(prefix).c_str(), 0, name) == 0) {
-        return GetLastError();
-    }
-    path = widen(name);
-    return 0;
+    // Wine's answers a name even where it could make no file there (a folder
+    // or a drive that can't be written), and the reason is lost: the file is
+    // then made here, where the system says why it can't be.
+    if (fileAttributes(path) != INVALID_FILE_ATTRIBUTES) return 0;
+    HANDLE f = createFile(path, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
+    if (f == INVALID_HANDLE_VALUE) return GetLastError();
+    return closeFile(f) ? 0 : GetLastError();
 }
 
 DWORD fileAttributes(const std::wstring& path) {
