@@ -123,15 +123,6 @@ TEST_F(Make, EveryBoxAndSliderReachesItsLine) {
 // come Voodoo2's, then Banshee's to Voodoo5's, then the start line. A
 // variable that the driver reads by its presence alone is left out
 // ("SET NAME=") to say "off".
-std::vector<std::string> linesOf(const std::string& bytes) {
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    for (std::size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2) {
-        out.push_back(bytes.substr(from, at - from));
-    }
-    out.push_back(bytes.substr(from));
-    return out;
-}
 
 // The bytes the environment needs for the SET lines with a value among
 // `lines`: "NAME=value" and the byte that ends it.
@@ -190,8 +181,8 @@ std::optional<test::DosMachine> windowWith(std::size_t size, std::size_t free, s
 // exactly what the values need, its labels differ where COMMAND.COM reads
 // them, and the file ends in CR LF.
 void expectEveryRoomEndsRight(const std::string& bytes, const std::string& what, bool everyAmount) {
-    const std::vector<std::string> lines = linesOf(bytes);
-    const std::vector<std::string> settings = linesOf(afterCheck(bytes));
+    const std::vector<std::string> lines = test::crlfLines(bytes);
+    const std::vector<std::string> settings = test::crlfLines(afterCheck(bytes));
     std::vector<std::string> check(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(settings.size()));
     std::map<std::string, std::size_t> probes;  // each probe at its largest
     for (const std::string& l : check) {
@@ -334,7 +325,7 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
         {"sRefresh", 5, {"SET SST_SCREENREFRESH=120", "SET SSTV2_SCREENREFRESH=120", "SET FX_GLIDE_REFRESH=120"}},
     };
     // The settings, the start line, the end label and the empty rest.
-    std::vector<std::string> example = linesOf(afterCheck(workedExample("HoverT~1")));
+    std::vector<std::string> example = test::crlfLines(afterCheck(workedExample("HoverT~1")));
     for (std::string& line : example) {
         if (line.rfind("REM SST_GRXCLK=", 0) == 0) line = "SET SST_GRXCLK=90";
     }
@@ -377,7 +368,7 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
             const std::string what = std::string(c.control) + " = " + std::to_string(c.value) + ", Voodoo Graphics " +
                                      std::to_string(cards.voodooGraphics) + ", Voodoo2 " + std::to_string(cards.voodoo2) +
                                      ", later " + std::to_string(cards.later);
-            EXPECT_EQ(linesOf(afterCheck(bytes)), want) << what;
+            EXPECT_EQ(test::crlfLines(afterCheck(bytes)), want) << what;
             // Every amount of room for the start-up settings, a gamma and a
             // refresh as long as they get and the splash screen off; for the
             // rest, each amount near none and near the need, a few between.

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "batch/batch_text.h"
+#include "support/command_com.h"
 #include "support/worked_example.h"
 
 namespace corvane {
@@ -36,14 +37,6 @@ std::string slurp(const fs::path& p) {
     return s.str();
 }
 
-std::vector<std::string> lines(const std::string& bytes) {
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    for (std::size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2) {
-        out.push_back(bytes.substr(from, at - from));
-    }
-    return out;
-}
 
 // Writes `batch` as C:\GAMES\HOVER\HOVER.BAT beside the game, named as its
 // start line names it, and runs it in DOSBox from that folder, by its path
@@ -76,7 +69,7 @@ DosBoxRun runInDosBox(const std::string& batch, const std::vector<std::string>& 
     const int status = std::system(command.c_str());
     EXPECT_EQ(status, 0) << "DOSBox did not end by itself";
     DosBoxRun run;
-    for (const std::string& l : lines(slurp(folder / "RUNS.TXT"))) {
+    for (const std::string& l : test::crlfLines(slurp(folder / "RUNS.TXT"))) {
         if (l.rfind("RUN ", 0) == 0) {
             run.games.push_back({l[4] - '0' - (ownInterpreter ? 1 : 0), {}});
         } else if (!l.empty() && !run.games.empty()) {
@@ -123,7 +116,7 @@ TEST(DosBox, WithRoomEveryValueArrivesWhole) {
         EXPECT_EQ(runs[0].depth, 1) << family.name << ": a second interpreter ran";
         const std::vector<std::string>& env = runs[0].env;
         int values = 0;
-        for (const std::string& l : lines(test::afterCheck(file))) {
+        for (const std::string& l : test::crlfLines(test::afterCheck(file))) {
             if (l.rfind("SET ", 0) != 0) continue;
             const std::string name = l.substr(4, l.find('=') - 3);
             const auto found = std::find_if(env.begin(), env.end(), [&](const std::string& e) { return e.rfind(name, 0) == 0; });

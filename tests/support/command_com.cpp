@@ -73,16 +73,25 @@ struct File {
     std::map<std::string, std::size_t> labels;  // the first line of each, by its first 8 letters
 };
 
-File fileOf(const std::string& bytes) {
-    File f;
+}  // namespace
+
+std::vector<std::string> crlfLines(const std::string& bytes) {
+    std::vector<std::string> out;
     std::size_t from = 0;
     for (std::size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2) {
-        f.lines.push_back(bytes.substr(from, at - from));
+        out.push_back(bytes.substr(from, at - from));
     }
-    if (from < bytes.size()) {
-        f.lines.push_back(bytes.substr(from));
-        f.lastLineOpen = true;
-    }
+    out.push_back(bytes.substr(from));
+    return out;
+}
+
+namespace {
+
+File fileOf(const std::string& bytes) {
+    File f;
+    f.lines = crlfLines(bytes);
+    f.lastLineOpen = !f.lines.back().empty();
+    if (!f.lastLineOpen) f.lines.pop_back();
     for (std::size_t i = 0; i < f.lines.size(); ++i) {
         if (!f.lines[i].empty() && f.lines[i][0] == ':') f.labels.emplace(upper(f.lines[i].substr(1, kLabelLength)), i);
     }

@@ -23,6 +23,10 @@ struct DosRun {
     std::vector<std::string> unknown;  // commands the model does not know, as run
 };
 
+// A batch file's lines without their CR LF, and last what follows the last
+// CR LF (empty where the file ends with one).
+std::vector<std::string> crlfLines(const std::string& bytes);
+
 // A stock Windows 98 MS-DOS window's strings.
 std::vector<std::string> stockWindow98();
 

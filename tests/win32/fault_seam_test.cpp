@@ -18,6 +18,7 @@
 #include "platform/win32/window_view.h"
 #include "support/fatal_catcher.h"
 #include "support/images.h"
+#include "win32/launch.h"
 #include "win32/windows_rig.h"
 
 namespace corvane {

@@ -120,9 +120,26 @@ inline std::wstring textBecomes(HWND main, const char* name, const std::wstring&
     return text;
 }
 
+// The names a folder holds, without "." and "..": its files, its folders, or both.
+enum class Held { Files, Folders, Both };
+inline std::vector<std::wstring> namesIn(const std::wstring& folder, Held what = Held::Both) {
+    std::vector<std::wstring> out;
+    WIN32_FIND_DATAW d;
+    HANDLE find = FindFirstFileW((folder + (folder.ends_with(L'\\') ? L"*" : L"\\*")).c_str(), &d);
+    if (find == INVALID_HANDLE_VALUE) return out;
+    do {
+        const std::wstring n = d.cFileName;
+        const bool isFolder = (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (n != L"." && n != L".." && (what == Held::Both || isFolder == (what == Held::Folders))) out.push_back(n);
+    } while (FindNextFileW(find, &d));
+    FindClose(find);
+    return out;
+}
+
 // A file's bytes, read past the program ("<missing>" when it can't be opened).
 inline std::string fileBytes(const std::wstring& path) {
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
     if (f == INVALID_HANDLE_VALUE) return "<missing>";
     std::string out(4096, '\0');
     DWORD got = 0;

@@ -361,15 +361,7 @@ bool listHolds(HWND list, int n) {
 
 // The subfolders of a folder, in the order the directory list shows them.
 std::vector<std::wstring> subfolders(const std::wstring& folder) {
-    std::vector<std::wstring> out;
-    WIN32_FIND_DATAW d;
-    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &d);
-    if (find == INVALID_HANDLE_VALUE) return out;
-    do {
-        const std::wstring n = d.cFileName;
-        if ((d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && n != L"." && n != L"..") out.push_back(n);
-    } while (FindNextFileW(find, &d));
-    FindClose(find);
+    std::vector<std::wstring> out = test::namesIn(folder, test::Held::Folders);
     std::sort(out.begin(), out.end(), [](const std::wstring& a, const std::wstring& b) {
         const int c = _wcsicmp(a.c_str(), b.c_str());
         return c != 0 ? c < 0 : a < b;

@@ -36,17 +36,7 @@ std::string get(const std::wstring& path) {
 }
 
 // How many files and folders `dir` holds.
-int entries(const std::wstring& dir) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((dir + L"\\*").c_str(), &data);
-    int n = 0;
-    if (find == INVALID_HANDLE_VALUE) return n;
-    do {
-        if (wcscmp(data.cFileName, L".") != 0 && wcscmp(data.cFileName, L"..") != 0) ++n;
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-    return n;
-}
+int entries(const std::wstring& dir) { return static_cast<int>(test::namesIn(dir).size()); }
 
 TEST(FoldersUnderWine, ListsNamesWithAttributesAndRefusesMissingFolders) {
     const std::wstring dir = scratch(L"corvane-list-");

@@ -151,19 +151,9 @@ std::vector<std::wstring> craftedFiles(const std::wstring& dir) {
 // Every PE and NE file (one that begins with "MZ") of a folder.
 std::vector<std::wstring> modules(const std::wstring& dir) {
     std::vector<std::wstring> out;
-    WIN32_FIND_DATAW d;
-    HANDLE f = FindFirstFileW((dir + L"\\*").c_str(), &d);
-    if (f == INVALID_HANDLE_VALUE) return out;
-    do {
-        if ((d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
-        const std::wstring path = dir + L"\\" + d.cFileName;
-        std::FILE* in = _wfopen(path.c_str(), L"rb");
-        if (in == nullptr) continue;
-        char magic[2] = {};
-        if (std::fread(magic, 1, 2, in) == 2 && magic[0] == 'M' && magic[1] == 'Z') out.push_back(path);
-        std::fclose(in);
-    } while (FindNextFileW(f, &d));
-    FindClose(f);
+    for (const std::wstring& name : test::namesIn(dir, test::Held::Files)) {
+        if (test::fileBytes(dir + L"\\" + name).starts_with("MZ")) out.push_back(dir + L"\\" + name);
+    }
     return out;
 }
 
