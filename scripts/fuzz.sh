@@ -5,11 +5,12 @@
 #
 # Targets: version (the version-resource reader), command_line, hand_over
 # (the block a second start hands over), drop (names dropped or handed
-# over), names (the 8.3 rule and the wildcard match) and batch (the batch
-# file over any program name and folder). Inputs that once broke a target
+# over), names (the 8.3 rule and the wildcard match), batch (the batch
+# file over any program name and folder) and read_back (a batch file found
+# beside a game, read back). Inputs that once broke a target
 # are kept in tests/data/fuzz-kept/TARGET/ (the version reader's in
 # tests/data/fuzz-kept/) and read again first.
-FUZZ_TARGETS=(version command_line hand_over drop names batch)
+FUZZ_TARGETS=(version command_line hand_over drop names batch read_back)
 
 # The longest input of each, in bytes: room for every case its rules have,
 # and no longer, as every run of a text reader costs in proportion to its
@@ -21,6 +22,7 @@ declare -A FUZZ_MAX_LEN=(
     [drop]=1024          # a dozen paths: past the ten names a message shows
     [names]=256          # a name of up to 23 characters and a list of patterns
     [batch]=512          # a name and folders past the 125 characters of a line
+    [read_back]=4104     # the settings, and bytes past the 4 KiB a file is read to
 )
 
 fuzz_build() {

@@ -369,6 +369,16 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
                                      std::to_string(cards.voodooGraphics) + ", Voodoo2 " + std::to_string(cards.voodoo2) +
                                      ", later " + std::to_string(cards.later);
             EXPECT_EQ(test::crlfLines(afterCheck(bytes)), want) << what;
+            // Picked again in a window that starts afresh, the file's values
+            // come back, and made again it is the same file.
+            TestForm again(r.services);
+            again.Form_Load();
+            again.InstalledGlide = cards;
+            again.Dir1.setPath(L"C:\\Games\\Hover");
+            ASSERT_TRUE(input::pickFile(again.File1, 0));
+            EXPECT_EQ(again.Frame1.caption(), L"Read from Hover Tank.bat") << what;
+            ASSERT_TRUE(input::press(again.Command1));
+            EXPECT_EQ(r.disk.read(L"C:\\Games\\Hover\\Hover Tank.bat"), bytes) << what;
             // Every amount of room for the start-up settings, a gamma and a
             // refresh as long as they get and the splash screen off; for the
             // rest, each amount near none and near the need, a few between.
@@ -702,6 +712,95 @@ TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
     input::type(f.Text1, L"Hover Tank");
     input::press(f.Command1);
     EXPECT_EQ(r.messages.shown.back().prompt, L"Could not make " + batch + L".\n\nA folder has this name.");
+}
+
+// A pick reads the file at the batch path proposed: where Corvane made it,
+// the settings page shows its values and says so, until a setting changes
+// or another program is picked. A value the window can't show, or a line
+// missing, leaves its control as it was, and the page names it; a file
+// Corvane did not make is not read; one that can't be read, the page says why.
+TEST_F(Make, PickingAGameShowsTheSettingsItsFileHolds) {
+    const std::string made = workedExample("HoverT~1");
+    const auto edited = [&](const std::string& line, const std::string& to) {
+        std::string out = made;
+        const std::size_t at = out.find(line);
+        return out.replace(at, out.find('\r', at) - at, to);
+    };
+    std::string first(test::kFirstForm);  // Fast PCI and the splash screen by value, 100 Hz as chosen
+    first.replace(first.find("FASTPCIRD=0"), 11, "FASTPCIRD=1").replace(first.find("SPLASH=0"), 8, "SPLASH=1");
+    first.replace(first.find("REFRESH=0"), 9, "REFRESH=100");
+    const std::string shown = "cMem 0 cPci 0 cBuff 0 cRefresh 0 cColor 0 Check1 1 sGamma 25 sClock 90 RefreshHz 0";
+    const struct {
+        std::string there;  // "<folder>": a folder of that name
+        const wchar_t* words;
+        std::string settings;  // as the window shows them after the pick
+    } cases[] = {
+        {made, L"Read from Hover Tank.bat", shown},
+        {std::string(test::kFirstForm), L"Read from Hover Tank.bat", shown},
+        {first, L"Read from Hover Tank.bat", "cMem 0 cPci 1 cBuff 0 cRefresh 0 cColor 0 Check1 0 sGamma 25 sClock 90 RefreshHz 100"},
+        {edited("SET SST_GAMMA=", "SET SST_GAMMA=2.5"), L"Hover Tank.bat: Gamma not read", shown},
+        {edited("SET SST_GAMMA=", "SET SST_GAMMA=0.255"), L"Hover Tank.bat: Gamma not read", shown},
+        {edited("REM SST_GRXCLK=", "REM SST_GRXCLK=x9 not set: a Voodoo Graphics runs at its own clock"),
+         L"Hover Tank.bat: Clock Speed not read", shown},
+        {edited("SET SST_SCREENREFRESH=", "SET SST_SCREENREFRESH=72"), L"Hover Tank.bat: Refresh not read", shown},
+        {edited("SET SST_FASTMEM=", "SET SST_FASTMEM=yes"), L"Hover Tank.bat: Fast Memory not read", shown},
+        {edited("SET SST_FASTMEM=0", "SET SST_FASTMEM=1\r\nSET SST_FASTMEM=0"), L"Read from Hover Tank.bat",
+         "cMem 1 cPci 0 cBuff 0 cRefresh 0 cColor 0 Check1 1 sGamma 25 sClock 90 RefreshHz 0"},
+        {edited("SET SST_GAMMA=", "SET SST_GAMMA=1.3\r\nSET SSTV2_GAMMA=0.5\r\nSET FX_GLIDE_REFRESH=100"),
+         L"Read from Hover Tank.bat", "cMem 0 cPci 0 cBuff 0 cRefresh 0 cColor 0 Check1 1 sGamma 130 sClock 90 RefreshHz 0"},
+        {edited("SET SST_SCREENREFRESH=", "SET SST_SCREENREFRESH=85\r\nSET FX_GLIDE_REFRESH=100"), L"Read from Hover Tank.bat",
+         "cMem 0 cPci 0 cBuff 0 cRefresh 0 cColor 0 Check1 1 sGamma 25 sClock 90 RefreshHz 100"},
+        {edited("SET SST_GAMMA=", ""), L"Hover Tank.bat: Gamma not read", shown},
+        {edited("SET FX_GLIDE_SWAPINTERVAL=", "SET FX_GLIDE_SWAPINTERVAL=2\r\nSET SST_VIDEO_24BPP=on\r\nSET SST_GAMMA=-1"),
+         L"Hover Tank.bat: 3 settings not read", shown},
+        {made + "SET BLASTER=A220\r\n", L"Set Parameters", shown},
+        {"@echo off\r\nSET SST_GAMMA=1.3\r\nHOVER\r\n", L"Set Parameters", shown},
+        {"<folder>", L"Hover Tank.bat: A folder has this name.", shown},
+    };
+    r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
+    r.disk.addFile(L"C:\\Games\\Hover\\other.exe");
+    r.start();
+    f.Dir1.setPath(L"C:\\Games\\Hover");
+    const auto settings = [&] {
+        std::string out;
+        for (const char* box : {"cMem", "cPci", "cBuff", "cRefresh", "cColor", "Check1"}) {
+            out += std::string(box) + " " + std::to_string(f.window.get<CheckBox>(box).value()) + " ";
+        }
+        return out + "sGamma " + std::to_string(f.sGamma.value()) + " sClock " + std::to_string(f.sClock.value()) +
+               " RefreshHz " + std::to_string(f.RefreshHz);
+    };
+    const std::wstring batch = L"C:\\Games\\Hover\\Hover Tank.bat";
+    for (const auto& c : cases) {
+        r.disk.remove(batch);
+        if (c.there == "<folder>") r.disk.addFolder(batch);
+        if (c.there != "<folder>") r.disk.addFile(batch, c.there);
+        input::pickFile(f.File1, 1);  // other.exe, which has no file: the start-up settings
+        ASSERT_EQ(f.Frame1.caption(), L"Set Parameters");
+        ASSERT_TRUE(input::pickFile(f.File1, 0));
+        EXPECT_EQ(f.Frame1.caption(), c.words) << c.there;
+        EXPECT_EQ(settings(), c.settings) << c.there;
+        EXPECT_EQ(f.lblRefresh.caption(), f.RefreshHz == 100 ? L"Refresh: 100Hz" : L"Refresh: 60Hz");
+        EXPECT_EQ(f.cColor.enabled(), f.RefreshHz == 100);
+        // Back to the start-up values for the next, by the user's hand:
+        // the words stay only until a setting changes.
+        input::clickTab(f.TabStrip1, 2);
+        input::moveSlider(f.sRefresh, 2);
+        EXPECT_EQ(f.Frame1.caption(), L"Set Parameters");
+        input::moveSlider(f.sRefresh, 1);
+        for (const char* box : {"cMem", "cPci", "cBuff", "cRefresh", "cColor"}) f.window.get<CheckBox>(box).setValue(0);
+        f.Check1.setValue(1);
+        f.sGamma.setValue(25);
+        f.RefreshHz = 0;
+        input::clickTab(f.TabStrip1, 1);
+    }
+    // A file that can't be read: the page says why, the settings stay.
+    r.disk.remove(batch);
+    r.disk.addFile(batch, made);
+    r.disk.locked.insert(batch);
+    input::pickFile(f.File1, 0);
+    EXPECT_EQ(f.Frame1.caption(), L"Hover Tank.bat: The process cannot access...");
+    EXPECT_EQ(SettingsFile::readWords(L"A Very Long Name Of A Game.bat", {L"Gamma", L"Refresh"}),
+              L"A Very L...Game.bat: Gamma, Refresh not read");
 }
 
 TEST_F(Make, WriteFailuresAreReportedAndCostNothing) {

@@ -45,6 +45,18 @@ Form1::Form1(Services& s)
              .make = window.get<CommandButton>("Command1")},
             {.messages = s.messages, .folders = s.folders, .files = s.files, .codePage = s.oemCodePage, .app = s.app},
             ProgramName, RefreshHz, InstalledGlide),
+      settingsFile({.folders = window.get<DirList>("Dir1"),
+                    .batchName = window.get<TextBox>("Text1"),
+                    .settingsPage = window.get<Frame>("Frame1"),
+                    .fastMemory = window.get<CheckBox>("cMem"),
+                    .fastPci = window.get<CheckBox>("cPci"),
+                    .fastBuffering = window.get<CheckBox>("cBuff"),
+                    .fastRefresh = window.get<CheckBox>("cRefresh"),
+                    .trueColour = window.get<CheckBox>("cColor"),
+                    .splash = window.get<CheckBox>("Check1"),
+                    .gamma = window.get<Slider>("sGamma"),
+                    .clock = window.get<Slider>("sClock")},
+                   {.files = s.files, .codePage = s.oemCodePage}, settings),
       drivers({.driverFiles = window.get<FileList>("File2"),
                .voodoo = window.get<Label>("l1"),
                .glide = window.get<Label>("l2"),
@@ -53,6 +65,7 @@ Form1::Form1(Services& s)
                .directX16 = window.get<Label>("l7"),
                .directX32 = window.get<Label>("l8")},
               s.folders, s.versions, s.codePage, InstalledGlide) {
+    picker.onPicked = [this] { settingsFile.programPicked(); };
     pages.tabs.onClick = [this] { TabStrip1_Click(); };
     pages.exit.onClick = [this] { Command2_Click(); };
     pages.about.onClick = [this] { Command3_Click(); };

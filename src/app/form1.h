@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "batch/make.h"
+#include "batch/settings_file.h"
 #include "drivers/glide_family.h"
 #include "drivers/scan.h"
 #include "platform/model.h"
@@ -50,6 +51,7 @@ public:
     Picker picker;
     SettingsPanel settings;
     BatchMaker batch;
+    SettingsFile settingsFile;
     DriverScan drivers;
 
     // Paths named on the command line: handed to a running copy, or picked

@@ -1,5 +1,6 @@
 #include "batch/glide_lines.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -22,6 +23,7 @@ enum class Form : std::uint8_t {
     Clock,
     KeptRefresh,      // the chosen rate as the card keeps it
     ChosenRefresh,    // the chosen rate, nothing until the slider is moved
+    Refresh,          // the chosen rate, 0 until the slider is moved
 };
 
 struct Row {
@@ -29,44 +31,48 @@ struct Row {
     ReadBy readBy;
     Block block;
     Form form;
-    bool GlideSettings::*box = nullptr;  // the box of a switch
-    std::span<const int> rates = {};     // the rates a card keeps
+    Setting setting;
+    std::span<const int> rates = {};  // the rates a card keeps
+    // Where Corvane's first files wrote the line otherwise: a value on
+    // every line, and the refresh as chosen.
+    Form firstForm = form;
     // Voodoo Graphics' Glide takes this clock unchecked, and its own is
     // about 50 MHz: every position of the slider would overclock it.
     bool overclocksVoodooGraphics = false;
 };
 
-using S = GlideSettings;
+using enum Setting;
 constexpr Row kRows[] = {
-    {L"SST_FASTMEM", ReadBy::EveryFile, Block::Switches, Form::OneIfTicked, &S::fastMemory},
-    {L"SST_FASTPCIRD", ReadBy::EveryFile, Block::Switches, Form::PresentIfTicked, &S::fastPci},
-    {L"FX_GLIDE_SWAPINTERVAL", ReadBy::EveryFile, Block::Switches, Form::ZeroIfTicked, &S::fastBuffering},
-    {L"SST_SWAP_EN_WAIT_ON_VSYNC", ReadBy::EveryFile, Block::Switches, Form::ZeroIfTicked, &S::fastRefresh},
-    {L"SST_VIDEO_24BPP", ReadBy::EveryFile, Block::Switches, Form::OneIfTicked, &S::trueColour},
-    {L"FX_GLIDE_NO_SPLASH", ReadBy::EveryFile, Block::Switches, Form::PresentIfClear, &S::splash},
-    {L"SST_GAMMA", ReadBy::EveryFile, Block::Numbers, Form::Gamma},
-    {L"SST_GRXCLK", ReadBy::EveryFile, Block::Numbers, Form::Clock, nullptr, {}, true},
-    {L"SST_SCREENREFRESH", ReadBy::EveryFile, Block::Numbers, Form::KeptRefresh, nullptr, kVoodooGraphicsRates},
+    {L"SST_FASTMEM", ReadBy::EveryFile, Block::Switches, Form::OneIfTicked, FastMemory},
+    {L"SST_FASTPCIRD", ReadBy::EveryFile, Block::Switches, Form::PresentIfTicked, FastPci, {}, Form::OneIfTicked},
+    {L"FX_GLIDE_SWAPINTERVAL", ReadBy::EveryFile, Block::Switches, Form::ZeroIfTicked, FastBuffering},
+    {L"SST_SWAP_EN_WAIT_ON_VSYNC", ReadBy::EveryFile, Block::Switches, Form::ZeroIfTicked, FastRefresh},
+    {L"SST_VIDEO_24BPP", ReadBy::EveryFile, Block::Switches, Form::OneIfTicked, TrueColour},
+    {L"FX_GLIDE_NO_SPLASH", ReadBy::EveryFile, Block::Switches, Form::PresentIfClear, Splash, {}, Form::ZeroIfTicked},
+    {L"SST_GAMMA", ReadBy::EveryFile, Block::Numbers, Form::Gamma, Gamma},
+    {L"SST_GRXCLK", ReadBy::EveryFile, Block::Numbers, Form::Clock, Clock, {}, Form::Clock, true},
+    {L"SST_SCREENREFRESH", ReadBy::EveryFile, Block::Numbers, Form::KeptRefresh, Refresh, kVoodooGraphicsRates,
+     Form::Refresh},
     // Voodoo2's Glide reads the same settings under SSTV2_ names; for its
     // 24-bit line "0" would force 16-bit output, so clear is no line.
-    {L"SSTV2_GRXCLK", ReadBy::Voodoo2, Block::Numbers, Form::Clock},
-    {L"SSTV2_FASTPCIRD", ReadBy::Voodoo2, Block::Numbers, Form::PresentIfTicked, &S::fastPci},
-    {L"SSTV2_FASTMEM_RAS_READS", ReadBy::Voodoo2, Block::Numbers, Form::PresentIfTicked, &S::fastMemory},
-    {L"SSTV2_SCREENREFRESH", ReadBy::Voodoo2, Block::Numbers, Form::KeptRefresh, nullptr, kVoodoo2Rates},
-    {L"SSTV2_VIDEO_24BPP", ReadBy::Voodoo2, Block::Numbers, Form::PresentIfTicked, &S::trueColour},
-    {L"SSTV2_GAMMA", ReadBy::Voodoo2, Block::Numbers, Form::Gamma},
+    {L"SSTV2_GRXCLK", ReadBy::Voodoo2, Block::Numbers, Form::Clock, Clock},
+    {L"SSTV2_FASTPCIRD", ReadBy::Voodoo2, Block::Numbers, Form::PresentIfTicked, FastPci},
+    {L"SSTV2_FASTMEM_RAS_READS", ReadBy::Voodoo2, Block::Numbers, Form::PresentIfTicked, FastMemory},
+    {L"SSTV2_SCREENREFRESH", ReadBy::Voodoo2, Block::Numbers, Form::KeptRefresh, Refresh, kVoodoo2Rates},
+    {L"SSTV2_VIDEO_24BPP", ReadBy::Voodoo2, Block::Numbers, Form::PresentIfTicked, TrueColour},
+    {L"SSTV2_GAMMA", ReadBy::Voodoo2, Block::Numbers, Form::Gamma, Gamma},
     // Banshee to Voodoo5: the gamma of each colour, and the refresh rate as
     // chosen once the slider has been moved. Their clock variables write the
     // PLLs unchecked and are never set.
-    {L"SSTH3_RGAMMA", ReadBy::Later, Block::Numbers, Form::Gamma},
-    {L"SSTH3_GGAMMA", ReadBy::Later, Block::Numbers, Form::Gamma},
-    {L"SSTH3_BGAMMA", ReadBy::Later, Block::Numbers, Form::Gamma},
-    {L"FX_GLIDE_REFRESH", ReadBy::Later, Block::Numbers, Form::ChosenRefresh},
+    {L"SSTH3_RGAMMA", ReadBy::Later, Block::Numbers, Form::Gamma, Gamma},
+    {L"SSTH3_GGAMMA", ReadBy::Later, Block::Numbers, Form::Gamma, Gamma},
+    {L"SSTH3_BGAMMA", ReadBy::Later, Block::Numbers, Form::Gamma, Gamma},
+    {L"FX_GLIDE_REFRESH", ReadBy::Later, Block::Numbers, Form::ChosenRefresh, Refresh},
 };
 
-std::wstring valueOf(const Row& row, const GlideSettings& s) {
-    const bool ticked = row.box != nullptr && s.*row.box;
-    switch (row.form) {
+std::wstring valueOf(const Row& row, const GlideSettings& s, Form form) {
+    const bool ticked = s.value(row.setting) == 1;
+    switch (form) {
         case Form::OneIfTicked:
             return ticked ? L"1" : L"0";
         case Form::ZeroIfTicked:
@@ -83,6 +89,8 @@ std::wstring valueOf(const Row& row, const GlideSettings& s) {
             return decimal(keptRefresh(s.refreshHz, row.rates));
         case Form::ChosenRefresh:
             return s.refreshHz != 0 ? decimal(s.refreshHz) : std::wstring();
+        case Form::Refresh:
+            return decimal(s.refreshHz);
     }
     return {};
 }
@@ -108,7 +116,7 @@ GlideLines glideLines(const GlideSettings& s) {
         // Where the card is not known it may be a Voodoo Graphics, the only
         // card whose Glide reads the clock line, as every Glide it runs does.
         const bool remark = row.overclocksVoodooGraphics && (s.cards.voodooGraphics || s.cards.none());
-        GlideLine line{row.variable, valueOf(row, s), remark};
+        GlideLine line{row.variable, valueOf(row, s, row.form), remark};
         (row.block == Block::Switches ? out.switches : out.numbers).push_back(std::move(line));
     }
     return out;
@@ -146,6 +154,59 @@ std::optional<GlideLine> settingLine(std::wstring_view text) {
         return GlideLine{row.variable, std::wstring(text.substr(eq + 1)), remark};
     }
     return std::nullopt;
+}
+
+int GlideSettings::value(Setting s) const {
+    switch (s) {
+        case FastMemory: return fastMemory ? 1 : 0;
+        case FastPci: return fastPci ? 1 : 0;
+        case FastBuffering: return fastBuffering ? 1 : 0;
+        case FastRefresh: return fastRefresh ? 1 : 0;
+        case TrueColour: return trueColour ? 1 : 0;
+        case Splash: return splash ? 1 : 0;
+        case Gamma: return gammaPosition;
+        case Clock: return clockMhz;
+        case Refresh: return refreshHz;
+    }
+    return 0;
+}
+
+void GlideSettings::set(Setting s, int v) {
+    switch (s) {
+        case FastMemory: fastMemory = v == 1; break;
+        case FastPci: fastPci = v == 1; break;
+        case FastBuffering: fastBuffering = v == 1; break;
+        case FastRefresh: fastRefresh = v == 1; break;
+        case TrueColour: trueColour = v == 1; break;
+        case Splash: splash = v == 1; break;
+        case Gamma: gammaPosition = v; break;
+        case Clock: clockMhz = v; break;
+        case Refresh: refreshHz = v; break;
+    }
+}
+
+std::optional<int> valueIn(std::span<const GlideLine> lines, Setting setting, std::span<const int> candidates) {
+    std::vector<int> left(candidates.begin(), candidates.end());
+    bool first = true;
+    // The rows in the table's order: the lines every file holds come first.
+    for (const Row& row : kRows) {
+        if (row.setting != setting) continue;
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const GlideLine& l) { return l.variable == row.variable; });
+        if (line == lines.end()) continue;
+        std::vector<int> held;
+        for (const int candidate : left) {
+            GlideSettings s;
+            s.set(setting, candidate);
+            if (valueOf(row, s, row.form) == line->value || valueOf(row, s, row.firstForm) == line->value) {
+                held.push_back(candidate);
+            }
+        }
+        if (first && held.empty()) return std::nullopt;
+        if (!held.empty()) left = std::move(held);
+        first = false;
+    }
+    if (first) return std::nullopt;
+    return left.front();
 }
 
 std::vector<std::wstring_view> everyFileVariables() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@
 #include "drivers/glide_family.h"
 
 namespace corvane {
+
+// The settings of the window that the lines carry.
+enum class Setting : std::uint8_t {
+    FastMemory, FastPci, FastBuffering, FastRefresh, TrueColour, Splash, Gamma, Clock, Refresh
+};
 
 // The window's settings as "&Make" reads them, and the cards the installed
 // Glide is for.
@@ -28,6 +34,10 @@ struct GlideSettings {
     int clockMhz = 90;
     int refreshHz = 0;       // 0 until the refresh slider is first moved
     GlideCards cards;        // whose variables the file sets
+
+    // A setting's value: a box's 1 ticked, 0 clear.
+    int value(Setting s) const;
+    void set(Setting s, int value);
 };
 
 // One line of the settings.
@@ -51,6 +61,16 @@ struct GlideLines {
     std::vector<GlideLine> numbers;
 };
 GlideLines glideLines(const GlideSettings& s);
+
+// What the settings lines of a file say of one setting, read by this
+// table: of `candidates` (ascending), those for which the first of the
+// setting's lines (in the table's order, the lines every file holds first;
+// of one variable, its first line in the file) is the line the table
+// writes, or the one Corvane's first files wrote; narrowed by its other
+// lines where any candidate agrees with them (85 Hz on a Voodoo2's line and
+// 100 on a later card's: 100); the lowest left. nullopt where the file has
+// no line of the setting, or its first stands for no candidate.
+std::optional<int> valueIn(std::span<const GlideLine> lines, Setting setting, std::span<const int> candidates);
 
 // The variables of the lines that every file holds, in their order: the
 // nine SET lines of Corvane's first files.

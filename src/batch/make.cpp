@@ -79,13 +79,18 @@ void BatchMaker::Command1_Click() {
     if (write(BatchPath, batchFile(settingsFor(BatchPath, ShortName)))) batchName.setText(L"");
 }
 
-// The folder of the directory list, the batch name and ".bat"; shown below
-// the lists whether or not the file is made.
-std::wstring BatchMaker::batchPathShown() {
-    std::wstring path = folders.path();
+std::wstring batchPathFor(std::wstring_view folder, std::wstring_view name) {
+    std::wstring path(folder);
     if (path.empty() || path.back() != L'\\') path += L'\\';
-    path += batchName.text();
+    path += name;
     path += L".bat";
+    return path;
+}
+
+// The folder of the directory list, the batch name and ".bat"; kept in the
+// hidden label whether or not the file is made.
+std::wstring BatchMaker::batchPathShown() {
+    std::wstring path = batchPathFor(folders.path(), batchName.text());
     batchPath.setCaption(path);
     return path;
 }

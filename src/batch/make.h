@@ -12,6 +12,10 @@
 
 namespace corvane {
 
+// The batch file's path: `folder`, a backslash where it has none at its
+// end, the batch name and ".bat".
+std::wstring batchPathFor(std::wstring_view folder, std::wstring_view name);
+
 struct BatchControls {
     DirList& folders;         // Dir1: the folder the file goes to
     TextBox& batchName;       // Text1

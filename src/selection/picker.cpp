@@ -56,6 +56,7 @@ void Picker::File1_Click() {
     batchName.setText(ProgramName);
     batchName.setFocus();
     programs.setToolTip(programPath.caption());
+    if (onPicked) onPicked();
 }
 
 void Picker::Text1_Change() { make.setEnabled(!batchName.text().empty()); }

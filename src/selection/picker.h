@@ -2,6 +2,7 @@
 // chosen program and proposing a name for its batch file.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/model.h"
@@ -37,6 +38,9 @@ public:
     // Picks `program` among the programs shown, as a click on it does;
     // false when it is not among them.
     bool Pick(const std::wstring& program);
+
+    // Runs at the end of every pick, once the batch name is proposed.
+    std::function<void()> onPicked;
 
 private:
     std::wstring& ProgramName;

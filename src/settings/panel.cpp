@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -10,7 +11,7 @@ namespace corvane {
 namespace {
 
 constexpr int kSafeClock = 100;
-constexpr std::array<std::int16_t, 5> kRefreshRates = {60, 75, 85, 100, 120};
+constexpr std::array<int, 5> kRefreshRates = {60, 75, 85, 100, 120};
 constexpr int kTrueColourAbove = 75;
 
 }  // namespace
@@ -26,15 +27,35 @@ void SettingsPanel::sClock_PositionChanged() {
     const int v = clock.value();
     clockCaption.setCaption(L"Clock Speed: " + decimal(v) + L"Mhz");
     clockCaption.setBackColor(v > kSafeClock ? kRed : kButtonFace);
+    if (onChanged) onChanged();
 }
 
 void SettingsPanel::sRefresh_PositionChanged() {
     const int p = refresh.value();
-    if (p >= 1 && p <= static_cast<int>(kRefreshRates.size())) RefreshHz = kRefreshRates[static_cast<std::size_t>(p - 1)];
+    if (p >= 1 && p <= static_cast<int>(kRefreshRates.size())) {
+        RefreshHz = static_cast<std::int16_t>(kRefreshRates[static_cast<std::size_t>(p - 1)]);
+    }
     refreshCaption.setCaption(L"Refresh: " + decimal(RefreshHz) + L"Hz");
     trueColour.setEnabled(RefreshHz > kTrueColourAbove);
+    if (onChanged) onChanged();
 }
 
-void SettingsPanel::sGamma_PositionChanged() { gammaCaption.setCaption(L"Gamma: " + gammaText(gamma.value())); }
+void SettingsPanel::sGamma_PositionChanged() {
+    gammaCaption.setCaption(L"Gamma: " + gammaText(gamma.value()));
+    if (onChanged) onChanged();
+}
+
+std::span<const int> SettingsPanel::refreshRates() { return kRefreshRates; }
+
+bool SettingsPanel::showRefresh(int hz) {
+    const auto* at = std::find(kRefreshRates.begin(), kRefreshRates.end(), hz);
+    if (hz != 0 && at == kRefreshRates.end()) return false;
+    const int position = hz == 0 ? refresh.range().min : static_cast<int>(at - kRefreshRates.begin()) + 1;
+    refresh.setValue(position);
+    // The same position as before runs no handler.
+    sRefresh_PositionChanged();
+    RefreshHz = static_cast<std::int16_t>(hz);
+    return true;
+}
 
 }  // namespace corvane

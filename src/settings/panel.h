@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <span>
 
 #include "platform/model.h"
 
@@ -29,6 +31,15 @@ public:
     void sClock_PositionChanged();
     void sRefresh_PositionChanged();
     void sGamma_PositionChanged();
+
+    // The rates the refresh slider's positions stand for, from its first.
+    static std::span<const int> refreshRates();
+    // Shows a refresh rate as if the user had set it; 0, the slider never
+    // moved, as at start-up: the slider at its first position and RefreshHz
+    // 0. False for a rate the slider has no position for.
+    bool showRefresh(int hz);
+    // Runs after a slider's handler, whoever moved it.
+    std::function<void()> onChanged;
 
 private:
     std::int16_t& RefreshHz;
