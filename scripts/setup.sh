@@ -16,7 +16,13 @@ need_packages() {
         dpkg --print-foreign-architectures | grep -q i386 || $sudo dpkg --add-architecture i386
     fi
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
+    # A mirror in the middle of a sync fails an index now and then: tried
+    # again, and then the install says whether what is needed can be had.
+    local try
+    for try in 1 2 3; do
+        $sudo apt-get update -qq && break
+        sleep 10
+    done
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 

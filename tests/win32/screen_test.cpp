@@ -120,6 +120,9 @@ private:
                 if (shot.differing(caption, face) < px(20)) return "no caption drawn at its place";
                 const RECT edge{c.right - px(40), c.top + th / 2 - px(2), c.right - px(10), c.top + th / 2 + px(3)};
                 if (shot.differing(edge, face) < px(30)) return "no edge drawn along its top";
+                // Nothing above the edge there: the caption ends before the corner.
+                const RECT corner{c.right - px(40), c.top, c.right - px(10), c.top + th / 2 - px(2)};
+                if (shot.differing(corner, face) > 0) return "its caption runs into the corner";
                 return "";
             }
             case Kind::CommandButton:
@@ -419,6 +422,14 @@ TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
     }
     // The start line: the system's short name (Wine makes its own kind).
     EXPECT_EQ(test::fileBytes(batch), test::workedExample(test::shortStem(exe)));
+    // Picked again, from the command line: the settings page says where its
+    // values came from, drawn whole.
+    test::RunningCorvane again(L"\"" + exe + L"\"");
+    ASSERT_NE(again.main(), nullptr);
+    ASSERT_EQ(test::textBecomes(again.main(), "Text1", L"Hover Tank"), L"Hover Tank");
+    again.clickTab(2);
+    EXPECT_EQ(test::textBecomes(again.main(), "Frame1", L"Read from Hover Tank.bat"), L"Read from Hover Tank.bat");
+    EXPECT_EQ(PageLook(again, kForm1, again.main(), 96).faults("Frame1"), "");
 }
 
 }  // namespace

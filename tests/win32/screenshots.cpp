@@ -37,6 +37,8 @@ std::string driver(const std::u16string& v) {
 
 }  // namespace
 
+bool pages();
+
 int wmain(int argc, wchar_t** argv) {
     outDir = argc > 1 ? argv[1] : L".";
     CreateDirectoryW(L"C:\\Games", nullptr);
@@ -44,6 +46,7 @@ int wmain(int argc, wchar_t** argv) {
     CreateDirectoryW(L"C:\\Games\\Quake", nullptr);
     put(L"C:\\Games\\Hover\\Hover Tank.exe", "MZ");
     put(L"C:\\Games\\Hover\\setup.exe", "MZ");
+    DeleteFileW(L"C:\\Games\\Hover\\Hover Tank.bat");  // the settings as start-up leaves them
     CreateDirectoryW(L"C:\\Windows\\System", nullptr);
     put(L"C:\\Windows\\System\\glide2x.dll", driver(u"2.43.00.0455"));
     put(L"C:\\Windows\\System\\glide3x.dll", driver(u"3.01.00.0455"));
@@ -53,9 +56,23 @@ int wmain(int argc, wchar_t** argv) {
                                                               {0x04E40409}, false)),
                                                           4));
 
+    if (!pages()) return 1;
+
+    // The game picked again in a second run, after its batch file was made
+    // with those settings: the settings page shows what the file holds.
+    test::RunningCorvane again(L"\"C:\\Games\\Hover\\Hover Tank.exe\"");
+    if (again.main() == nullptr) return 1;
+    again.clickTab(2);
+    test::textBecomes(again.main(), "Frame1", L"Read from Hover Tank.bat");
+    capture(again.main(), L"settings-read-back");
+    return 0;
+}
+
+// Every page and the help window, and the batch file made at the end.
+bool pages() {
     // The folder is named on the command line; everything else is clicked.
     test::RunningCorvane program(L"C:\\Games\\Hover");
-    if (program.main() == nullptr) return 1;
+    if (program.main() == nullptr) return false;
     HWND main = program.main();
     program.clickListEntry("File1", 0);
     capture(main, L"select-program");
@@ -78,7 +95,7 @@ int wmain(int argc, wchar_t** argv) {
     program.clickTab(1);
     test::key('A', VK_MENU);
     HWND help = test::shownHelpWindow();
-    if (help == nullptr) return 1;
+    if (help == nullptr) return false;
     capture(help, L"help");
     // The second topic, picked from the opened list.
     test::click(test::centre(test::clientOnScreen(program.control("Combo1", kForm2, help))));
@@ -87,5 +104,6 @@ int wmain(int argc, wchar_t** argv) {
     test::key(VK_RETURN);
     capture(help, L"help-topic");
     test::key('R', VK_MENU);
-    return 0;
+    program.clickListEntry("File1", 0);
+    return program.makeByKeys() == L"Make C:\\Games\\Hover\\Hover Tank.bat?";
 }
