@@ -104,6 +104,7 @@ DWORD tempFileName(const std::wstring& folder, const wchar_t* prefix, std::wstri
     // or a drive that can't be written), and the reason is lost: the file is
     // then made here, where the system says why it can't be.
     if (fileAttributes(path) != INVALID_FILE_ATTRIBUTES) return 0;
+    if (GetLastError() != ERROR_FILE_NOT_FOUND) return GetLastError();
     HANDLE f = createFile(path, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
     if (f == INVALID_HANDLE_VALUE) return GetLastError();
     return closeFile(f) ? 0 : GetLastError();
