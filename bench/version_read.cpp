@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "drivers/verinfo.h"
+#include "drivers/file_version.h"
 #include "drivers/version_reader.h"
 #include "support/code_pages.h"
 #include "support/images.h"
@@ -62,9 +62,9 @@ int main() {
         std::size_t at = 0;
         std::uint32_t length = 0;
         reader.query(block, "\\VarFileInfo\\Translation", at, length);
-        const std::string t = StringFromPtrLen(block, at, length);
+        const std::string t = bytesAt(block, at, length);
         reader.query(block, "\\StringFileInfo\\" + translationKey(t) + "\\FileVersion", at, length);
-        version = StringFromPtr(block, at, cp);
+        version = stringAt(block, at, cp);
     }
     const double us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
     std::printf("file: %zu bytes, its version resource in the last section\n", image.size());

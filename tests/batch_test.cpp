@@ -44,16 +44,16 @@ private:
 
 struct Make : ::testing::Test {
     Rig r;
-    TestForm& f = r.form;
+    MainWindow& f = r.form;
 
     void choose(const std::wstring& folder, const std::wstring& exe) {
         r.disk.addFile(joinPath(folder, exe));
         r.start();
-        f.Dir1.setPath(folder);  // as opening it in the list does
-        for (int i = 0; i < f.File1.listCount(); ++i) {
-            if (f.File1.list(i) == exe) input::pickFile(f.File1, i);
+        f.controls.folders.setPath(folder);  // as opening it in the list does
+        for (int i = 0; i < f.controls.programs.listCount(); ++i) {
+            if (f.controls.programs.list(i) == exe) input::pickFile(f.controls.programs, i);
         }
-        ASSERT_EQ(f.File1.list(f.File1.listIndex()), exe);
+        ASSERT_EQ(f.controls.programs.list(f.controls.programs.listIndex()), exe);
     }
     std::string file(const std::wstring& path) { return r.disk.read(path).value_or("<missing>"); }
     std::vector<std::wstring> temps() {
@@ -68,13 +68,13 @@ struct Make : ::testing::Test {
 TEST_F(Make, WorkedExampleWritesTwoBlocks) {
     CountingDisk counting(r.disk);
     Services services = r.servicesWith({.files = &counting});
-    TestForm g(services);
+    MainWindow g(services);
     r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
-    g.Form_Load();
-    g.Dir1.setPath(L"C:\\Games\\Hover");
-    ASSERT_TRUE(input::pickFile(g.File1, 0));
-    EXPECT_EQ(g.ProgramName, L"Hover Tank");
-    ASSERT_TRUE(input::press(g.Command1));
+    g.load();
+    g.controls.folders.setPath(L"C:\\Games\\Hover");
+    ASSERT_TRUE(input::pickFile(g.controls.programs, 0));
+    EXPECT_EQ(g.programName, L"Hover Tank");
+    ASSERT_TRUE(input::press(g.controls.makeButton));
 
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].prompt, L"Make C:\\Games\\Hover\\Hover Tank.bat?");
@@ -85,24 +85,24 @@ TEST_F(Make, WorkedExampleWritesTwoBlocks) {
     // "@echo off", the check and the six switches; then the rest.
     const std::size_t first = bytes.find("SET SST_GAMMA=");
     EXPECT_EQ(counting.writes, (std::vector<std::size_t>{first, bytes.size() - first}));
-    EXPECT_EQ(g.lbl1.caption(), L"C:\\Games\\Hover\\Hover Tank.bat");
-    EXPECT_EQ(g.Text2.text(), L"Hover Tank");
+    EXPECT_EQ(g.controls.lastBatchPath.caption(), L"C:\\Games\\Hover\\Hover Tank.bat");
+    EXPECT_EQ(g.controls.scratch.text(), L"Hover Tank");
     // After the write the name is emptied and Make waits for a new one.
-    EXPECT_EQ(g.Text1.text(), L"");
-    EXPECT_FALSE(g.Command1.enabled());
-    EXPECT_FALSE(input::press(g.Command1));
+    EXPECT_EQ(g.controls.batchName.text(), L"");
+    EXPECT_FALSE(g.controls.makeButton.enabled());
+    EXPECT_FALSE(input::press(g.controls.makeButton));
     EXPECT_EQ(r.messages.shown.size(), 1u);
 }
 
 TEST_F(Make, EveryBoxAndSliderReachesItsLine) {
     choose(L"C:\\Games", L"Racer.exe");
-    input::clickTab(f.TabStrip1, 2);
-    for (CheckBox* box : {&f.cMem, &f.cPci, &f.cBuff, &f.cRefresh, &f.Check1}) input::toggle(*box);
-    input::moveSlider(f.sRefresh, 4);
-    input::toggle(f.cColor);
-    input::moveSlider(f.sGamma, 130);
-    input::moveSlider(f.sClock, 107);
-    ASSERT_TRUE(input::press(f.Command1));
+    input::clickTab(f.controls.tabs, 2);
+    for (CheckBox* box : {&f.controls.fastMemory, &f.controls.fastPci, &f.controls.fastBuffering, &f.controls.fastRefresh, &f.controls.splash}) input::toggle(*box);
+    input::moveSlider(f.controls.refresh, 4);
+    input::toggle(f.controls.trueColour);
+    input::moveSlider(f.controls.gamma, 130);
+    input::moveSlider(f.controls.clock, 107);
+    ASSERT_TRUE(input::press(f.controls.makeButton));
     // 100 Hz is more than a Voodoo Graphics keeps: it gets the 85 below.
     EXPECT_EQ(afterCheck(file(L"C:\\Games\\Racer.bat")),
               "SET SST_FASTMEM=1\r\n"
@@ -333,19 +333,19 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
     for (const GlideCards cards : families) {
         for (const Case& c : cases) {
             Rig r;
-            TestForm& f = r.form;
+            MainWindow& f = r.form;
             r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
             r.start();
-            f.InstalledGlide = cards;
-            f.Dir1.setPath(L"C:\\Games\\Hover");
-            ASSERT_TRUE(input::pickFile(f.File1, 0));
+            f.installedGlide = cards;
+            f.controls.folders.setPath(L"C:\\Games\\Hover");
+            ASSERT_TRUE(input::pickFile(f.controls.programs, 0));
             Control& set = f.window[c.control];
             if (set.kind() == Kind::Slider) {
                 as<Slider>(set).setValue(c.value);
             } else {
                 as<CheckBox>(set).setValue(c.value);
             }
-            ASSERT_TRUE(input::press(f.Command1)) << c.control;
+            ASSERT_TRUE(input::press(f.controls.makeButton)) << c.control;
 
             std::vector<std::string> want(example.begin(), example.end() - 3);
             if (cards.voodoo2) want.insert(want.end(), voodoo2.begin(), voodoo2.end());
@@ -371,13 +371,13 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
             EXPECT_EQ(test::crlfLines(afterCheck(bytes)), want) << what;
             // Picked again in a window that starts afresh, the file's values
             // come back, and made again it is the same file.
-            TestForm again(r.services);
-            again.Form_Load();
-            again.InstalledGlide = cards;
-            again.Dir1.setPath(L"C:\\Games\\Hover");
-            ASSERT_TRUE(input::pickFile(again.File1, 0));
-            EXPECT_EQ(again.Frame1.caption(), L"Read from Hover Tank.bat") << what;
-            ASSERT_TRUE(input::press(again.Command1));
+            MainWindow again(r.services);
+            again.load();
+            again.installedGlide = cards;
+            again.controls.folders.setPath(L"C:\\Games\\Hover");
+            ASSERT_TRUE(input::pickFile(again.controls.programs, 0));
+            EXPECT_EQ(again.controls.settingsPage.caption(), L"Read from Hover Tank.bat") << what;
+            ASSERT_TRUE(input::press(again.controls.makeButton));
             EXPECT_EQ(r.disk.read(L"C:\\Games\\Hover\\Hover Tank.bat"), bytes) << what;
             // Every amount of room for the start-up settings, a gamma and a
             // refresh as long as they get and the splash screen off; for the
@@ -525,8 +525,8 @@ TEST(MakeForTheCards, TheReadmeTellsWhatEachLineDoesOnTheCardsThatReadIt) {
 // before the start line.
 TEST_F(Make, WorkedExampleForAVoodoo2) {
     choose(L"C:\\Games\\Hover", L"Hover Tank.exe");
-    f.InstalledGlide.voodoo2 = true;
-    ASSERT_TRUE(input::press(f.Command1));
+    f.installedGlide.voodoo2 = true;
+    ASSERT_TRUE(input::press(f.controls.makeButton));
     std::string settings(test::kWorkedSettings);
     const std::size_t clock = settings.find("REM SST_GRXCLK=90");
     settings.replace(clock, settings.find('\r', clock) - clock, "SET SST_GRXCLK=90");
@@ -538,15 +538,15 @@ TEST_F(Make, WorkedExampleForAVoodoo2) {
 
 TEST_F(Make, GreyedBoxCountsAsClearAndDisabledTickStillCounts) {
     choose(L"C:\\", L"Racer.exe");
-    f.cMem.setValue(2);
-    input::clickTab(f.TabStrip1, 2);
-    input::moveSlider(f.sRefresh, 3);
-    input::toggle(f.cColor);
-    input::moveSlider(f.sRefresh, 2);
-    ASSERT_FALSE(f.cColor.enabled());
-    input::clickTab(f.TabStrip1, 1);
-    input::type(f.Text1, L"Racer");
-    input::press(f.Command1);
+    f.controls.fastMemory.setValue(2);
+    input::clickTab(f.controls.tabs, 2);
+    input::moveSlider(f.controls.refresh, 3);
+    input::toggle(f.controls.trueColour);
+    input::moveSlider(f.controls.refresh, 2);
+    ASSERT_FALSE(f.controls.trueColour.enabled());
+    input::clickTab(f.controls.tabs, 1);
+    input::type(f.controls.batchName, L"Racer");
+    input::press(f.controls.makeButton);
     const std::string bytes = file(L"C:\\Racer.bat");
     EXPECT_NE(bytes.find("SET SST_FASTMEM=0\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("SET SST_VIDEO_24BPP=1\r\n"), std::string::npos);
@@ -588,9 +588,9 @@ TEST_F(Make, StartLineNamesThePickedProgram) {
         q.disk.addFile(path);
         if (c.system) q.disk.setShortName(path, *c.system);
         q.start();
-        input::pickFile(q.form.File1, 0);
-        input::type(q.form.Text1, L"out");
-        ASSERT_TRUE(input::press(q.form.Command1));
+        input::pickFile(q.form.controls.programs, 0);
+        input::type(q.form.controls.batchName, L"out");
+        ASSERT_TRUE(input::press(q.form.controls.makeButton));
         const std::string bytes = q.disk.read(L"C:\\out.bat").value_or("");
         EXPECT_EQ(startOf(bytes), c.line) << std::string(path.begin(), path.end());
     }
@@ -601,9 +601,9 @@ TEST_F(Make, ProgramsSharingTheirFirstSixCharactersEachStartThemselves) {
     r.disk.addFile(L"C:\\Tomb Raider Setup.exe");
     r.start();
     for (int i = 0; i < 2; ++i) {
-        input::pickFile(f.File1, i);
-        input::type(f.Text1, L"b" + std::to_wstring(i));
-        input::press(f.Command1);
+        input::pickFile(f.controls.programs, i);
+        input::type(f.controls.batchName, L"b" + std::to_wstring(i));
+        input::press(f.controls.makeButton);
     }
     // Listed by name: "Tomb Raider Setup.exe" first, made second.
     EXPECT_EQ(startOf(file(L"C:\\b0.bat")), "TOMBRA~2");
@@ -635,8 +635,8 @@ TEST_F(Make, BatchNameIsAFileNameInTheProgramsFolder) {
     };
     for (const auto& c : cases) {
         r.messages.shown.clear();
-        input::type(f.Text1, c.typed);
-        ASSERT_TRUE(input::press(f.Command1));
+        input::type(f.controls.batchName, c.typed);
+        ASSERT_TRUE(input::press(f.controls.makeButton));
         const std::wstring& prompt = r.messages.shown.at(0).prompt;
         const std::wstring path = L"C:\\" + c.typed + L".bat";
         const bool made = std::wstring_view(c.says).starts_with(L"Make ");
@@ -657,12 +657,12 @@ TEST_F(Make, BatchNameIsAFileNameInTheProgramsFolder) {
 TEST_F(Make, CancelWritesNothingAndKeepsTheName) {
     choose(L"C:\\Games", L"Racer.exe");
     r.messages.answers = {2};
-    ASSERT_TRUE(input::press(f.Command1));
+    ASSERT_TRUE(input::press(f.controls.makeButton));
     EXPECT_FALSE(r.disk.exists(L"C:\\Games\\Racer.bat"));
     EXPECT_TRUE(temps().empty());
-    EXPECT_EQ(f.Text1.text(), L"Racer");
-    EXPECT_TRUE(f.Command1.enabled());
-    EXPECT_EQ(f.lbl1.caption(), L"C:\\Games\\Racer.bat");
+    EXPECT_EQ(f.controls.batchName.text(), L"Racer");
+    EXPECT_TRUE(f.controls.makeButton.enabled());
+    EXPECT_EQ(f.controls.lastBatchPath.caption(), L"C:\\Games\\Racer.bat");
 }
 
 // A file of one of Corvane's forms is replaced after the one question; any
@@ -694,8 +694,8 @@ TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
             r.disk.addFile(batch, c.there);
             r.messages.shown.clear();
             r.messages.answers = {answer};
-            input::type(f.Text1, L"Hover Tank");
-            ASSERT_TRUE(input::press(f.Command1));
+            input::type(f.controls.batchName, L"Hover Tank");
+            ASSERT_TRUE(input::press(f.controls.makeButton));
             ASSERT_EQ(r.messages.shown.size(), 1u);
             const test::Message& m = r.messages.shown[0];
             const bool plain = c.asked.empty();
@@ -709,8 +709,8 @@ TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
     }
     r.disk.remove(batch);
     r.disk.addFolder(batch);
-    input::type(f.Text1, L"Hover Tank");
-    input::press(f.Command1);
+    input::type(f.controls.batchName, L"Hover Tank");
+    input::press(f.controls.makeButton);
     EXPECT_EQ(r.messages.shown.back().prompt, L"Could not make " + batch + L".\n\nA folder has this name.");
 }
 
@@ -760,45 +760,45 @@ TEST_F(Make, PickingAGameShowsTheSettingsItsFileHolds) {
     r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
     r.disk.addFile(L"C:\\Games\\Hover\\other.exe");
     r.start();
-    f.Dir1.setPath(L"C:\\Games\\Hover");
+    f.controls.folders.setPath(L"C:\\Games\\Hover");
     const auto settings = [&] {
         std::string out;
         for (const char* box : {"cMem", "cPci", "cBuff", "cRefresh", "cColor", "Check1"}) {
             out += std::string(box) + " " + std::to_string(f.window.get<CheckBox>(box).value()) + " ";
         }
-        return out + "sGamma " + std::to_string(f.sGamma.value()) + " sClock " + std::to_string(f.sClock.value()) +
-               " RefreshHz " + std::to_string(f.RefreshHz);
+        return out + "sGamma " + std::to_string(f.controls.gamma.value()) + " sClock " + std::to_string(f.controls.clock.value()) +
+               " RefreshHz " + std::to_string(f.refreshHz);
     };
     const std::wstring batch = L"C:\\Games\\Hover\\Hover Tank.bat";
     for (const auto& c : cases) {
         r.disk.remove(batch);
         if (c.there == "<folder>") r.disk.addFolder(batch);
         if (c.there != "<folder>") r.disk.addFile(batch, c.there);
-        input::pickFile(f.File1, 1);  // other.exe, which has no file: the start-up settings
-        ASSERT_EQ(f.Frame1.caption(), L"Set Parameters");
-        ASSERT_TRUE(input::pickFile(f.File1, 0));
-        EXPECT_EQ(f.Frame1.caption(), c.words) << c.there;
+        input::pickFile(f.controls.programs, 1);  // other.exe, which has no file: the start-up settings
+        ASSERT_EQ(f.controls.settingsPage.caption(), L"Set Parameters");
+        ASSERT_TRUE(input::pickFile(f.controls.programs, 0));
+        EXPECT_EQ(f.controls.settingsPage.caption(), c.words) << c.there;
         EXPECT_EQ(settings(), c.settings) << c.there;
-        EXPECT_EQ(f.lblRefresh.caption(), f.RefreshHz == 100 ? L"Refresh: 100Hz" : L"Refresh: 60Hz");
-        EXPECT_EQ(f.cColor.enabled(), f.RefreshHz == 100);
+        EXPECT_EQ(f.controls.refreshCaption.caption(), f.refreshHz == 100 ? L"Refresh: 100Hz" : L"Refresh: 60Hz");
+        EXPECT_EQ(f.controls.trueColour.enabled(), f.refreshHz == 100);
         // Back to the start-up values for the next, by the user's hand:
         // the words stay only until a setting changes.
-        input::clickTab(f.TabStrip1, 2);
-        input::moveSlider(f.sRefresh, 2);
-        EXPECT_EQ(f.Frame1.caption(), L"Set Parameters");
-        input::moveSlider(f.sRefresh, 1);
+        input::clickTab(f.controls.tabs, 2);
+        input::moveSlider(f.controls.refresh, 2);
+        EXPECT_EQ(f.controls.settingsPage.caption(), L"Set Parameters");
+        input::moveSlider(f.controls.refresh, 1);
         for (const char* box : {"cMem", "cPci", "cBuff", "cRefresh", "cColor"}) f.window.get<CheckBox>(box).setValue(0);
-        f.Check1.setValue(1);
-        f.sGamma.setValue(25);
-        f.RefreshHz = 0;
-        input::clickTab(f.TabStrip1, 1);
+        f.controls.splash.setValue(1);
+        f.controls.gamma.setValue(25);
+        f.refreshHz = 0;
+        input::clickTab(f.controls.tabs, 1);
     }
     // A file that can't be read: the page says why, the settings stay.
     r.disk.remove(batch);
     r.disk.addFile(batch, made);
     r.disk.locked.insert(batch);
-    input::pickFile(f.File1, 0);
-    EXPECT_EQ(f.Frame1.caption(), L"Hover Tank.bat: The process cannot access...");
+    input::pickFile(f.controls.programs, 0);
+    EXPECT_EQ(f.controls.settingsPage.caption(), L"Hover Tank.bat: The process cannot access...");
     EXPECT_EQ(SettingsFile::readWords(L"A Very Long Name Of A Game.bat", {L"Gamma", L"Refresh"}),
               L"A Very L...Game.bat: Gamma, Refresh not read");
 }
@@ -823,10 +823,10 @@ TEST_F(Make, WriteFailuresAreReportedAndCostNothing) {
         q.disk.addFile(L"C:\\Games\\Racer.exe");
         q.disk.addFile(L"C:\\Games\\Racer.bat", "precious");
         q.start();
-        q.form.Dir1.setPath(L"C:\\Games");
-        input::pickFile(q.form.File1, 0);
+        q.form.controls.folders.setPath(L"C:\\Games");
+        input::pickFile(q.form.controls.programs, 0);
         fail.arrange(q.disk);
-        ASSERT_TRUE(input::press(q.form.Command1)) << fail.what;
+        ASSERT_TRUE(input::press(q.form.controls.makeButton)) << fail.what;
         // The old file is not Corvane's: asked about, or, locked, not even read.
         ASSERT_EQ(q.messages.shown.size(), std::string_view(fail.what) == "target locked" ? 1u : 2u) << fail.what;
         const test::Message& m = q.messages.shown.back();
@@ -836,36 +836,36 @@ TEST_F(Make, WriteFailuresAreReportedAndCostNothing) {
         EXPECT_NE(m.prompt.find(fail.reason), std::wstring::npos) << fail.what;
         EXPECT_EQ(q.disk.read(L"C:\\Games\\Racer.bat"), "precious") << fail.what;
         EXPECT_EQ(q.disk.paths().size(), 4u) << fail.what;  // C:\, the folder, the program, the old file
-        EXPECT_EQ(q.form.Text1.text(), L"Racer") << fail.what;
-        EXPECT_TRUE(q.form.Command1.enabled()) << fail.what;
+        EXPECT_EQ(q.form.controls.batchName.text(), L"Racer") << fail.what;
+        EXPECT_TRUE(q.form.controls.makeButton.enabled()) << fail.what;
         EXPECT_EQ(q.program.ends, 0) << fail.what;
         // Once the cause is gone, the same press succeeds.
         q.disk.readOnly.clear();
         q.disk.locked.clear();
         q.disk.spaceLeft.reset();
-        ASSERT_TRUE(input::press(q.form.Command1));
+        ASSERT_TRUE(input::press(q.form.controls.makeButton));
         EXPECT_EQ(q.disk.read(L"C:\\Games\\Racer.bat").value_or("").substr(0, 9), "@echo off") << fail.what;
     }
 }
 
 TEST_F(Make, NamesTheCodePageCannotHoldAreRefused) {
     choose(L"C:\\Games", L"\u65e5\u672c Racer.exe");
-    input::type(f.Text1, L"fine");
-    ASSERT_TRUE(input::press(f.Command1));
+    input::type(f.controls.batchName, L"fine");
+    ASSERT_TRUE(input::press(f.controls.makeButton));
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].title, L"3dfx Corvane");
     EXPECT_EQ(r.messages.shown[0].buttons, 48);
     EXPECT_NE(r.messages.shown[0].prompt.find(L"program name"), std::wstring::npos);
     EXPECT_NE(r.messages.shown[0].prompt.find(L"437"), std::wstring::npos);
     EXPECT_FALSE(r.disk.exists(L"C:\\Games\\fine.bat"));
-    EXPECT_EQ(f.Text1.text(), L"fine");
+    EXPECT_EQ(f.controls.batchName.text(), L"fine");
 
     Rig q;
     q.disk.addFile(L"C:\\Racer.exe");
     q.start();
-    input::pickFile(q.form.File1, 0);
-    input::type(q.form.Text1, L"\u0152uvre");  // Œ is in the ANSI code page, not in the OEM one
-    input::press(q.form.Command1);
+    input::pickFile(q.form.controls.programs, 0);
+    input::type(q.form.controls.batchName, L"\u0152uvre");  // Œ is in the ANSI code page, not in the OEM one
+    input::press(q.form.controls.makeButton);
     ASSERT_EQ(q.messages.shown.size(), 1u);
     EXPECT_NE(q.messages.shown[0].prompt.find(L"batch name"), std::wstring::npos);
     EXPECT_EQ(q.disk.paths().size(), 2u);
@@ -874,7 +874,7 @@ TEST_F(Make, NamesTheCodePageCannotHoldAreRefused) {
 // COMMAND.COM and CMD read the file in the OEM code page: 437 here, where é is 0x82 (0xE9 in 1252).
 TEST_F(Make, LatinNamesAreWrittenInTheCodePage) {
     choose(L"C:\\Jeux", L"Caf\u00e9.exe");
-    input::press(f.Command1);
+    input::press(f.controls.makeButton);
     EXPECT_EQ(startOf(file(L"C:\\Jeux\\Caf\u00e9.bat")), "Caf\x82");
 }
 
@@ -897,8 +897,10 @@ TEST(StartLine, OnlyNamesTheInterpreterWouldMisreadChange) {
     EXPECT_EQ(startLine(L"@GAME"), L".\\@GAME");
     EXPECT_EQ(startLine(L"STARTUP"), L"STARTUP");
     EXPECT_EQ(startLine(L"@ GAME"), L"\"@ GAME\"");
+    EXPECT_EQ(startLine(L"KEYS"), L".\\KEYS");
+    EXPECT_EQ(startLine(L"dpath"), L".\\dpath");
     // Each as the tests' COMMAND.COM and CMD run it: the program, once.
-    for (const char* name : {"START", "pause", "@GAME", "STARTUP", "100%", "R&D"}) {
+    for (const char* name : {"START", "pause", "@GAME", "STARTUP", "100%", "R&D", "KEYS", "dpath", "LFNFOR"}) {
         const std::wstring wide(name, name + std::char_traits<char>::length(name));
         const std::wstring line = startLine(wide);
         for (const bool nt : {false, true}) {
@@ -915,7 +917,7 @@ TEST(StartLine, OnlyNamesTheInterpreterWouldMisreadChange) {
 TEST_F(Make, BlankInALongNameIsQuotedSoTheRightProgramStarts) {
     choose(L"C:\\", L"My Game.exe");
     r.disk.setShortName(L"C:\\My Game.exe", L"My Game.exe");  // a volume without short names
-    input::press(f.Command1);
+    input::press(f.controls.makeButton);
     const std::string bytes = file(L"C:\\My Game.bat");
     EXPECT_EQ(afterCheck(bytes), afterCheck(workedExample("\"My Game\"")));
 }

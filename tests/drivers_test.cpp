@@ -32,7 +32,7 @@ struct ScanRig {
                          },
                          r.codePage};
     Services services = r.servicesWith({.versions = &reader});
-    TestForm form{services};
+    MainWindow form{services};
 
     void add(const std::wstring& name, std::string bytes, bool hidden = false, bool system = false) {
         r.disk.addFile(kSystem + name, std::move(bytes), hidden, system);
@@ -54,7 +54,7 @@ TEST_F(Scan, EachDriverFillsItsRow) {
     add(L"dd3dfx16.dll", driver(u"16.1"));
     add(L"dd3dfx32.dll", driver(u"32.1"));
     add(L"readme.txt", "not a driver");
-    form.Form_Load();
+    form.load();
     EXPECT_EQ(rows(), (std::vector<std::wstring>{L"4.03.00.2102", L"2.43.00.0455", L"3.01.00.0455", L"16.1", L"32.1",
                                                  L"1.0.0.0761"}));
 }
@@ -62,7 +62,7 @@ TEST_F(Scan, EachDriverFillsItsRow) {
 TEST_F(Scan, NamesInCapitalsAreFoundAndPlacedTheSame) {
     add(L"GLIDE2X.DLL", driver(u"2.0"));
     add(L"3DFXOGL.DLL", driver(u"gl"));
-    form.Form_Load();
+    form.load();
     EXPECT_EQ(row("l2"), L"2.0");
     EXPECT_EQ(row("l4"), L"gl");
 }
@@ -71,7 +71,7 @@ TEST_F(Scan, RowTestsGoInTableOrder) {
     add(L"3dfx16GL.dll", driver(u"opengl"));   // two patterns match; only OpenGL
     add(L"v3dfx32.drv", driver(u"voodoo"));    // a .drv with 32 is the Voodoo driver
     add(L"x3dfx16and32.dll", driver(u"both")); // 16 and 32: the 16-bit row
-    form.Form_Load();
+    form.load();
     EXPECT_EQ(row("l4"), L"opengl");
     EXPECT_EQ(row("l1"), L"voodoo");
     EXPECT_EQ(row("l7"), L"both");
@@ -82,7 +82,7 @@ TEST_F(Scan, LaterNameOverwritesAndAnEmptyVersionClearsTheRow) {
     add(L"b3dfx.drv", driver(u"later"));
     add(L"A3DFX.DRV", driver(u"earlier"));
     add(L"glide3x.dll", "no version in here", true, true);  // hidden and system, still listed
-    form.Form_Load();
+    form.load();
     EXPECT_EQ(row("l1"), L"later");
     EXPECT_EQ(row("l3"), L"");
 }
@@ -102,10 +102,10 @@ TEST_F(Scan, OneVersionQueryPerListedFile) {
 
 TEST_F(Scan, EmptyMissingOrUnreadableFolderLeavesEveryRowNotAvailable) {
     const std::vector<std::wstring> none(6, L"Not Available");
-    form.Form_Load();  // no C:\Windows\System at all
+    form.load();  // no C:\Windows\System at all
     EXPECT_EQ(rows(), none);
     EXPECT_EQ(r.program.ends, 0);
-    EXPECT_TRUE(form.TabStrip1.tabSelected(1));
+    EXPECT_TRUE(form.controls.tabs.tabSelected(1));
 
     Rig q;
     q.disk.addFolder(L"C:\\Windows\\System");
@@ -202,13 +202,13 @@ TEST(GlideFamilies, ToldByTheGlideDllsTheScanFinds) {
     };
     for (const auto& c : cases) {
         ScanRig s;
-        TestForm& form = s.form;
+        MainWindow& form = s.form;
         s.r.disk.systemDir = own.substr(0, own.size() - 1);
         for (const auto& [path, bytes] : c.files) s.r.disk.addFile(path, bytes);
-        form.Form_Load();
-        EXPECT_EQ(form.InstalledGlide.voodooGraphics, c.voodooGraphics) << c.what;
-        EXPECT_EQ(form.InstalledGlide.voodoo2, c.voodoo2) << c.what;
-        EXPECT_EQ(form.InstalledGlide.later, c.later) << c.what;
+        form.load();
+        EXPECT_EQ(form.installedGlide.voodooGraphics, c.voodooGraphics) << c.what;
+        EXPECT_EQ(form.installedGlide.voodoo2, c.voodoo2) << c.what;
+        EXPECT_EQ(form.installedGlide.later, c.later) << c.what;
     }
 }
 
@@ -229,7 +229,7 @@ TEST(ScanFolders, EachIsReadOnce) {
         ScanRig s;
         s.add(L"glide2x.dll", driver(u"2.0"));
         s.r.disk.systemDir = c.own;
-        s.form.drivers.ScanDrivers();
+        s.form.drivers.scan();
         EXPECT_EQ(s.r.disk.listings, 1);
         EXPECT_EQ(s.opened, c.opened);
     }

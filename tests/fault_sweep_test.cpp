@@ -36,66 +36,66 @@ void layOut(FaultRig& r, bool existing) {
     if (existing) r.disk.addFile(kBatch, kOld);
 }
 
-void pick(TestForm& f) {
-    f.Dir1.setPath(kFolder);  // as opening it in the list does
-    for (int i = 0; i < f.File1.listCount(); ++i) {
-        if (f.File1.list(i) == L"Hover Tank.exe") input::pickFile(f.File1, i);
+void pick(MainWindow& f) {
+    f.controls.folders.setPath(kFolder);  // as opening it in the list does
+    for (int i = 0; i < f.controls.programs.listCount(); ++i) {
+        if (f.controls.programs.list(i) == L"Hover Tank.exe") input::pickFile(f.controls.programs, i);
     }
 }
 
-void makeIt(FaultRig&, TestForm& f) {
-    f.Form_Load();
+void makeIt(FaultRig&, MainWindow& f) {
+    f.load();
     pick(f);
-    input::press(f.Command1);
+    input::press(f.controls.makeButton);
 }
 
 struct Scenario {
     const char* name;
     bool existing = false;  // a batch file is there before
-    std::function<void(FaultRig&, TestForm&)> run;
+    std::function<void(FaultRig&, MainWindow&)> run;
 };
 
 const Scenario kScenarios[] = {
-    {"start-up", false, [](FaultRig&, TestForm& f) { f.Form_Load(); }},
+    {"start-up", false, [](FaultRig&, MainWindow& f) { f.load(); }},
     {"pick by the lists", false,
-     [](FaultRig&, TestForm& f) {
-         f.Form_Load();
+     [](FaultRig&, MainWindow& f) {
+         f.load();
          pick(f);
      }},
     {"pick by a drop", false,
-     [](FaultRig&, TestForm& f) {
-         f.Form_Load();
+     [](FaultRig&, MainWindow& f) {
+         f.load();
          input::dropFiles(f.window, {kProgram});
      }},
     {"pick by the command line", false,
-     [](FaultRig&, TestForm& f) {
-         f.CommandPaths = {kProgram};
-         f.Form_Load();
-         input::dropFiles(f.window, f.CommandPaths);
+     [](FaultRig&, MainWindow& f) {
+         f.commandPaths = {kProgram};
+         f.load();
+         input::dropFiles(f.window, f.commandPaths);
      }},
     {"make a new file", false, makeIt},
     {"make over an existing file", true, makeIt},
     {"make refused by its name", true,
-     [](FaultRig&, TestForm& f) {
-         f.Form_Load();
+     [](FaultRig&, MainWindow& f) {
+         f.load();
          pick(f);
-         input::type(f.Text1, L"Hover \u0416");
-         input::press(f.Command1);
+         input::type(f.controls.batchName, L"Hover \u0416");
+         input::press(f.controls.makeButton);
      }},
     {"a second start handing its path over", false,
-     [](FaultRig& r, TestForm& f) {
+     [](FaultRig& r, MainWindow& f) {
          r.instance.running = true;
-         f.CommandPaths = {kProgram};
-         f.Form_Load();
+         f.commandPaths = {kProgram};
+         f.load();
      }},
     {"the help window and its homepage", false,
-     [](FaultRig& r, TestForm& f) {
-         f.Form_Load();
+     [](FaultRig& r, MainWindow& f) {
+         f.load();
          r.windows.whileShown = [](Window& help, Window&) {
              input::press(help.get<CommandButton>("Command2"));
              input::press(help.get<CommandButton>("Command1"));
          };
-         input::press(f.Command3);
+         input::press(f.controls.aboutButton);
      }},
 };
 
@@ -148,10 +148,10 @@ std::string broken(const Scenario& s, FaultRig& r, const std::wstring& fatalCaus
     // whatever became of the hand-over.
     if (r.instance.running && r.plan.failed != "single instance") {
         if (r.program.ends != 1) out += "the second start did not end; ";
-        if (r.form && !r.form->Dir1.path().empty()) out += "the second start touched its window; ";
+        if (r.form && !r.form->controls.folders.path().empty()) out += "the second start touched its window; ";
     }
     if (r.form) {
-        const TestForm& f = *r.form;
+        const MainWindow& f = *r.form;
         // The driver page: each row its version, "Not Available", or empty
         // where a listed file's version could not be read (as for a file
         // without one).
@@ -161,12 +161,12 @@ std::string broken(const Scenario& s, FaultRig& r, const std::wstring& fatalCaus
             const std::wstring& shown = f.window.get<Label>(label).caption();
             if (shown != L"Not Available" && shown != version && !shown.empty()) out += std::string("driver row ") + label + " reads " + narrow(shown) + "; ";
         }
-        const bool naming = f.Text1.visible();
-        if (f.Label1.visible() != naming) out += "name label and box disagree; ";
-        if (f.File1.height() != (naming ? 1455 : 2820) || f.Dir1.height() != (naming ? 1455 : 2790)) {
+        const bool naming = f.controls.batchName.visible();
+        if (f.controls.batchNameCaption.visible() != naming) out += "name label and box disagree; ";
+        if (f.controls.programs.height() != (naming ? 1455 : 2820) || f.controls.folders.height() != (naming ? 1455 : 2790)) {
             out += "the lists' heights are those of neither arrangement; ";
         }
-        if (f.Command1.enabled() && (!naming || f.Text1.text().empty())) out += "Make enabled without a name; ";
+        if (f.controls.makeButton.enabled() && (!naming || f.controls.batchName.text().empty())) out += "Make enabled without a name; ";
     }
     return out;
 }

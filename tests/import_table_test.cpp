@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "drivers/verinfo.h"
+#include "drivers/file_version.h"
 #include "drivers/version_reader.h"
 #include "corvane_version.h"
 #include "support/code_pages.h"
@@ -242,7 +242,7 @@ TEST(ShippedProgram, CarriesItsVersionResource) {
         std::uint32_t length = 0;
         const std::string sub = std::string("\\StringFileInfo\\040904B0\\") + key;
         if (!reader.query(block, sub, at, length) || length == 0) return std::wstring(L"<none>");
-        return corvane::StringFromPtr(block, at, cp);
+        return corvane::stringAt(block, at, cp);
     };
     EXPECT_EQ(text("FileVersion"), wide(CORVANE_FILE_VERSION_TEXT));
     EXPECT_EQ(text("ProductName"), L"Corvane");

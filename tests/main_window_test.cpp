@@ -14,29 +14,29 @@ TEST(MainWindow, StartsOnTheFirstPageWithEverythingInItsStartingState) {
     r.disk.addFile(L"C:\\GAME.EXE");
     r.disk.addFolder(L"C:\\Games");
     r.start();
-    TestForm& f = r.form;
+    MainWindow& f = r.form;
     EXPECT_EQ(r.program.ends, 0);
     EXPECT_EQ(f.window.caption(), L"3dfx Corvane");
-    EXPECT_TRUE(f.TabStrip1.tabSelected(1));
-    EXPECT_TRUE(f.Frame2.visible());
-    EXPECT_FALSE(f.Frame1.visible());
-    EXPECT_FALSE(f.Frame3.visible());
-    EXPECT_FALSE(f.Command1.enabled());
-    EXPECT_FALSE(f.Label1.visible());
-    EXPECT_FALSE(f.Text1.visible());
-    EXPECT_FALSE(f.cColor.enabled());
-    EXPECT_EQ(f.cColor.value(), 0);
-    EXPECT_EQ(f.Check1.value(), 1);
-    for (CheckBox* box : {&f.cMem, &f.cPci, &f.cBuff, &f.cRefresh}) EXPECT_EQ(box->value(), 0) << box->name();
+    EXPECT_TRUE(f.controls.tabs.tabSelected(1));
+    EXPECT_TRUE(f.controls.programPage.visible());
+    EXPECT_FALSE(f.controls.settingsPage.visible());
+    EXPECT_FALSE(f.controls.driversPage.visible());
+    EXPECT_FALSE(f.controls.makeButton.enabled());
+    EXPECT_FALSE(f.controls.batchNameCaption.visible());
+    EXPECT_FALSE(f.controls.batchName.visible());
+    EXPECT_FALSE(f.controls.trueColour.enabled());
+    EXPECT_EQ(f.controls.trueColour.value(), 0);
+    EXPECT_EQ(f.controls.splash.value(), 1);
+    for (CheckBox* box : {&f.controls.fastMemory, &f.controls.fastPci, &f.controls.fastBuffering, &f.controls.fastRefresh}) EXPECT_EQ(box->value(), 0) << box->name();
     for (const char* l : {"l1", "l2", "l3", "l4", "l7", "l8"}) EXPECT_EQ(f.window.get<Label>(l).caption(), L"Not Available") << l;
-    EXPECT_EQ(f.Dir1.path(), L"C:\\");
-    EXPECT_EQ(f.Dir1.toolTip(), L"C:\\");
-    EXPECT_EQ(f.Label3.caption(), L"C:\\");
-    EXPECT_EQ(f.File1.items(), std::vector<std::wstring>{L"GAME.EXE"});
-    EXPECT_EQ(f.File1.toolTip(), L"Select desired program.");
-    EXPECT_EQ(f.RefreshHz, 0);
-    EXPECT_EQ(f.ProgramName, L"");
-    EXPECT_EQ(f.lblRefresh.caption(), L"Refresh: 60Hz");
+    EXPECT_EQ(f.controls.folders.path(), L"C:\\");
+    EXPECT_EQ(f.controls.folders.toolTip(), L"C:\\");
+    EXPECT_EQ(f.controls.programPath.caption(), L"C:\\");
+    EXPECT_EQ(f.controls.programs.items(), std::vector<std::wstring>{L"GAME.EXE"});
+    EXPECT_EQ(f.controls.programs.toolTip(), L"Select desired program.");
+    EXPECT_EQ(f.refreshHz, 0);
+    EXPECT_EQ(f.programName, L"");
+    EXPECT_EQ(f.controls.refreshCaption.caption(), L"Refresh: 60Hz");
     EXPECT_TRUE(r.messages.shown.empty());
 }
 
@@ -45,8 +45,8 @@ TEST(MainWindow, SecondInstanceEndsBeforeTouchingAnything) {
     r.instance.running = true;
     r.start();
     EXPECT_EQ(r.program.ends, 1);
-    EXPECT_EQ(r.form.Dir1.path(), L"");
-    EXPECT_EQ(r.form.Check1.value(), 0);
+    EXPECT_EQ(r.form.controls.folders.path(), L"");
+    EXPECT_EQ(r.form.controls.splash.value(), 0);
     EXPECT_TRUE(r.versions.asked.empty());
     EXPECT_EQ(r.disk.listings, 0);
 }
@@ -55,8 +55,8 @@ TEST(MainWindow, EachTabShowsExactlyItsOwnPageAndKeepsValues) {
     Rig r;
     r.disk.addFile(L"C:\\GAME.EXE");
     r.start();
-    TestForm& f = r.form;
-    input::pickFile(f.File1, 0);
+    MainWindow& f = r.form;
+    input::pickFile(f.controls.programs, 0);
     // A tab clicked, or (0) the page switched by Ctrl+Tab (1) or Ctrl+Shift+Tab (-1), round.
     const struct {
         int tab;
@@ -65,26 +65,26 @@ TEST(MainWindow, EachTabShowsExactlyItsOwnPageAndKeepsValues) {
     } steps[] = {{2, true, false, false}, {3, false, false, true}, {1, false, true, false}, {1, false, true, false},
                  {0, false, false, true, -1}, {0, false, true, false, 1}, {0, true, false, false, 1}};
     for (const auto& s : steps) {
-        ASSERT_TRUE(s.step == 0 ? input::clickTab(f.TabStrip1, s.tab) : input::switchPage(f.TabStrip1, s.step));
-        EXPECT_EQ(f.Frame1.visible(), s.frame1) << s.tab;
-        EXPECT_EQ(f.Frame2.visible(), s.frame2) << s.tab;
-        EXPECT_EQ(f.Frame3.visible(), s.frame3) << s.tab;
-        if (s.tab == 2) input::moveSlider(f.sClock, 104);
+        ASSERT_TRUE(s.step == 0 ? input::clickTab(f.controls.tabs, s.tab) : input::switchPage(f.controls.tabs, s.step));
+        EXPECT_EQ(f.controls.settingsPage.visible(), s.frame1) << s.tab;
+        EXPECT_EQ(f.controls.programPage.visible(), s.frame2) << s.tab;
+        EXPECT_EQ(f.controls.driversPage.visible(), s.frame3) << s.tab;
+        if (s.tab == 2) input::moveSlider(f.controls.clock, 104);
     }
-    EXPECT_EQ(r.form.window.focus(), &f.TabStrip1);
-    EXPECT_EQ(f.Text1.text(), L"GAME");
-    EXPECT_TRUE(f.Command1.enabled());
-    EXPECT_EQ(f.sClock.value(), 104);
-    EXPECT_EQ(f.lblClock.caption(), L"Clock Speed: 104Mhz");
+    EXPECT_EQ(r.form.window.focus(), &f.controls.tabs);
+    EXPECT_EQ(f.controls.batchName.text(), L"GAME");
+    EXPECT_TRUE(f.controls.makeButton.enabled());
+    EXPECT_EQ(f.controls.clock.value(), 104);
+    EXPECT_EQ(f.controls.clockCaption.caption(), L"Clock Speed: 104Mhz");
 }
 
 TEST(MainWindow, ExitEndsAtOnceWithoutAQuestion) {
     Rig r;
     r.disk.addFile(L"C:\\GAME.EXE");
     r.start();
-    input::pickFile(r.form.File1, 0);
-    input::type(r.form.Text1, L"unsaved");
-    ASSERT_TRUE(input::press(r.form.Command2));
+    input::pickFile(r.form.controls.programs, 0);
+    input::type(r.form.controls.batchName, L"unsaved");
+    ASSERT_TRUE(input::press(r.form.controls.exitButton));
     EXPECT_EQ(r.program.ends, 1);
     EXPECT_TRUE(r.messages.shown.empty());
     EXPECT_EQ(r.disk.paths().size(), 2u);  // C:\ and the game, nothing written
@@ -120,8 +120,8 @@ TEST(MainWindow, DescriptionHangsTogether) {
 // must be seen, as the Windows view stacks them. Pages lie in front of the
 // tab strip that switches them; otherwise siblings stack in the focus order.
 TEST(MainWindow, PagesStackInFrontOfTheTabStripAndTheRestInFocusOrder) {
-    using win32::inFrontOf;
     Rig r;
+    const auto inFrontOf = [](const ControlRow& a, const ControlRow& b) { return win32::inFrontOf(kMainWindow, a, b); };
     const auto w = [&](const char* name) -> const ControlRow& { return r.form.window[name].row(); };
     const ControlRow& strip = w("TabStrip1");
     for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {

@@ -13,18 +13,18 @@ namespace {
 
 using test::MemoryDisk;
 
-constexpr ControlRow kRows[] = {
-    {.name = "Frame", .kind = Kind::Frame, .tab = 0},
-    {.name = "Box", .kind = Kind::TextBox, .container = "Frame", .tab = 1},
-    {.name = "Dir", .kind = Kind::DirListBox, .container = "Frame", .tab = 2},
-    {.name = "Files", .kind = Kind::FileListBox, .container = "Frame", .tab = 3, .pattern = L"*.exe;*.com"},
-    {.name = "All", .kind = Kind::FileListBox, .tab = 4, .listsHiddenAndSystem = true},
-    {.name = "Slide", .kind = Kind::Slider, .tab = 5},
-    {.name = "Button", .kind = Kind::CommandButton, .tab = 6, .disabled = true},
-    {.name = "Check", .kind = Kind::CheckBox, .tab = 7},
-    {.name = "Label", .kind = Kind::Label},
-};
-constexpr SliderRow kSlider[] = {{"Slide", 10, 20, 1, 5, 1, 10}};
+constexpr ControlRow kFrame = {.name = "Frame", .kind = Kind::Frame, .tab = 0};
+constexpr ControlRow kBox = {.name = "Box", .kind = Kind::TextBox, .container = &kFrame, .tab = 1};
+constexpr ControlRow kDir = {.name = "Dir", .kind = Kind::DirListBox, .container = &kFrame, .tab = 2};
+constexpr ControlRow kFiles = {.name = "Files", .kind = Kind::FileListBox, .container = &kFrame, .tab = 3,
+    .pattern = L"*.exe;*.com"};
+constexpr ControlRow kAll = {.name = "All", .kind = Kind::FileListBox, .tab = 4, .listsHiddenAndSystem = true};
+constexpr ControlRow kSlide = {.name = "Slide", .kind = Kind::Slider, .tab = 5};
+constexpr ControlRow kButton = {.name = "Button", .kind = Kind::CommandButton, .tab = 6, .disabled = true};
+constexpr ControlRow kCheck = {.name = "Check", .kind = Kind::CheckBox, .tab = 7};
+constexpr ControlRow kLabel = {.name = "Label", .kind = Kind::Label};
+constexpr const ControlRow* kRows[] = {&kFrame, &kBox, &kDir, &kFiles, &kAll, &kSlide, &kButton, &kCheck, &kLabel};
+constexpr SliderRow kSlider[] = {{&kSlide, 10, 20, 1, 5, 1, 10}};
 const WindowDesc kDesc{.name = "Test", .caption = L"Test", .clientWidth = 100, .clientHeight = 100,
                        .controls = kRows, .sliders = kSlider};
 
@@ -198,10 +198,7 @@ TEST_F(ModelTest, FileListFiltersByPatternAndAttributesAndSortsWithoutCase) {
 // cause; nothing is thrown.
 TEST_F(ModelTest, BrokenRulesEndThroughTheFatalPath) {
     EXPECT_EQ(test::fatalCause([&] { (void)w["Nothing"]; }), L"no control Nothing");
-    constexpr ControlRow kBackwards[] = {
-        {.name = "Box", .kind = Kind::TextBox, .container = "Frame"},
-        {.name = "Frame", .kind = Kind::Frame},
-    };
+    constexpr const ControlRow* kBackwards[] = {&kBox, &kFrame};
     const WindowDesc backwards{.name = "B", .caption = L"B", .clientWidth = 1, .clientHeight = 1, .controls = kBackwards};
     EXPECT_EQ(test::fatalCause([&] { Window bad(backwards, disk); }), L"container listed after Box");
     EXPECT_EQ(test::fatalCause([&] { (void)w["Box"]; }), L"<not called>");

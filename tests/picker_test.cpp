@@ -10,35 +10,35 @@ using test::Rig;
 
 struct Picker : ::testing::Test {
     Rig r;
-    TestForm& f = r.form;
+    MainWindow& f = r.form;
 
     // Opens a folder by its entry in the directory list, as a user does.
     void open(const std::wstring& path) {
-        const auto& entries = f.Dir1.entries();
+        const auto& entries = f.controls.folders.entries();
         for (std::size_t i = 0; i < entries.size(); ++i) {
             if (entries[i].path == path) {
-                ASSERT_TRUE(input::openDirEntry(f.Dir1, static_cast<int>(i)));
+                ASSERT_TRUE(input::openDirEntry(f.controls.folders, static_cast<int>(i)));
                 return;
             }
         }
         FAIL() << "no entry for the folder";
     }
     void pick(const std::wstring& name) {
-        for (int i = 0; i < f.File1.listCount(); ++i) {
-            if (f.File1.list(i) == name) {
-                ASSERT_TRUE(input::pickFile(f.File1, i));
+        for (int i = 0; i < f.controls.programs.listCount(); ++i) {
+            if (f.controls.programs.list(i) == name) {
+                ASSERT_TRUE(input::pickFile(f.controls.programs, i));
                 return;
             }
         }
         FAIL() << "no such file in the list";
     }
     void expectBrowsing() {
-        EXPECT_EQ(f.File1.height(), 2820);
-        EXPECT_EQ(f.Dir1.height(), 2790);
-        EXPECT_FALSE(f.Text1.visible());
-        EXPECT_FALSE(f.Label1.visible());
-        EXPECT_EQ(f.Text1.text(), L"");
-        EXPECT_FALSE(f.Command1.enabled());
+        EXPECT_EQ(f.controls.programs.height(), 2820);
+        EXPECT_EQ(f.controls.folders.height(), 2790);
+        EXPECT_FALSE(f.controls.batchName.visible());
+        EXPECT_FALSE(f.controls.batchNameCaption.visible());
+        EXPECT_EQ(f.controls.batchName.text(), L"");
+        EXPECT_FALSE(f.controls.makeButton.enabled());
     }
 };
 
@@ -58,23 +58,23 @@ TEST_F(Picker, PicksGiveThePathNameAndProposal) {
         {L"C:\\GAMES", L"my.game.exe", L"C:\\GAMES\\my.game.exe", L"my.game"},
     };
     for (const auto& c : cases) {
-        if (f.Dir1.path() != c.folder) {
+        if (f.controls.folders.path() != c.folder) {
             if (std::wstring(c.folder) == L"C:\\GAMES\\QUAKE") open(L"C:\\GAMES");
             open(c.folder);
         }
         pick(c.entry);
-        EXPECT_EQ(f.Label3.caption(), c.full);
-        EXPECT_EQ(f.File1.toolTip(), c.full);
-        EXPECT_EQ(f.ProgramName, c.name);
-        EXPECT_EQ(f.Text1.text(), c.name);
-        EXPECT_TRUE(f.Command1.enabled());
-        EXPECT_EQ(f.window.focus(), &f.Text1);
-        EXPECT_EQ(f.Text1.selStart(), 0);
-        EXPECT_EQ(f.Text1.selText(), c.name);
-        EXPECT_EQ(f.File1.height(), 1455);
-        EXPECT_EQ(f.Dir1.height(), 1455);
-        EXPECT_TRUE(f.Label1.visible());
-        EXPECT_TRUE(f.Text1.visible());
+        EXPECT_EQ(f.controls.programPath.caption(), c.full);
+        EXPECT_EQ(f.controls.programs.toolTip(), c.full);
+        EXPECT_EQ(f.programName, c.name);
+        EXPECT_EQ(f.controls.batchName.text(), c.name);
+        EXPECT_TRUE(f.controls.makeButton.enabled());
+        EXPECT_EQ(f.window.focus(), &f.controls.batchName);
+        EXPECT_EQ(f.controls.batchName.selStart(), 0);
+        EXPECT_EQ(f.controls.batchName.selText(), c.name);
+        EXPECT_EQ(f.controls.programs.height(), 1455);
+        EXPECT_EQ(f.controls.folders.height(), 1455);
+        EXPECT_TRUE(f.controls.batchNameCaption.visible());
+        EXPECT_TRUE(f.controls.batchName.visible());
     }
 }
 
@@ -82,10 +82,10 @@ TEST_F(Picker, EmptyingTheNameDisablesMakeAndAnyCharacterEnablesIt) {
     r.disk.addFile(L"C:\\GAME.EXE");
     r.start();
     pick(L"GAME.EXE");
-    input::type(f.Text1, L"");
-    EXPECT_FALSE(f.Command1.enabled());
-    input::type(f.Text1, L" ");
-    EXPECT_TRUE(f.Command1.enabled());
+    input::type(f.controls.batchName, L"");
+    EXPECT_FALSE(f.controls.makeButton.enabled());
+    input::type(f.controls.batchName, L" ");
+    EXPECT_TRUE(f.controls.makeButton.enabled());
 }
 
 TEST_F(Picker, FolderChangeReturnsToBrowsingButKeepsTheLastPick) {
@@ -93,24 +93,24 @@ TEST_F(Picker, FolderChangeReturnsToBrowsingButKeepsTheLastPick) {
     r.disk.addFolder(L"C:\\Other");
     r.start();
     pick(L"GAME.EXE");
-    input::type(f.Text1, L"mine");
+    input::type(f.controls.batchName, L"mine");
     open(L"C:\\Other");
     expectBrowsing();
-    EXPECT_EQ(f.File1.toolTip(), L"C:\\GAME.EXE");
-    EXPECT_EQ(f.ProgramName, L"GAME");
-    EXPECT_EQ(f.Label3.caption(), L"C:\\Other");
-    EXPECT_EQ(f.Dir1.toolTip(), L"C:\\Other");
-    EXPECT_EQ(f.File1.listCount(), 0);
+    EXPECT_EQ(f.controls.programs.toolTip(), L"C:\\GAME.EXE");
+    EXPECT_EQ(f.programName, L"GAME");
+    EXPECT_EQ(f.controls.programPath.caption(), L"C:\\Other");
+    EXPECT_EQ(f.controls.folders.toolTip(), L"C:\\Other");
+    EXPECT_EQ(f.controls.programs.listCount(), 0);
 }
 
 TEST_F(Picker, PickingAgainReplacesWhatWasTyped) {
     r.disk.addFile(L"C:\\GAME.EXE");
     r.start();
     pick(L"GAME.EXE");
-    input::type(f.Text1, L"typed");
+    input::type(f.controls.batchName, L"typed");
     pick(L"GAME.EXE");
-    EXPECT_EQ(f.Text1.text(), L"GAME");
-    EXPECT_EQ(f.Text1.selText(), L"GAME");
+    EXPECT_EQ(f.controls.batchName.text(), L"GAME");
+    EXPECT_EQ(f.controls.batchName.selText(), L"GAME");
 }
 
 TEST_F(Picker, TextIsEmptiedAndMakeDisabledBeforeTheBoxIsHidden) {
@@ -119,14 +119,14 @@ TEST_F(Picker, TextIsEmptiedAndMakeDisabledBeforeTheBoxIsHidden) {
     r.start();
     pick(L"GAME.EXE");
     std::vector<std::string> order;
-    f.Text1.onChange = [&] {
-        f.picker.Text1_Change();
-        order.push_back(std::string("change: make ") + (f.Command1.enabled() ? "on" : "off") +
-                        ", box " + (f.Text1.visible() ? "shown" : "hidden"));
+    f.controls.batchName.onChange = [&] {
+        f.picker.batchNameChanged();
+        order.push_back(std::string("change: make ") + (f.controls.makeButton.enabled() ? "on" : "off") +
+                        ", box " + (f.controls.batchName.visible() ? "shown" : "hidden"));
     };
-    f.File1.onPathChange = [&] {
+    f.controls.programs.onPathChange = [&] {
         order.push_back("path change starts");
-        f.picker.File1_PathChange();
+        f.picker.programsFolderChanged();
         order.push_back("path change ends");
     };
     open(L"C:\\Other");
@@ -137,27 +137,27 @@ TEST_F(Picker, GotFocusSelectsTheWholeNameWhenTheUserTabsIn) {
     r.disk.addFile(L"C:\\GAME.EXE");
     r.start();
     pick(L"GAME.EXE");
-    input::focus(f.File1);
-    f.Text1.setSelStart(2);
-    input::focus(f.Text1);
-    EXPECT_EQ(f.Text1.selStart(), 0);
-    EXPECT_EQ(f.Text1.selLength(), 4);
+    input::focus(f.controls.programs);
+    f.controls.batchName.setSelStart(2);
+    input::focus(f.controls.batchName);
+    EXPECT_EQ(f.controls.batchName.selStart(), 0);
+    EXPECT_EQ(f.controls.batchName.selLength(), 4);
 }
 
 TEST_F(Picker, AnEntryNamedOnlyDotExeLeavesAnEmptyName) {
     r.disk.addFile(L"C:\\.exe");
     r.start();
     pick(L".exe");
-    EXPECT_EQ(f.ProgramName, L"");
-    EXPECT_EQ(f.Text1.text(), L"");
-    EXPECT_TRUE(f.Text1.visible());
+    EXPECT_EQ(f.programName, L"");
+    EXPECT_EQ(f.controls.batchName.text(), L"");
+    EXPECT_TRUE(f.controls.batchName.visible());
     // Make stays pressable and refuses the empty name with its own message.
-    ASSERT_TRUE(input::press(f.Command1));
+    ASSERT_TRUE(input::press(f.controls.makeButton));
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(r.messages.shown[0].prompt, L"Don't forget a name!");
     EXPECT_EQ(r.messages.shown[0].title, L"Oops!");
     EXPECT_EQ(r.messages.shown[0].buttons, 48);
-    EXPECT_EQ(f.window.focus(), &f.Text1);
+    EXPECT_EQ(f.window.focus(), &f.controls.batchName);
 }
 
 TEST_F(Picker, UnreadableFolderLeavesBrowsingWithAnEmptyList) {
@@ -168,8 +168,8 @@ TEST_F(Picker, UnreadableFolderLeavesBrowsingWithAnEmptyList) {
     pick(L"GAME.EXE");
     open(L"C:\\Denied");
     expectBrowsing();
-    EXPECT_EQ(f.File1.listCount(), 0);
-    EXPECT_EQ(f.Dir1.path(), L"C:\\Denied");
+    EXPECT_EQ(f.controls.programs.listCount(), 0);
+    EXPECT_EQ(f.controls.folders.path(), L"C:\\Denied");
     EXPECT_EQ(r.program.ends, 0);
 }
 
@@ -179,7 +179,7 @@ TEST_F(Picker, HiddenAndSystemProgramsAreNotListed) {
     r.disk.addFile(L"C:\\system.exe", "", false, true);
     r.disk.addFile(L"C:\\notes.txt");
     r.start();
-    EXPECT_EQ(f.File1.items(), std::vector<std::wstring>{L"seen.exe"});
+    EXPECT_EQ(f.controls.programs.items(), std::vector<std::wstring>{L"seen.exe"});
 }
 
 }  // namespace
@@ -192,7 +192,7 @@ namespace {
 // line, leaves on the page, and the messages for what can't be picked.
 struct DropRig {
     test::Rig r;
-    TestForm& f = r.form;
+    MainWindow& f = r.form;
 
     DropRig() {
         r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.exe");
@@ -201,14 +201,14 @@ struct DropRig {
         r.disk.addFile(L"D:\\Games\\Hover\\setup.exe");
         r.disk.addFile(L"D:\\Games\\\x0152uvre.exe");
         r.start();
-        input::clickTab(f.TabStrip1, 2);
+        input::clickTab(f.controls.tabs, 2);
     }
     bool drop(std::vector<std::wstring> paths) { return input::dropFiles(f.window, paths); }
     void expectUnchanged() {
-        EXPECT_EQ(f.Dir1.path(), L"C:\\");
-        EXPECT_TRUE(f.Frame1.visible());
-        EXPECT_FALSE(f.Text1.visible());
-        EXPECT_EQ(f.ProgramName, L"");
+        EXPECT_EQ(f.controls.folders.path(), L"C:\\");
+        EXPECT_TRUE(f.controls.settingsPage.visible());
+        EXPECT_FALSE(f.controls.batchName.visible());
+        EXPECT_EQ(f.programName, L"");
     }
 };
 
@@ -217,27 +217,27 @@ struct Drop : ::testing::Test, DropRig {};
 TEST_F(Drop, ProgramOnAnotherDriveIsPickedAsBrowsingAndAClickDo) {
     // Where the page is when the folder handlers run and when the pick runs.
     std::vector<std::wstring> seen;
-    f.File1.onPathChange = [&] {
-        seen.push_back(L"path " + f.File1.path());
-        f.picker.File1_PathChange();
+    f.controls.programs.onPathChange = [&] {
+        seen.push_back(L"path " + f.controls.programs.path());
+        f.picker.programsFolderChanged();
     };
-    f.File1.onClick = [&] {
-        seen.push_back(L"click on page " + std::to_wstring(f.TabStrip1.selectedTab()));
-        f.picker.File1_Click();
+    f.controls.programs.onClick = [&] {
+        seen.push_back(L"click on page " + std::to_wstring(f.controls.tabs.selectedTab()));
+        f.picker.programPicked();
     };
     ASSERT_TRUE(drop({L"D:\\Games\\Hover\\Hover Tank.exe"}));
     EXPECT_EQ(seen, (std::vector<std::wstring>{L"path D:\\Games\\Hover", L"click on page 1"}));
-    EXPECT_EQ(f.Dir1.path(), L"D:\\Games\\Hover");
-    EXPECT_EQ(f.Dir1.entries().front().name, L"D:\\");
-    EXPECT_TRUE(f.Frame2.visible());
-    EXPECT_FALSE(f.Frame1.visible());
-    EXPECT_EQ(f.File1.list(f.File1.listIndex()), L"Hover Tank.exe");
-    EXPECT_EQ(f.Label3.caption(), L"D:\\Games\\Hover\\Hover Tank.exe");
-    EXPECT_EQ(f.Text1.text(), L"Hover Tank");
-    EXPECT_EQ(f.window.focus(), &f.Text1);
-    EXPECT_TRUE(f.Command1.enabled());
+    EXPECT_EQ(f.controls.folders.path(), L"D:\\Games\\Hover");
+    EXPECT_EQ(f.controls.folders.entries().front().name, L"D:\\");
+    EXPECT_TRUE(f.controls.programPage.visible());
+    EXPECT_FALSE(f.controls.settingsPage.visible());
+    EXPECT_EQ(f.controls.programs.list(f.controls.programs.listIndex()), L"Hover Tank.exe");
+    EXPECT_EQ(f.controls.programPath.caption(), L"D:\\Games\\Hover\\Hover Tank.exe");
+    EXPECT_EQ(f.controls.batchName.text(), L"Hover Tank");
+    EXPECT_EQ(f.window.focus(), &f.controls.batchName);
+    EXPECT_TRUE(f.controls.makeButton.enabled());
     EXPECT_TRUE(r.messages.shown.empty());
-    input::press(f.Command1);
+    input::press(f.controls.makeButton);
     EXPECT_TRUE(r.disk.exists(L"D:\\Games\\Hover\\Hover Tank.bat"));
 }
 
@@ -245,7 +245,7 @@ TEST_F(Drop, WhatIsPickedFromADrop) {
     struct Case {
         std::vector<std::wstring> paths;
         const wchar_t* folder;   // Dir1 afterwards
-        const wchar_t* program;  // ProgramName afterwards
+        const wchar_t* program;  // programName afterwards
     };
     const Case cases[] = {
         {{L"D:\\Games\\Hover"}, L"D:\\Games\\Hover", L""},
@@ -262,10 +262,10 @@ TEST_F(Drop, WhatIsPickedFromADrop) {
     for (const Case& c : cases) {
         DropRig d;
         ASSERT_TRUE(d.drop(c.paths));
-        EXPECT_EQ(d.f.Dir1.path(), c.folder) << c.paths[0];
-        EXPECT_EQ(d.f.ProgramName, c.program) << c.paths[0];
-        EXPECT_EQ(d.f.Text1.visible(), *c.program != 0) << c.paths[0];
-        EXPECT_EQ(d.f.TabStrip1.selectedTab(), 1);
+        EXPECT_EQ(d.f.controls.folders.path(), c.folder) << c.paths[0];
+        EXPECT_EQ(d.f.programName, c.program) << c.paths[0];
+        EXPECT_EQ(d.f.controls.batchName.visible(), *c.program != 0) << c.paths[0];
+        EXPECT_EQ(d.f.controls.tabs.selectedTab(), 1);
         EXPECT_TRUE(d.r.messages.shown.empty());
     }
 }
@@ -298,35 +298,35 @@ TEST_F(Drop, ManyFilesOfOneFolderReadItOnce) {
     const int before = r.disk.listings;
     ASSERT_TRUE(drop(paths));
     EXPECT_EQ(r.disk.listings - before, 1);
-    EXPECT_EQ(f.ProgramName, L"setup");
+    EXPECT_EQ(f.programName, L"setup");
 }
 
 TEST_F(Drop, ProgramNewInTheOpenFolderIsFoundAndTheHelpWindowRefusesDrops) {
     ASSERT_TRUE(drop({L"D:\\Games\\Hover"}));
     r.disk.addFile(L"D:\\Games\\Hover\\new.exe");
     ASSERT_TRUE(drop({L"D:\\Games\\Hover\\new.exe"}));
-    EXPECT_EQ(f.ProgramName, L"new");
+    EXPECT_EQ(f.programName, L"new");
 
     bool refused = false;
     r.windows.whileShown = [&](Window&, Window& owner) {
         refused = !input::dropFiles(owner, {L"D:\\Games\\Hover\\setup.exe"});
     };
-    input::press(f.Command3);
+    input::press(f.controls.aboutButton);
     EXPECT_TRUE(refused);
-    EXPECT_EQ(f.ProgramName, L"new");
+    EXPECT_EQ(f.programName, L"new");
 }
 
 TEST(CommandLine, SecondStartHandsItsPathsToTheRunningCopy) {
     for (const bool withPath : {true, false}) {
         test::Rig r;
         r.instance.running = true;
-        if (withPath) r.form.CommandPaths = {L"D:\\Games\\Hover\\Hover Tank.exe"};
+        if (withPath) r.form.commandPaths = {L"D:\\Games\\Hover\\Hover Tank.exe"};
         r.start();
         EXPECT_EQ(r.program.ends, 1);
         ASSERT_EQ(r.instance.handedOver.size(), withPath ? 1u : 0u);
         if (withPath) {
             EXPECT_EQ(r.instance.handedOver[0].first, L"3dfx Corvane");
-            EXPECT_EQ(r.instance.handedOver[0].second, r.form.CommandPaths);
+            EXPECT_EQ(r.instance.handedOver[0].second, r.form.commandPaths);
         }
     }
 }

@@ -12,10 +12,10 @@ using test::Rig;
 
 struct Settings : ::testing::Test {
     Rig r;
-    TestForm& f = r.form;
+    MainWindow& f = r.form;
     void SetUp() override {
         r.start();
-        input::clickTab(f.TabStrip1, 2);
+        input::clickTab(f.controls.tabs, 2);
     }
 };
 
@@ -30,9 +30,9 @@ TEST_F(Settings, ClockCaptionTurnsRedOnlyAboveOneHundred) {
                  {95, L"Clock Speed: 95Mhz", kButtonFace},
                  {110, L"Clock Speed: 110Mhz", kRed}};
     for (const auto& c : cases) {
-        ASSERT_TRUE(input::moveSlider(f.sClock, c.position));
-        EXPECT_EQ(f.lblClock.caption(), c.caption);
-        EXPECT_EQ(f.lblClock.backColor(), c.colour) << c.position;
+        ASSERT_TRUE(input::moveSlider(f.controls.clock, c.position));
+        EXPECT_EQ(f.controls.clockCaption.caption(), c.caption);
+        EXPECT_EQ(f.controls.clockCaption.backColor(), c.colour) << c.position;
     }
 }
 
@@ -43,39 +43,39 @@ TEST_F(Settings, RefreshSetsTheRateAndTheTrueColourRule) {
         bool colour;
     } cases[] = {{2, 75, false}, {3, 85, true}, {5, 120, true}, {4, 100, true}, {1, 60, false}};
     for (const auto& c : cases) {
-        input::moveSlider(f.sRefresh, c.position);
-        EXPECT_EQ(f.RefreshHz, c.hz);
-        EXPECT_EQ(f.lblRefresh.caption(), L"Refresh: " + std::to_wstring(c.hz) + L"Hz");
-        EXPECT_EQ(f.cColor.enabled(), c.colour) << c.position;
+        input::moveSlider(f.controls.refresh, c.position);
+        EXPECT_EQ(f.refreshHz, c.hz);
+        EXPECT_EQ(f.controls.refreshCaption.caption(), L"Refresh: " + std::to_wstring(c.hz) + L"Hz");
+        EXPECT_EQ(f.controls.trueColour.enabled(), c.colour) << c.position;
     }
 }
 
 TEST_F(Settings, TrueColourKeepsItsTickWhenDisabled) {
-    input::moveSlider(f.sRefresh, 3);
-    ASSERT_TRUE(input::toggle(f.cColor));
-    input::moveSlider(f.sRefresh, 1);
-    EXPECT_EQ(f.RefreshHz, 60);
-    EXPECT_FALSE(f.cColor.enabled());
-    EXPECT_EQ(f.cColor.value(), 1);
-    EXPECT_FALSE(input::toggle(f.cColor));  // a disabled box can't be clicked
+    input::moveSlider(f.controls.refresh, 3);
+    ASSERT_TRUE(input::toggle(f.controls.trueColour));
+    input::moveSlider(f.controls.refresh, 1);
+    EXPECT_EQ(f.refreshHz, 60);
+    EXPECT_FALSE(f.controls.trueColour.enabled());
+    EXPECT_EQ(f.controls.trueColour.value(), 1);
+    EXPECT_FALSE(input::toggle(f.controls.trueColour));  // a disabled box can't be clicked
 }
 
 TEST_F(Settings, RefreshIsZeroUntilTheSliderFirstMoves) {
-    EXPECT_EQ(f.RefreshHz, 0);
-    input::moveSlider(f.sRefresh, 1);  // already there: nothing moves
-    EXPECT_EQ(f.RefreshHz, 0);
-    input::moveSlider(f.sRefresh, 2);
-    input::moveSlider(f.sRefresh, 1);
-    EXPECT_EQ(f.RefreshHz, 60);
-    EXPECT_EQ(f.lblRefresh.caption(), L"Refresh: 60Hz");
+    EXPECT_EQ(f.refreshHz, 0);
+    input::moveSlider(f.controls.refresh, 1);  // already there: nothing moves
+    EXPECT_EQ(f.refreshHz, 0);
+    input::moveSlider(f.controls.refresh, 2);
+    input::moveSlider(f.controls.refresh, 1);
+    EXPECT_EQ(f.refreshHz, 60);
+    EXPECT_EQ(f.controls.refreshCaption.caption(), L"Refresh: 60Hz");
 }
 
 TEST_F(Settings, GammaCaptions) {
     const std::pair<int, const wchar_t*> cases[] = {
         {30, L"Gamma: 0.3"}, {100, L"Gamma: 1"}, {150, L"Gamma: 1.5"}, {195, L"Gamma: 1.95"}, {25, L"Gamma: 0.25"}};
     for (const auto& [position, caption] : cases) {
-        input::moveSlider(f.sGamma, position);
-        EXPECT_EQ(f.lblGamma.caption(), caption);
+        input::moveSlider(f.controls.gamma, position);
+        EXPECT_EQ(f.controls.gammaCaption.caption(), caption);
     }
 }
 

@@ -9,7 +9,7 @@
 #include "drivers/resource_reader.h"
 #include "drivers/version_block.h"
 #include "drivers/version_reader.h"
-#include "drivers/verinfo.h"
+#include "drivers/file_version.h"
 #include "support/code_pages.h"
 #include "support/images.h"
 #include "support/memory_source.h"
@@ -21,7 +21,7 @@ using namespace test;
 
 const Windows1252 kCp;
 
-// VerInfo's sequence of calls, through the reader, on one file's bytes.
+// fileVersion's sequence of calls, through the reader, on one file's bytes.
 std::wstring fileVersion(const std::string& file, std::uint16_t userLanguage = 0x0409) {
     VersionReader reader([&](const std::wstring&) { return std::make_unique<MemorySource>(file); }, kCp, userLanguage);
     const std::uint32_t size = reader.size(L"f");
@@ -31,12 +31,12 @@ std::wstring fileVersion(const std::string& file, std::uint16_t userLanguage = 0
     std::size_t at = 0;
     std::uint32_t length = 0;
     if (!reader.query(block, "\\VarFileInfo\\Translation", at, length) || length == 0) return L"<no translation>";
-    const std::string t = StringFromPtrLen(block, at, length);
+    const std::string t = bytesAt(block, at, length);
     if (t.size() < 4) return L"<short translation>";
     if (!reader.query(block, "\\StringFileInfo\\" + translationKey(t) + "\\FileVersion", at, length) || length == 0) {
         return L"<no FileVersion>";
     }
-    return StringFromPtr(block, at, kCp);
+    return stringAt(block, at, kCp);
 }
 
 std::string usual(const std::u16string& version, std::uint32_t translation = 0x04B00409) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/app_info.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/win32/modal_host.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/window_view.h"
@@ -82,10 +82,10 @@ int main() {
     populate();
     test::WindowsRig<CountingFolders> rig;
     CountingFolders& folders = rig.folders;
-    TestForm& form = rig.form;
+    MainWindow& form = rig.form;
     win32::WindowView view(form.window);
     view.create(nullptr, {});
-    form.Form_Load();
+    form.load();
     view.show();
     pump();
 
@@ -96,12 +96,12 @@ int main() {
         const int n = bareLoop();
         bare.push_back(now() - b0);
 
-        form.Dir1.setPath(L"C:\\");
+        form.controls.folders.setPath(L"C:\\");
         pump();
         folders.reads = 0;
         folders.seconds = 0;
         const double t0 = now();
-        form.Dir1.setPath(kFolder);  // as opening it in the directory list does
+        form.controls.folders.setPath(kFolder);  // as opening it in the directory list does
         const double handled = now();
         UpdateWindow(view.hwnd());
         RedrawWindow(view.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -110,7 +110,7 @@ int main() {
         reading.push_back(folders.seconds);
         drawing.push_back(t1 - handled);
         readsPerChange = folders.reads;
-        if (i == 0) std::printf("names found: bare loop %d, file list %d\n", n, form.File1.listCount());
+        if (i == 0) std::printf("names found: bare loop %d, file list %d\n", n, form.controls.programs.listCount());
     }
     const double c = median(corvane), b = median(bare);
     std::printf("100,000 programs, median of 5: corvane %.1f ms (folder read %.1f ms, drawing %.1f ms), "

@@ -4,8 +4,7 @@
 
 #include "clock.h"
 #include "platform/win32/dpi.h"
-#include "app/form1.h"
-#include "support/test_form.h"
+#include "app/main_window.h"
 #include "main/real_services.h"
 #include "platform/win32/window_view.h"
 
@@ -40,16 +39,16 @@ int main() {
     const double t0 = now();
     win32::becomeDpiAware();
     RealServices real;
-    TestForm form(real.services);
+    MainWindow form(real.services);
     const double t1 = now();
     // Start-up as the program runs it: C:\, the first page, the splash box,
     // the driver scan; then the view, and the window shown.
-    form.Dir1.setPath(L"C:\\");
+    form.controls.folders.setPath(L"C:\\");
     const double t2 = now();
-    form.TabStrip1.selectTab(1);
-    form.TabStrip1_Click();
-    form.Check1.setValue(1);
-    form.drivers.ScanDrivers();
+    form.controls.tabs.selectTab(1);
+    form.showSelectedPage();
+    form.controls.splash.setValue(1);
+    form.drivers.scan();
     const double t3 = now();
     win32::WindowView view(form.window);
     view.create(nullptr, {});

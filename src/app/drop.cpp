@@ -3,7 +3,7 @@
 // the folder and clicking the program do, in the same order.
 #include <algorithm>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/codepage.h"
 #include "platform/decimal.h"
 #include "platform/input.h"
@@ -38,7 +38,7 @@ bool isProgram(const DirEntry& e) {
 
 }  // namespace
 
-void Form1::DropFiles(const std::vector<std::wstring>& paths) {
+void MainWindow::pickFromOutside(const std::vector<std::wstring>& paths) {
     // What each path is, as its folder lists it now: each folder read once
     // for the whole drop, however many files of it were dropped, and the
     // page opens the folder from the same read. Programs come first, then
@@ -92,9 +92,9 @@ void Form1::DropFiles(const std::vector<std::wstring>& paths) {
         }
     }
 
-    picker.Show(program ? program->folder : *folder);
-    input::clickTab(pages.tabs, 1);
-    if (program) picker.Pick(program->name);
+    picker.showFolder(program ? program->folder : *folder);
+    input::clickTab(controls.tabs, 1);
+    if (program) picker.pick(program->name);
 }
 
 }  // namespace corvane

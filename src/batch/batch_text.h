@@ -40,10 +40,15 @@ BatchFile batchFile(const BatchSettings& s);
 // before it.
 std::wstring startLine(std::wstring_view shortName);
 
-// ShortName of a program name without its extension: a name of at most eight
+// The short name of a program name without its extension: a name of at most eight
 // characters stays as it is; a longer one loses its blanks and keeps its
 // first six characters, followed by "~1".
 inline constexpr std::size_t kShortNameKeeps = 6;
 inline constexpr std::size_t kShortNameMax = 8;
+
+inline std::wstring withoutBlanks(std::wstring name) {
+    std::erase(name, L' ');
+    return name;
+}
 
 }  // namespace corvane

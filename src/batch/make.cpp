@@ -28,26 +28,16 @@ std::wstring folderOf(const std::wstring& path) {
     return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
 }
 
-// Cuts a long name at its blanks in the scratch box and joins the pieces.
+// The rule's short name. The scratch box ends holding the name, its last
+// piece selected, as where the name was cut at its blanks in it.
 std::wstring shortName(TextBox& scratch, const std::wstring& name) {
     if (name.size() <= kShortNameMax) return name;
-    std::wstring joined;
-    if (name.find(L' ') == std::wstring::npos) {
-        joined = name;
-    } else {
+    if (const std::size_t blank = name.rfind(L' '); blank != std::wstring::npos) {
         scratch.setText(name);
-        std::size_t pos = 0;
-        for (;;) {
-            const std::size_t space = name.find(L' ', pos);
-            const std::size_t end = space == std::wstring::npos ? name.size() : space;
-            scratch.setSelStart(static_cast<int>(pos));
-            scratch.setSelLength(static_cast<int>(end - pos));
-            joined += scratch.selText();
-            if (space == std::wstring::npos) break;
-            pos = space + 1;
-        }
+        scratch.setSelStart(static_cast<int>(blank + 1));
+        scratch.setSelLength(static_cast<int>(name.size() - blank - 1));
     }
-    return joined.substr(0, kShortNameKeeps) + L"~1";
+    return withoutBlanks(name).substr(0, kShortNameKeeps) + L"~1";
 }
 
 // The name the start line runs the program by. The rule's short name is a
@@ -68,15 +58,15 @@ std::wstring startName(FolderService& folders, const std::wstring& program, cons
 
 BatchMaker::BatchMaker(const BatchControls& controls, const BatchServices& services, const std::wstring& programName,
                        const std::int16_t& refreshHz, const GlideCards& cards)
-    : BatchControls(controls), services_(services), ProgramName(programName), RefreshHz(refreshHz), cards_(cards) {
-    make.onClick = [this] { Command1_Click(); };
+    : BatchControls(controls), services_(services), programName_(programName), refreshHz_(refreshHz), cards_(cards) {
+    make.onClick = [this] { makeBatchFile(); };
 }
 
-void BatchMaker::Command1_Click() {
-    const std::wstring ShortName = shortName(scratch, ProgramName);
-    const std::wstring BatchPath = batchPathShown();
-    if (!confirmed(BatchPath)) return;
-    if (write(BatchPath, batchFile(settingsFor(BatchPath, ShortName)))) batchName.setText(L"");
+void BatchMaker::makeBatchFile() {
+    const std::wstring ruleName = shortName(scratch, programName_);
+    const std::wstring path = batchPathShown();
+    if (!confirmed(path)) return;
+    if (write(path, batchFile(settingsFor(path, ruleName)))) batchName.setText(L"");
 }
 
 std::wstring batchPathFor(std::wstring_view folder, std::wstring_view name) {
@@ -124,7 +114,7 @@ std::wstring BatchMaker::refusal(const std::wstring& path) const {
     // COMMAND.COM and CMD read the file in this code page: a name it can't
     // hold would be written with stand-in characters and start nothing.
     const CodePageService& cp = services_.codePage;
-    for (const auto& [what, name] : {std::pair{L"program name", ProgramName}, std::pair{L"batch name", batchName.text()}}) {
+    for (const auto& [what, name] : {std::pair{L"program name", programName_}, std::pair{L"batch name", batchName.text()}}) {
         if (!cp.encode(name)) return codePageLacks(what, name, cp.number());
     }
     return {};
@@ -179,11 +169,11 @@ BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstri
     settings.splash = ticked(splash);
     settings.gammaPosition = gamma.value();
     settings.clockMhz = clock.value();
-    settings.refreshHz = RefreshHz;
+    settings.refreshHz = refreshHz_;
     settings.cards = cards_;
     settings.batchPath = path;
     settings.version = services_.app.version();
-    settings.shortName = startName(services_.folders, programPath.caption(), ruleName, ProgramName);
+    settings.shortName = startName(services_.folders, programPath.caption(), ruleName, programName_);
     return settings;
 }
 

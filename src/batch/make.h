@@ -43,14 +43,14 @@ struct BatchServices {
 
 class BatchMaker : BatchControls {
 public:
-    // Reads the window's ProgramName, RefreshHz and the installed Glide's
+    // Reads the window's program name, rate chosen and the installed Glide's
     // cards when pressed; "&Make" is wired to it here.
     BatchMaker(const BatchControls& controls, const BatchServices& services, const std::wstring& programName,
                const std::int16_t& refreshHz, const GlideCards& cards);
     BatchMaker(const BatchMaker&) = delete;
     BatchMaker& operator=(const BatchMaker&) = delete;
 
-    void Command1_Click();
+    void makeBatchFile();
 
 private:
     // The steps of "&Make": the path, the question, the settings, the write.
@@ -69,8 +69,8 @@ private:
     bool write(const std::wstring& path, const BatchFile& file);
 
     BatchServices services_;
-    const std::wstring& ProgramName;
-    const std::int16_t& RefreshHz;
+    const std::wstring& programName_;
+    const std::int16_t& refreshHz_;
     const GlideCards& cards_;
 };
 

@@ -31,7 +31,7 @@ constexpr std::array<DriverRow, 6> kRows = {{
 
 }  // namespace
 
-void DriverScan::ScanDrivers() {
+void DriverScan::scan() {
     // The pattern goes first so that the folder is read once. A folder that
     // can't be read lists nothing, and every row keeps "Not Available".
     driverFiles.setPattern(kDriverPattern);
@@ -40,13 +40,13 @@ void DriverScan::ScanDrivers() {
     const int n = driverFiles.listCount();
     for (int i = 0; i < n; ++i) {
         const std::wstring& name = driverFiles.list(i);
-        // As VerInfo reads it, the block read once for the row and the family.
-        std::optional<std::vector<std::uint8_t>> block = VersionBlock(kSystemPrefix + name);
-        const std::wstring version = block ? FileVersion(*block) : std::wstring();
+        // As fileVersion reads it, the block read once for the row and the family.
+        std::optional<std::vector<std::uint8_t>> block = versionBlock(kSystemPrefix + name);
+        const std::wstring version = block ? fileVersionIn(*block) : std::wstring();
         for (std::size_t r = 0; r < kRows.size(); ++r) {
             if (containsNoCase(name, kRows[r].first) && containsNoCase(name, kRows[r].second)) {
                 labels[r]->setCaption(version);
-                if (r < kGlideRows && block) cards_.add(FamilyOf(*block));
+                if (r < kGlideRows && block) cards_.add(familyIn(*block));
                 break;
             }
         }
@@ -58,8 +58,8 @@ void DriverScan::ScanDrivers() {
     if (own.size() > 3 && own.back() == L'\\') own.pop_back();
     if (own.empty() || equalNoCase(own, kSystemFolder)) return;
     for (std::size_t r = 0; r < kGlideRows; ++r) {
-        if (std::optional<std::vector<std::uint8_t>> block = VersionBlock(joinPath(own, kRows[r].first))) {
-            cards_.add(FamilyOf(*block));
+        if (std::optional<std::vector<std::uint8_t>> block = versionBlock(joinPath(own, kRows[r].first))) {
+            cards_.add(familyIn(*block));
         }
     }
 }

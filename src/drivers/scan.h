@@ -33,17 +33,17 @@ public:
     // Fills each row with the version of its driver file, and notes the
     // family of each Glide DLL there and in the system's own system folder;
     // run once at start-up.
-    void ScanDrivers();
+    void scan();
     // The FileVersion of a file's version resource in its first translation;
     // empty where there is none.
-    void VerInfo(const std::wstring& PathName, std::wstring& VerFileVer);
+    std::wstring fileVersion(const std::wstring& path);
 
 private:
     // A file's version block, read once for all that is asked of it.
-    std::optional<std::vector<std::uint8_t>> VersionBlock(const std::wstring& PathName);
-    std::wstring FileVersion(std::vector<std::uint8_t>& block);
+    std::optional<std::vector<std::uint8_t>> versionBlock(const std::wstring& path);
+    std::wstring fileVersionIn(std::vector<std::uint8_t>& block);
     // The family the ProductName of any of its string tables names.
-    GlideFamily FamilyOf(std::vector<std::uint8_t>& block);
+    GlideFamily familyIn(std::vector<std::uint8_t>& block);
 
     FolderService& folders_;
     VersionService& versions_;

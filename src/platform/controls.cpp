@@ -17,7 +17,7 @@ bool byNameNoCase(const std::wstring& a, const std::wstring& b) {
 
 const SliderRow& rangeOf(const ControlMaking& m) {
     for (const SliderRow& s : m.desc.sliders) {
-        if (std::string_view(s.name) == m.row.name) return s;
+        if (s.slider == &m.row) return s;
     }
     const std::string_view n = m.row.name;
     fatal(L"no range for the slider " + std::wstring(n.begin(), n.end()));

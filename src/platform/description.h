@@ -1,5 +1,9 @@
 // A window as fixed data: one row per control, made before any handler
-// runs, and the extra settings of its sliders and tab strip.
+// runs, and the extra settings of its sliders and tab strip. Each row is a
+// constant of its own, named for what the control is; the window lists its
+// rows in the order its controls are made, and the program reaches each
+// control through its row. A row's name is the control's name as data, by
+// which tests and outside tools find it.
 #pragma once
 
 #include <cstdint>
@@ -39,7 +43,7 @@ enum class Picture : std::uint8_t { None, Icon, Photo };
 struct ControlRow {
     const char* name;
     Kind kind;
-    const char* container = "";  // "" places the control on the window
+    const ControlRow* container = nullptr;  // nullptr places the control on the window
     const wchar_t* caption = L"";  // caption, or the text of a text box
     Box box{};                      // a line runs from (left, top) to (left + width, top + height)
     int tab = -1;                   // focus order; -1 for controls that have none
@@ -56,7 +60,7 @@ struct ControlRow {
 };
 
 struct SliderRow {
-    const char* name;
+    const ControlRow* slider;
     int min, max, smallStep, largeStep, tickEvery, start;
 };
 
@@ -69,7 +73,7 @@ struct WindowDesc {
     const char* name;
     const wchar_t* caption;
     int clientWidth, clientHeight;  // twips
-    std::span<const ControlRow> controls;
+    std::span<const ControlRow* const> controls;
     std::span<const SliderRow> sliders = {};
     std::span<const TabRow> tabs = {};
 };

@@ -14,10 +14,11 @@ std::wstring wide(std::string_view s) { return std::wstring(s.begin(), s.end());
 Window::Window(const WindowDesc& desc, FolderService& folders)
     : desc_(desc), folderReads_(folders), caption_(desc.caption) {
     controls_.reserve(desc.controls.size());
-    for (const ControlRow& row : desc.controls) {
+    for (const ControlRow* listed : desc.controls) {
+        const ControlRow& row = *listed;
         Control* container = nullptr;
-        if (row.container[0] != '\0') {
-            container = find(row.container);
+        if (row.container != nullptr) {
+            container = find(*row.container);
             if (container == nullptr) fatal(L"container listed after " + wide(row.name));
         }
         const ControlMaking making{*this, desc, row, container};
@@ -34,6 +35,19 @@ Control* Window::find(std::string_view name) const {
         if (c->name() == name) return c.get();
     }
     return nullptr;
+}
+
+Control* Window::find(const ControlRow& row) const {
+    for (const auto& c : controls_) {
+        if (&c->row() == &row) return c.get();
+    }
+    return nullptr;
+}
+
+Control& Window::operator[](const ControlRow& row) const {
+    Control* c = find(row);
+    if (c == nullptr) fatal(L"no control made from the row " + wide(row.name));
+    return *c;
 }
 
 Control& Window::operator[](std::string_view name) const {

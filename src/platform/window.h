@@ -29,11 +29,18 @@ public:
     Window& operator=(const Window&) = delete;
 
     const WindowDesc& desc() const { return desc_; }
-    // A control by its row's name; a name without a row ends through the
-    // fatal path.
+    // The control made from a row of its description, as the row's kind:
+    // window.get<Slider>(kClock). A row the window was not made from ends
+    // through the fatal path.
+    Control& operator[](const ControlRow& row) const;
+    Control* find(const ControlRow& row) const;
+    template <class T>
+    T& get(const ControlRow& row) const {
+        return as<T>((*this)[row]);
+    }
+    // The same by the row's name, as tests and outside tools find a control.
     Control& operator[](std::string_view name) const;
     Control* find(std::string_view name) const;
-    // The control as its kind: window.get<Slider>("sClock").
     template <class T>
     T& get(std::string_view name) const {
         return as<T>((*this)[name]);

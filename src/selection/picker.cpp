@@ -17,34 +17,34 @@ constexpr int kListsShort = 1455;
 }  // namespace
 
 Picker::Picker(const PickerControls& controls, std::wstring& programName)
-    : PickerControls(controls), ProgramName(programName) {
-    folders.onChange = [this] { Dir1_Change(); };
-    programs.onPathChange = [this] { File1_PathChange(); };
-    programs.onClick = [this] { File1_Click(); };
-    batchName.onChange = [this] { Text1_Change(); };
-    batchName.onGotFocus = [this] { Text1_GotFocus(); };
+    : PickerControls(controls), programName_(programName) {
+    folders.onChange = [this] { folderOpened(); };
+    programs.onPathChange = [this] { programsFolderChanged(); };
+    programs.onClick = [this] { programPicked(); };
+    batchName.onChange = [this] { batchNameChanged(); };
+    batchName.onGotFocus = [this] { batchNameFocused(); };
 }
 
-void Picker::Dir1_Change() {
+void Picker::folderOpened() {
     programs.setPath(folders.path());
     programPath.setCaption(folders.path());
     folders.setToolTip(folders.path());
 }
 
-void Picker::File1_PathChange() {
+void Picker::programsFolderChanged() {
     batchName.setText(L"");
     batchName.setVisible(false);
-    batchNameLabel.setVisible(false);
+    batchNameCaption.setVisible(false);
     programs.setHeight(kFileListFull);
     folders.setHeight(kDirListFull);
 }
 
-void Picker::File1_Click() {
+void Picker::programPicked() {
     batchName.setText(L"");
-    ProgramName = programs.list(programs.listIndex());
+    programName_ = programs.list(programs.listIndex());
     programs.setHeight(kListsShort);
     folders.setHeight(kListsShort);
-    batchNameLabel.setVisible(true);
+    batchNameCaption.setVisible(true);
     batchName.setVisible(true);
     std::wstring full = folders.path();
     if (full.empty() || full.back() != L'\\') full += L'\\';
@@ -52,21 +52,21 @@ void Picker::File1_Click() {
     programPath.setCaption(std::move(full));
     make.setEnabled(true);
     // Drops the extension: exactly four characters, whatever they are.
-    ProgramName.resize(ProgramName.size() - std::min<std::size_t>(ProgramName.size(), 4));
-    batchName.setText(ProgramName);
+    programName_.resize(programName_.size() - std::min<std::size_t>(programName_.size(), 4));
+    batchName.setText(programName_);
     batchName.setFocus();
     programs.setToolTip(programPath.caption());
     if (onPicked) onPicked();
 }
 
-void Picker::Text1_Change() { make.setEnabled(!batchName.text().empty()); }
+void Picker::batchNameChanged() { make.setEnabled(!batchName.text().empty()); }
 
-void Picker::Text1_GotFocus() {
+void Picker::batchNameFocused() {
     batchName.setSelStart(0);
     batchName.setSelLength(static_cast<int>(batchName.text().size()));
 }
 
-void Picker::Show(const std::wstring& folder) {
+void Picker::showFolder(const std::wstring& folder) {
     if (equalNoCase(folders.path(), folder)) {
         programs.setPath(folders.path());  // the same folder: its programs as they are now
     } else {
@@ -74,7 +74,7 @@ void Picker::Show(const std::wstring& folder) {
     }
 }
 
-bool Picker::Pick(const std::wstring& program) {
+bool Picker::pick(const std::wstring& program) {
     for (int i = 0; i < programs.listCount(); ++i) {
         if (equalNoCase(programs.list(i), program)) return input::pickFile(programs, i);
     }

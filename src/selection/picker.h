@@ -13,37 +13,37 @@ struct PickerControls {
     DirList& folders;        // Dir1
     FileList& programs;      // File1
     TextBox& batchName;      // Text1
-    Label& batchNameLabel;   // Label1
+    Label& batchNameCaption;  // Label1
     Label& programPath;      // Label3: the folder, then the picked program's full path
     CommandButton& make;     // Command1
 };
 
 class Picker : PickerControls {
 public:
-    // `programName` is the window's ProgramName, which the picker sets. The
+    // `programName` is the window's, which the picker sets. The
     // picker's handlers are wired to its controls' events here.
     Picker(const PickerControls& controls, std::wstring& programName);
     Picker(const Picker&) = delete;
     Picker& operator=(const Picker&) = delete;
 
-    void Dir1_Change();
-    void File1_PathChange();
-    void File1_Click();
-    void Text1_Change();
-    void Text1_GotFocus();
+    void folderOpened();
+    void programsFolderChanged();
+    void programPicked();
+    void batchNameChanged();
+    void batchNameFocused();
 
     // The page shows `folder`, as opening it in the directory list does; the
     // folder shown already is read again.
-    void Show(const std::wstring& folder);
+    void showFolder(const std::wstring& folder);
     // Picks `program` among the programs shown, as a click on it does;
     // false when it is not among them.
-    bool Pick(const std::wstring& program);
+    bool pick(const std::wstring& program);
 
     // Runs at the end of every pick, once the batch name is proposed.
     std::function<void()> onPicked;
 
 private:
-    std::wstring& ProgramName;
+    std::wstring& programName_;
 };
 
 }  // namespace corvane

@@ -17,30 +17,30 @@ constexpr int kTrueColourAbove = 75;
 }  // namespace
 
 SettingsPanel::SettingsPanel(const SettingsControls& controls, std::int16_t& refreshHz)
-    : SettingsControls(controls), RefreshHz(refreshHz) {
-    clock.onChange = [this] { sClock_PositionChanged(); };
-    refresh.onChange = [this] { sRefresh_PositionChanged(); };
-    gamma.onChange = [this] { sGamma_PositionChanged(); };
+    : SettingsControls(controls), refreshHz_(refreshHz) {
+    clock.onChange = [this] { clockMoved(); };
+    refresh.onChange = [this] { refreshMoved(); };
+    gamma.onChange = [this] { gammaMoved(); };
 }
 
-void SettingsPanel::sClock_PositionChanged() {
+void SettingsPanel::clockMoved() {
     const int v = clock.value();
     clockCaption.setCaption(L"Clock Speed: " + decimal(v) + L"Mhz");
     clockCaption.setBackColor(v > kSafeClock ? kRed : kButtonFace);
     if (onChanged) onChanged();
 }
 
-void SettingsPanel::sRefresh_PositionChanged() {
+void SettingsPanel::refreshMoved() {
     const int p = refresh.value();
     if (p >= 1 && p <= static_cast<int>(kRefreshRates.size())) {
-        RefreshHz = static_cast<std::int16_t>(kRefreshRates[static_cast<std::size_t>(p - 1)]);
+        refreshHz_ = static_cast<std::int16_t>(kRefreshRates[static_cast<std::size_t>(p - 1)]);
     }
-    refreshCaption.setCaption(L"Refresh: " + decimal(RefreshHz) + L"Hz");
-    trueColour.setEnabled(RefreshHz > kTrueColourAbove);
+    refreshCaption.setCaption(L"Refresh: " + decimal(refreshHz_) + L"Hz");
+    trueColour.setEnabled(refreshHz_ > kTrueColourAbove);
     if (onChanged) onChanged();
 }
 
-void SettingsPanel::sGamma_PositionChanged() {
+void SettingsPanel::gammaMoved() {
     gammaCaption.setCaption(L"Gamma: " + gammaText(gamma.value()));
     if (onChanged) onChanged();
 }
@@ -53,8 +53,8 @@ bool SettingsPanel::showRefresh(int hz) {
     const int position = hz == 0 ? refresh.range().min : static_cast<int>(at - kRefreshRates.begin()) + 1;
     refresh.setValue(position);
     // The same position as before runs no handler.
-    sRefresh_PositionChanged();
-    RefreshHz = static_cast<std::int16_t>(hz);
+    refreshMoved();
+    refreshHz_ = static_cast<std::int16_t>(hz);
     return true;
 }
 

@@ -22,27 +22,27 @@ struct SettingsControls {
 
 class SettingsPanel : SettingsControls {
 public:
-    // `refreshHz` is the window's RefreshHz, which only the panel sets. The
+    // `refreshHz` is the window's rate chosen, which only the panel sets. The
     // panel's handlers are wired to its sliders here.
     SettingsPanel(const SettingsControls& controls, std::int16_t& refreshHz);
     SettingsPanel(const SettingsPanel&) = delete;
     SettingsPanel& operator=(const SettingsPanel&) = delete;
 
-    void sClock_PositionChanged();
-    void sRefresh_PositionChanged();
-    void sGamma_PositionChanged();
+    void clockMoved();
+    void refreshMoved();
+    void gammaMoved();
 
     // The rates the refresh slider's positions stand for, from its first.
     static std::span<const int> refreshRates();
     // Shows a refresh rate as if the user had set it; 0, the slider never
-    // moved, as at start-up: the slider at its first position and RefreshHz
+    // moved, as at start-up: the slider at its first position and the rate
     // 0. False for a rate the slider has no position for.
     bool showRefresh(int hz);
     // Runs after a slider's handler, whoever moved it.
     std::function<void()> onChanged;
 
 private:
-    std::int16_t& RefreshHz;
+    std::int16_t& refreshHz_;
 };
 
 }  // namespace corvane

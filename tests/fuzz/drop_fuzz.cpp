@@ -2,8 +2,8 @@
 // second start, on a disk with a few folders and programs. The pick never
 // fails on them: either a program or folder that is on the disk is picked,
 // or a message says that nothing could be, naming at most ten of them.
-// One window takes every drop, as the running program does, whatever the
-// drops before it left shown; each drop's own pick is the one checked.
+// Each input gets a window of its own, as started, so that a finding runs
+// again from its one input.
 #include <cstdlib>
 
 #include "fuzz/fuzz_input.h"
@@ -17,28 +17,22 @@ namespace {
 const wchar_t* const kPrograms[] = {L"C:\\Games\\Hover\\Hover Tank.exe", L"C:\\Games\\Hover\\setup.EXE",
                                     L"D:\\Racer.exe", L"C:\\Games\\\u00c9t\u00e9\\Jeu.exe"};
 
-test::Rig& started() {
-    static test::Rig r;
-    static const bool once = [] {
-        for (const wchar_t* p : kPrograms) r.disk.addFile(p);
-        r.disk.addFile(L"C:\\Games\\Hover\\readme.txt");
-        r.disk.addFile(L"C:\\Games\\Hover\\hidden.exe", {}, true);
-        r.disk.addFolder(L"C:\\Games\\Empty");
-        r.start();
-        return true;
-    }();
-    (void)once;
-    return r;
-}
+struct Started : test::Rig {
+    Started() {
+        for (const wchar_t* p : kPrograms) disk.addFile(p);
+        disk.addFile(L"C:\\Games\\Hover\\readme.txt");
+        disk.addFile(L"C:\\Games\\Hover\\hidden.exe", {}, true);
+        disk.addFolder(L"C:\\Games\\Empty");
+        start();
+    }
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    test::Rig& r = started();
-    r.messages.shown.clear();
-    r.form.ProgramName.clear();
+    Started r;
     const std::vector<std::wstring> paths = fuzz::pieces(fuzz::wide(data, size), L'\n');
-    r.form.DropFiles(paths);
+    r.form.pickFromOutside(paths);
     const bool said = !r.messages.shown.empty();
     if (said) {
         const std::wstring& prompt = r.messages.shown.back().prompt;
@@ -48,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // A program picked is one of the disk's, shown with its folder.
-    if (!r.form.ProgramName.empty()) {
-        const std::wstring picked = joinPath(r.form.Dir1.path(), r.form.ProgramName + L".exe");
+    if (!r.form.programName.empty()) {
+        const std::wstring picked = joinPath(r.form.controls.folders.path(), r.form.programName + L".exe");
         bool known = false;
         for (const wchar_t* p : kPrograms) known = known || equalNoCase(picked, p);
         if (!known) std::abort();

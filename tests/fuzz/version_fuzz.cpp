@@ -1,5 +1,5 @@
 // libFuzzer target: any bytes as a file, read for its version the way
-// VerInfo reads it and for its product name in every string table, plus
+// fileVersion reads it and for its product name in every string table, plus
 // sub-block queries taken from the input itself.
 #include <cstddef>
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "drivers/resource_reader.h"
-#include "drivers/verinfo.h"
+#include "drivers/file_version.h"
 #include "drivers/version_block.h"
 #include "drivers/version_reader.h"
 #include "support/code_pages.h"
@@ -26,19 +26,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t at = 0;
     std::uint32_t length = 0;
     if (reader.query(block, "\\VarFileInfo\\Translation", at, length)) {
-        const std::string t = StringFromPtrLen(block, at, length);
+        const std::string t = bytesAt(block, at, length);
         if (t.size() >= 4 && reader.query(block, "\\StringFileInfo\\" + translationKey(t) + "\\FileVersion", at, length)) {
-            (void)StringFromPtr(block, at, cp);
+            (void)stringAt(block, at, cp);
         }
     }
     // Paths from the input's last bytes reach keys no fixed path names.
     const std::string tail = file.substr(file.size() > 24 ? file.size() - 24 : 0);
-    if (reader.query(block, tail, at, length)) (void)StringFromPtrLen(block, at, length);
-    if (reader.query(block, "\\", at, length)) (void)StringFromPtrLen(block, at, length);
+    if (reader.query(block, tail, at, length)) (void)bytesAt(block, at, length);
+    if (reader.query(block, "\\", at, length)) (void)bytesAt(block, at, length);
     // Every string table's ProductName, as the driver scan asks for the family.
     for (const std::string& table : stringTables(block, cp)) {
         if (reader.query(block, "\\StringFileInfo\\" + table + "\\ProductName", at, length)) {
-            (void)StringFromPtr(block, at, cp);
+            (void)stringAt(block, at, cp);
         }
     }
     return 0;

@@ -141,10 +141,10 @@ struct FaultRig {
     std::unique_ptr<FaultyServices> layer;
     // Made when the scenario starts, after the disk is laid out: a window
     // is made from its folders.
-    std::unique_ptr<TestForm> form;
-    TestForm& make() {
+    std::unique_ptr<MainWindow> form;
+    MainWindow& make() {
         services = std::make_unique<Services>(layer->services());
-        form = std::make_unique<TestForm>(*services);
+        form = std::make_unique<MainWindow>(*services);
         return *form;
     }
 

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "app/app_info.h"
-#include "app/form1.h"
-#include "support/test_form.h"
+#include "app/main_window.h"
 #include "support/code_pages.h"
 #include "platform/input.h"
 #include "support/memory_disk.h"
@@ -141,9 +140,9 @@ struct Rig {
                 .app = corvaneInfo()};
     }
     Services services = servicesWith({});
-    TestForm form{services};
+    MainWindow form{services};
 
-    void start() { form.Form_Load(); }
+    void start() { form.load(); }
 };
 
 }  // namespace corvane::test

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <vector>
 
-#include "help/form2.h"
+#include "help/help_window.h"
 #include "platform/input.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/window_view.h"
@@ -46,7 +46,7 @@ public:
         rig_.start();
         main_ = std::make_unique<win32::WindowView>(rig_.form.window);
         main_->create(nullptr, {});
-        help_.Form_Load();
+        help_.load();
         helpView_ = std::make_unique<win32::WindowView>(help_.window);
         helpView_->create(nullptr, {.minimizeBox = false});
         for (win32::WindowView* v : {main_.get(), helpView_.get()}) {
@@ -60,8 +60,8 @@ public:
         pump();
     }
 
-    TestForm& form() { return rig_.form; }
-    Form2& help() { return help_; }
+    MainWindow& form() { return rig_.form; }
+    HelpWindow& help() { return help_; }
     win32::WindowView& mainView() { return *main_; }
     win32::WindowView& helpView() { return *helpView_; }
 
@@ -130,7 +130,7 @@ private:
 
     UINT dpi_;
     test::Rig rig_;
-    Form2 help_{rig_.services};
+    HelpWindow help_{rig_.services};
     std::unique_ptr<win32::WindowView> main_;
     std::unique_ptr<win32::WindowView> helpView_;
 };
@@ -157,21 +157,21 @@ class CaptionsFit : public ::testing::TestWithParam<UINT> {};
 TEST_P(CaptionsFit, OnEveryPageAndInTheHelpWindow) {
     const UINT dpi = GetParam();
     Windows w(dpi);
-    std::wcout << L"MS Shell Dlg is drawn in \"" << faceOf(w.mainView().nativeOf(w.form().Label1)) << L"\" at "
+    std::wcout << L"MS Shell Dlg is drawn in \"" << faceOf(w.mainView().nativeOf(w.form().controls.batchNameCaption)) << L"\" at "
                << dpi << L" DPI\n";
     for (int tab = 1; tab <= 3; ++tab) {
-        input::clickTab(w.form().TabStrip1, tab);
+        input::clickTab(w.form().controls.tabs, tab);
         if (tab == 1) {
             // The naming arrangement shows the batch-name label and box too.
-            w.form().Label1.setVisible(true);
-            w.form().Text1.setVisible(true);
+            w.form().controls.batchNameCaption.setVisible(true);
+            w.form().controls.batchName.setVisible(true);
         }
         pump();
         EXPECT_EQ(w.misfits(w.mainView()), "") << "page " << tab << " at " << dpi << " DPI";
     }
     EXPECT_EQ(w.misfits(w.helpView()), "") << "help window at " << dpi << " DPI";
     for (int topic = 0; topic < 3; ++topic) {
-        input::pickEntry(w.help().Combo1, topic);
+        input::pickEntry(w.help().controls.topicList, topic);
         pump();
         EXPECT_EQ(w.misfits(w.helpView()), "") << "help topic " << topic << " at " << dpi << " DPI";
     }
@@ -247,7 +247,7 @@ int iconSize(HICON icon) {
 TEST(DpiChange, IconsTakeTheNewSize) {
     Windows w(144);
     HWND help = w.helpView().hwnd();
-    HWND image = w.helpView().nativeOf(w.help().Image1);
+    HWND image = w.helpView().nativeOf(w.help().controls.icon);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(iconSize(reinterpret_cast<HICON>(SendMessageW(image, STM_GETICON, 0, 0))), 48);
     EXPECT_EQ(iconSize(reinterpret_cast<HICON>(SendMessageW(help, WM_GETICON, ICON_BIG, 0))), 48);

@@ -125,10 +125,10 @@ protected:
         if (existing) f[L"Hover Tank.bat"] = old;
         return f;
     }
-    void pick(TestForm& f) const {
-        f.Dir1.setPath(folder);  // as opening it in the list does
-        for (int i = 0; i < f.File1.listCount(); ++i) {
-            if (f.File1.list(i) == L"Hover Tank.exe") input::pickFile(f.File1, i);
+    void pick(MainWindow& f) const {
+        f.controls.folders.setPath(folder);  // as opening it in the list does
+        for (int i = 0; i < f.controls.programs.listCount(); ++i) {
+            if (f.controls.programs.list(i) == L"Hover Tank.exe") input::pickFile(f.controls.programs, i);
         }
     }
 
@@ -137,16 +137,16 @@ protected:
     Outcome run(const Scenario& s, const seam::Plan& plan, std::function<void()> watcher = {}) {
         lay(folder, start(s.existing));
         Outcome r;
-        TestForm& f = r.rig->form;
-        if (s.step != Scenario::StartUp) f.Form_Load();
+        MainWindow& f = r.rig->form;
+        if (s.step != Scenario::StartUp) f.load();
         if (s.step == Scenario::Make) pick(f);
         seam::arm(plan);
         if (watcher) seam::watch(std::move(watcher));
         r.fatal = test::fatalCause([&] {
             switch (s.step) {
-                case Scenario::StartUp: f.Form_Load(); break;
+                case Scenario::StartUp: f.load(); break;
                 case Scenario::Pick: pick(f); break;
-                case Scenario::Make: input::press(f.Command1); break;
+                case Scenario::Make: input::press(f.controls.makeButton); break;
             }
         });
         r.calls = seam::calls();
@@ -166,13 +166,13 @@ protected:
         std::string out;
         if (r.fatal != L"<not called>") out += "ended through the fatal path: " + narrow(r.fatal) + "; ";
         if (r.rig->program.ends != 0) out += "the program ended; ";
-        const TestForm& f = r.rig->form;
+        const MainWindow& f = r.rig->form;
         const std::wstring& driver = f.window.get<Label>("l2").caption();
         if (driver != L"2.43.00.0455" && driver != L"Not Available" && !driver.empty()) {
             out += "the Glide row reads " + narrow(driver) + "; ";
         }
-        if (f.Label1.visible() != f.Text1.visible()) out += "name label and box disagree; ";
-        if (f.Command1.enabled() && (!f.Text1.visible() || f.Text1.text().empty())) out += "Make enabled without a name; ";
+        if (f.controls.batchNameCaption.visible() != f.controls.batchName.visible()) out += "name label and box disagree; ";
+        if (f.controls.makeButton.enabled() && (!f.controls.batchName.visible() || f.controls.batchName.text().empty())) out += "Make enabled without a name; ";
         std::vector<std::wstring> failures;
         for (const test::Message& m : r.rig->messages.shown) {
             if (m.prompt.starts_with(L"Could not") || m.prompt.starts_with(L"Cannot")) failures.push_back(m.prompt);
@@ -206,9 +206,9 @@ protected:
     // new file, and nothing left but the programs and it.
     std::string nextMakeTidies() const {
         test::WindowsRig<> rig;
-        rig.form.Form_Load();
+        rig.form.load();
         pick(rig.form);
-        input::press(rig.form.Command1);
+        input::press(rig.form.controls.makeButton);
         const Files now = filesIn(folder);
         std::string out;
         if (now.count(L"Hover Tank.bat") == 0 || now.at(L"Hover Tank.bat") != fresh) out += "the next Make wrote no new file; ";
@@ -288,7 +288,7 @@ TEST_F(FaultSeamUnderWine, MachineStoppingAfterAnyCallOfTheWriteLosesNothing) {
 TEST_F(FaultSeamUnderWine, WindowRefusedEndsThroughTheFatalPath) {
     lay(folder, start(false));
     test::WindowsRig<> rig;
-    rig.form.Form_Load();
+    rig.form.load();
     win32::WindowView view(rig.form.window);
     seam::arm({family() == "NT" ? "CreateWindowExW" : "CreateWindowExA", 1, ERROR_NOT_ENOUGH_MEMORY});
     EXPECT_EQ(test::fatalCause([&] { view.create(nullptr, {}); }), L"the window could not be created");

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/win32.h"
 #include "win32/screen.h"
@@ -67,9 +67,9 @@ inline HWND shownMainWindow() {
 }
 
 // The IDs that the view gives the controls: their places in the description.
-inline int controlId(const char* name, const WindowDesc& desc = kForm1) {
+inline int controlId(const char* name, const WindowDesc& desc = kMainWindow) {
     for (std::size_t i = 0; i < desc.controls.size(); ++i) {
-        if (std::string(desc.controls[i].name) == name) return 100 + static_cast<int>(i);
+        if (std::string(desc.controls[i]->name) == name) return 100 + static_cast<int>(i);
     }
     return -1;
 }
@@ -88,7 +88,7 @@ inline BOOL CALLBACK matchId(HWND h, LPARAM l) {
 
 // A control of the running program's window. The controls of hidden pages
 // are made just after the window is shown: wait for them.
-inline HWND controlOf(HWND main, const char* name, const WindowDesc& desc = kForm1) {
+inline HWND controlOf(HWND main, const char* name, const WindowDesc& desc = kMainWindow) {
     FindById find{controlId(name, desc), nullptr};
     for (int tries = 0; find.found == nullptr && tries < 100 * patience(); ++tries) {
         EnumChildWindows(main, matchId, reinterpret_cast<LPARAM>(&find));
@@ -204,8 +204,8 @@ inline POINT tabCentre(HWND strip, int n) {
     const RECT r = clientOnScreen(strip);
     const int width = r.right - r.left;
     int twipsWide = 0;
-    for (const ControlRow& row : kForm1.controls) {
-        if (row.kind == Kind::TabStrip) twipsWide = row.box.width;
+    for (const ControlRow* row : kMainWindow.controls) {
+        if (row->kind == Kind::TabStrip) twipsWide = row->box.width;
     }
     const UINT dpi = static_cast<UINT>(MulDiv(width, 1440, twipsWide > 0 ? twipsWide : 1440));
     const LOGFONTW lf = win32::dialogFont(dpi);
@@ -214,7 +214,7 @@ inline POINT tabCentre(HWND strip, int n) {
     HGDIOBJ old = SelectObject(dc, font);
     std::vector<int> text;
     int total = 0;
-    for (const TabRow& tab : kForm1.tabs) {
+    for (const TabRow& tab : kMainWindow.tabs) {
         SIZE size{};
         GetTextExtentPoint32W(dc, tab.caption, static_cast<int>(wcslen(tab.caption)), &size);
         text.push_back(size.cx);
@@ -256,7 +256,7 @@ public:
     HANDLE process() const { return process_.hProcess; }
     DWORD thread() const { return process_.dwThreadId; }
     // A control of the main window, or of `window` made from `desc`.
-    HWND control(const char* name, const WindowDesc& desc = kForm1, HWND window = nullptr) const {
+    HWND control(const char* name, const WindowDesc& desc = kMainWindow, HWND window = nullptr) const {
         return controlOf(window != nullptr ? window : main_, name, desc);
     }
     // Clicks tab `n` (from 1) where the screen shows it; the mouse then

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "support/worked_example.h"
-#include "app/form1.h"
-#include "help/form2.h"
+#include "app/main_window.h"
+#include "help/help_window.h"
 #include "platform/win32/dpi.h"
 #include "win32/launch.h"
 #include "win32/screen.h"
@@ -50,10 +50,10 @@ private:
 // the window itself and those in the frame), as the description has them.
 std::vector<const ControlRow*> onPage(const WindowDesc& desc, const std::string& frame) {
     std::vector<const ControlRow*> rows;
-    for (const ControlRow& r : desc.controls) {
-        const std::string in = r.container;
-        const bool page = in == frame || (in.empty() && (r.kind != Kind::Frame || frame == r.name));
-        if (page && !r.hidden) rows.push_back(&r);
+    for (const ControlRow* r : desc.controls) {
+        const std::string in = r->container != nullptr ? r->container->name : "";
+        const bool page = in == frame || (in.empty() && (r->kind != Kind::Frame || frame == r->name));
+        if (page && !r->hidden) rows.push_back(r);
     }
     return rows;
 }
@@ -83,8 +83,8 @@ public:
         const test::Shot shot = test::settled(test::screenRect(window_));
         // The lines are drawn over whatever lies under them.
         lines_.clear();
-        for (const ControlRow& r : desc_.controls) {
-            if (r.kind == Kind::Line) lines_.push_back(test::screenRect(program_.control(r.name, desc_, window_)));
+        for (const ControlRow* r : desc_.controls) {
+            if (r->kind == Kind::Line) lines_.push_back(test::screenRect(program_.control(r->name, desc_, window_)));
         }
         std::string out;
         for (const ControlRow* r : onPage(desc_, frame)) {
@@ -174,8 +174,8 @@ private:
 // The name of the control that has the keyboard focus, once it is no
 // longer `was` (at most two seconds).
 std::string nameOf(const test::RunningCorvane& p, HWND h, const WindowDesc& desc, HWND window) {
-    for (const ControlRow& r : desc.controls) {
-        if (h != nullptr && p.control(r.name, desc, window) == h) return r.name;
+    for (const ControlRow* r : desc.controls) {
+        if (h != nullptr && p.control(r->name, desc, window) == h) return r->name;
     }
     return h == nullptr ? "<none>" : "<other>";
 }
@@ -221,7 +221,7 @@ TEST_P(ScreenAtDpi, EveryTabClickedShowsItsPageDrawnWhole) {
     ASSERT_EQ(test::clientOnScreen(frame).right - test::clientOnScreen(frame).left,
               win32::twips(3855, GetParam()))
         << "the program does not run at " << GetParam() << " DPI";
-    const PageLook look(program, kForm1, program.main(), GetParam());
+    const PageLook look(program, kMainWindow, program.main(), GetParam());
     EXPECT_EQ(look.faults("Frame2"), "") << "page 1 at start-up";
     for (const int round : {1, 2}) {
         for (const int order : {2, 3, 1, 3, 2}) {
@@ -240,18 +240,18 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
     test::RunningCorvane program;
     ASSERT_NE(program.main(), nullptr);
     program.clickTab(2);
-    ASSERT_EQ(focusBecomes(program, "TabStrip1", kForm1, program.main()), "TabStrip1")
+    ASSERT_EQ(focusBecomes(program, "TabStrip1", kMainWindow, program.main()), "TabStrip1")
         << "a click on a tab focuses the strip";
-    const std::vector<std::string> forward = tabWalk(kForm1, "Frame1", "TabStrip1");
+    const std::vector<std::string> forward = tabWalk(kMainWindow, "Frame1", "TabStrip1");
     std::string at = "TabStrip1";
     for (const std::string& next : forward) {
         test::key(VK_TAB);
-        at = focusAfter(program, at, kForm1, program.main());
+        at = focusAfter(program, at, kMainWindow, program.main());
         EXPECT_EQ(at, next) << "Tab";
     }
     for (auto it = forward.rbegin() + 1; it != forward.rend(); ++it) {
         test::key(VK_TAB, VK_SHIFT);
-        at = focusAfter(program, at, kForm1, program.main());
+        at = focusAfter(program, at, kMainWindow, program.main());
         EXPECT_EQ(at, *it) << "Shift+Tab";
     }
     // The pages round, from any control: forward by Ctrl+Tab and Ctrl+PgDn,
@@ -262,7 +262,7 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
     } chords[] = {{VK_TAB, 0, "Frame3"}, {VK_NEXT, 0, "Frame2"}, {VK_TAB, VK_SHIFT, "Frame3"}, {VK_PRIOR, 0, "Frame1"}};
     for (const auto& c : chords) {
         test::key(c.key, VK_CONTROL, c.shift);
-        at = focusAfter(program, at, kForm1, program.main());
+        at = focusAfter(program, at, kMainWindow, program.main());
         EXPECT_EQ(at, "TabStrip1") << c.page;
         for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
             EXPECT_EQ(IsWindowVisible(program.control(frame)) != FALSE, frame == std::string(c.page)) << c.page;
@@ -273,21 +273,21 @@ TEST(KeyboardUnderWine, TabAndShiftTabFollowTheFocusOrder) {
         test::key('A', VK_MENU);
         HWND help = test::shownHelpWindow();
         ASSERT_NE(help, nullptr) << "Alt+A did not open the help window, opening " << opening;
-        const PageLook look(program, kForm2, help, 96);
+        const PageLook look(program, kHelpWindow, help, 96);
         EXPECT_EQ(look.faults(""), "") << "help window, opening " << opening;
-        const std::vector<std::string> walk = tabWalk(kForm2, "", "Command1");
-        at = nameOf(program, test::focusOf(program.thread()), kForm2, help);
+        const std::vector<std::string> walk = tabWalk(kHelpWindow, "", "Command1");
+        at = nameOf(program, test::focusOf(program.thread()), kHelpWindow, help);
         if (at != "Command1") {
             test::key(VK_TAB);  // wherever it starts, the walk passes "&Return"
             for (int i = 0; i < 4 && at != "Command1"; ++i) {
-                at = focusAfter(program, at, kForm2, help);
+                at = focusAfter(program, at, kHelpWindow, help);
                 if (at != "Command1") test::key(VK_TAB);
             }
         }
         ASSERT_EQ(at, "Command1");
         for (const std::string& next : walk) {
             test::key(VK_TAB);
-            at = focusAfter(program, at, kForm2, help);
+            at = focusAfter(program, at, kHelpWindow, help);
             EXPECT_EQ(at, next) << "Tab on the help window, opening " << opening;
         }
         // Closed as "&Return" closes it: by Alt+R, by Esc, by Enter on it.
@@ -429,7 +429,7 @@ TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
     ASSERT_EQ(test::textBecomes(again.main(), "Text1", L"Hover Tank"), L"Hover Tank");
     again.clickTab(2);
     EXPECT_EQ(test::textBecomes(again.main(), "Frame1", L"Read from Hover Tank.bat"), L"Read from Hover Tank.bat");
-    EXPECT_EQ(PageLook(again, kForm1, again.main(), 96).faults("Frame1"), "");
+    EXPECT_EQ(PageLook(again, kMainWindow, again.main(), 96).faults("Frame1"), "");
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/form1.h"
-#include "help/form2.h"
+#include "app/main_window.h"
+#include "help/help_window.h"
 #include "support/images.h"
 #include "win32/launch.h"
 
@@ -98,7 +98,7 @@ bool pages() {
     if (help == nullptr) return false;
     capture(help, L"help");
     // The second topic, picked from the opened list.
-    test::click(test::centre(test::clientOnScreen(program.control("Combo1", kForm2, help))));
+    test::click(test::centre(test::clientOnScreen(program.control("Combo1", kHelpWindow, help))));
     test::key(VK_DOWN);
     test::key(VK_DOWN);
     test::key(VK_RETURN);

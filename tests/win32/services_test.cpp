@@ -173,10 +173,10 @@ TEST(CodePage932UnderWine, DoubleByteNamesAreListedProposedAndStarted) {
     EXPECT_EQ(folders.shortName(program), systemShort);
 
     test::WindowsRig<> rig;
-    rig.form.Form_Load();
+    rig.form.load();
     ASSERT_TRUE(input::dropFiles(rig.form.window, {program}));
-    EXPECT_EQ(rig.form.Text1.text(), L"\u8868\u793a");
-    ASSERT_TRUE(input::press(rig.form.Command1));
+    EXPECT_EQ(rig.form.controls.batchName.text(), L"\u8868\u793a");
+    ASSERT_TRUE(input::press(rig.form.controls.makeButton));
     const std::wstring batch = folder + L"\\\u8868\u793a.bat";
     const std::string bytes = get(batch);
     ASSERT_EQ(bytes.substr(0, 11), "@echo off\r\n");
@@ -328,12 +328,12 @@ TEST(FullDiskUnderWine, MakeWhereTheDiskTakesNothingSaysWhyAndLosesNothing) {
         const int before = entries(dir);
         ASSERT_FALSE(old.empty());
         test::WindowsRig<> rig;
-        TestForm& f = rig.form;
-        f.Form_Load();
-        f.Dir1.setPath(dir);
-        ASSERT_EQ(f.File1.listCount(), 1);
-        ASSERT_TRUE(input::pickFile(f.File1, 0));
-        ASSERT_TRUE(input::press(f.Command1));
+        MainWindow& f = rig.form;
+        f.load();
+        f.controls.folders.setPath(dir);
+        ASSERT_EQ(f.controls.programs.listCount(), 1);
+        ASSERT_TRUE(input::pickFile(f.controls.programs, 0));
+        ASSERT_TRUE(input::press(f.controls.makeButton));
         std::vector<std::wstring> causes;
         for (const DWORD error : disk.errors) {
             wchar_t text[256] = {};
@@ -347,8 +347,8 @@ TEST(FullDiskUnderWine, MakeWhereTheDiskTakesNothingSaysWhyAndLosesNothing) {
             << std::string(rig.messages.shown[1].prompt.begin(), rig.messages.shown[1].prompt.end());
         EXPECT_EQ(get(batch), old);
         EXPECT_EQ(entries(dir), before) << "nothing left beside it";
-        EXPECT_EQ(f.Text1.text(), L"Hover Tank");  // the name stays for another try
-        EXPECT_TRUE(f.Command1.enabled());
+        EXPECT_EQ(f.controls.batchName.text(), L"Hover Tank");  // the name stays for another try
+        EXPECT_TRUE(f.controls.makeButton.enabled());
     }
 }
 

@@ -6,11 +6,10 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <set>
 
 #include "app/app_info.h"
-#include "app/form1.h"
-#include "drivers/verinfo.h"
+#include "app/main_window.h"
+#include "drivers/file_version.h"
 #include "drivers/version_reader.h"
 #include "launch.h"
 #include "main/real_services.h"
@@ -24,39 +23,8 @@ namespace {
 
 using namespace test;
 
-// version.dll, the system's own reader: the oracle ours is checked against.
-class VersionDll final : public VersionService {
-public:
-    std::uint32_t size(const std::wstring& path) override {
-        DWORD unused = 0;
-        const std::string a = ansi(path);
-        return a.empty() ? 0u : GetFileVersionInfoSizeA(a.c_str(), &unused);
-    }
-    bool read(const std::wstring& path, std::vector<std::uint8_t>& block) override {
-        const std::string a = ansi(path);
-        if (a.empty() || block.empty()) return false;
-        // The block holds one spare byte beyond the size that was reported.
-        return GetFileVersionInfoA(a.c_str(), 0, static_cast<DWORD>(block.size() - 1), block.data()) != FALSE;
-    }
-    bool query(std::vector<std::uint8_t>& block, std::string_view subBlock, std::size_t& offset,
-               std::uint32_t& length) override {
-        const std::string sub(subBlock);
-        void* value = nullptr;
-        UINT len = 0;
-        if (!VerQueryValueA(block.data(), sub.c_str(), &value, &len) || value == nullptr) return false;
-        const auto* p = static_cast<const std::uint8_t*>(value);
-        if (p < block.data() || p >= block.data() + block.size()) return false;
-        offset = static_cast<std::size_t>(p - block.data());
-        length = len;
-        return true;
-    }
-
-private:
-    static std::string ansi(const std::wstring& text) { return win32::AnsiCodePage().encode(text).value_or(""); }
-};
-
-// Two main windows that differ only in who reads version resources.
-struct TwoReaders {
+// The main window with our reader, as the program runs it.
+struct OurReader {
     ScriptedMessages messages;
     win32::Folders folders;
     win32::Files files;
@@ -66,12 +34,9 @@ struct TwoReaders {
     EndRecorder program;
     FakeShell shell;
     ScriptedWindows windows;
-    VersionDll system;
-    VersionReader ours{fileVersions(codePage)};
-    Services withSystem{messages, folders, files, codePage, oemCodePage, instance, program, system, shell, windows, corvaneInfo()};
-    Services withOurs{messages, folders, files, codePage, oemCodePage, instance, program, ours, shell, windows, corvaneInfo()};
-    TestForm a{withSystem};
-    TestForm b{withOurs};
+    VersionReader versions{fileVersions(codePage)};
+    Services services = servicesOf(*this, corvaneInfo());
+    MainWindow window{services};
 };
 
 std::wstring scratchDir() {
@@ -157,14 +122,43 @@ std::vector<std::wstring> modules(const std::wstring& dir) {
     return out;
 }
 
-// What the driver page takes from a file through a reader: its FileVersion
-// and its ProductName, each in the string table of its first translation.
+// What the driver page takes from a file: its FileVersion and its
+// ProductName, each in the string table of its first translation.
 struct Shown {
     std::wstring fileVersion, productName;
     bool operator==(const Shown&) const = default;
 };
 
-Shown shownBy(VersionService& reader, const CodePageService& cp, const std::wstring& path) {
+// As version.dll answers, decoded here: the first translation's language
+// and code page as the table's name, and each value, a zero-ended ANSI
+// string, converted as the system converts it.
+Shown shownByVersionDll(const std::wstring& path) {
+    Shown out;
+    const std::string file = win32::AnsiCodePage().encode(path).value_or("");
+    DWORD unused = 0;
+    const DWORD size = file.empty() ? 0 : GetFileVersionInfoSizeA(file.c_str(), &unused);
+    std::vector<char> block(size + 1);
+    if (size == 0 || !GetFileVersionInfoA(file.c_str(), 0, size, block.data())) return out;
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", &value, &length) || length < 4) return out;
+    const auto* words = static_cast<const WORD*>(value);
+    char table[9];
+    std::snprintf(table, sizeof table, "%04X%04X", words[0], words[1]);
+    for (auto [name, text] : {std::pair{"FileVersion", &out.fileVersion}, std::pair{"ProductName", &out.productName}}) {
+        const std::string sub = std::string("\\StringFileInfo\\") + table + "\\" + name;
+        if (!VerQueryValueA(block.data(), sub.c_str(), &value, &length) || length == 0) continue;
+        const int n = MultiByteToWideChar(CP_ACP, 0, static_cast<const char*>(value), -1, nullptr, 0);
+        if (n <= 1) continue;
+        text->resize(static_cast<std::size_t>(n));
+        MultiByteToWideChar(CP_ACP, 0, static_cast<const char*>(value), -1, text->data(), n);
+        text->pop_back();
+    }
+    return out;
+}
+
+// As the program takes them through our reader.
+Shown shownByOurs(VersionService& reader, const CodePageService& cp, const std::wstring& path) {
     Shown out;
     const std::uint32_t size = reader.size(path);
     if (size == 0) return out;
@@ -173,25 +167,21 @@ Shown shownBy(VersionService& reader, const CodePageService& cp, const std::wstr
     std::size_t at = 0;
     std::uint32_t length = 0;
     if (!reader.query(block, "\\VarFileInfo\\Translation", at, length) || length < 4) return out;
-    const std::string key = translationKey(StringFromPtrLen(block, at, length));
+    const std::string key = translationKey(bytesAt(block, at, length));
     for (auto [name, value] : {std::pair{"FileVersion", &out.fileVersion}, std::pair{"ProductName", &out.productName}}) {
         if (reader.query(block, "\\StringFileInfo\\" + key + "\\" + name, at, length) && length != 0) {
-            *value = StringFromPtr(block, at, cp);
+            *value = stringAt(block, at, cp);
         }
     }
     return out;
 }
 
-// Where Wine's version.dll is known to answer otherwise than Windows does,
-// by file name: none so far. A difference on any other file fails.
-const std::set<std::wstring> kWineDiffers = {};
-
 // Our reader against Wine's version.dll on every PE and NE module of the
 // prefix's Windows folder, its system folders, and on files of chosen shape:
 // the FileVersion and ProductName the driver page would show, and the
-// version the page's rows take through VerInfo.
+// version the page's rows take.
 TEST(VersionsUnderWine, OurReaderAnswersAsVersionDllDoes) {
-    TwoReaders t;
+    OurReader t;
     std::vector<std::wstring> files;
     wchar_t dir[MAX_PATH];
     GetWindowsDirectoryW(dir, MAX_PATH);
@@ -211,17 +201,12 @@ TEST(VersionsUnderWine, OurReaderAnswersAsVersionDllDoes) {
 
     int withVersion = 0, withProduct = 0, differences = 0;
     for (const auto& path : files) {
-        const Shown expected = shownBy(t.system, t.codePage, path);
-        const Shown actual = shownBy(t.ours, t.codePage, path);
-        std::wstring expectedRow = L"<unset>", actualRow = L"<unset>";
-        t.a.VerInfo(path, expectedRow);
-        t.b.VerInfo(path, actualRow);
+        const Shown expected = shownByVersionDll(path);
+        const Shown actual = shownByOurs(t.versions, t.codePage, path);
         withVersion += expected.fileVersion.empty() ? 0 : 1;
         withProduct += expected.productName.empty() ? 0 : 1;
-        if (expected == actual && expectedRow == actualRow) continue;
+        if (expected == actual && t.window.fileVersion(path) == expected.fileVersion) continue;
         ++differences;
-        const std::wstring name = path.substr(path.find_last_of(L'\\') + 1);
-        if (kWineDiffers.count(name) != 0) continue;
         ADD_FAILURE() << "version.dll and our reader differ on " << std::string(path.begin(), path.end()) << ": \""
                       << std::string(expected.fileVersion.begin(), expected.fileVersion.end()) << "\" / \""
                       << std::string(actual.fileVersion.begin(), actual.fileVersion.end()) << "\", \""

@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "app/app_info.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/input.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/modal_host.h"
@@ -82,7 +82,7 @@ struct ShortNamesAsSaid final : FolderService {
 class MainWindowUnderWine : public ::testing::Test {
 protected:
     test::WindowsRig<ShortNamesAsSaid> rig;
-    TestForm& form = rig.form;
+    MainWindow& form = rig.form;
     test::ScriptedMessages& messages = rig.messages;
     test::EndRecorder& program = rig.program;
     win32::WindowView view{form.window};
@@ -97,7 +97,7 @@ protected:
         }
         view.create(nullptr, {});
         rig.windows.track(view);
-        form.Form_Load();
+        form.load();
         view.show();
         pump(view);
     }
@@ -127,7 +127,7 @@ protected:
     }
     // Double-clicks the directory list's entry for `path`.
     void openFolder(const std::wstring& path) {
-        const auto& entries = form.Dir1.entries();
+        const auto& entries = form.controls.folders.entries();
         int index = -1;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             if (_wcsicmp(entries[i].path.c_str(), path.c_str()) == 0) index = static_cast<int>(i);
@@ -230,7 +230,7 @@ TEST_F(MainWindowUnderWine, RescalesWhenTheDpiChanges) {
 
 TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
     walkTo(root + L"\\Hover");
-    ASSERT_EQ(_wcsicmp(form.Dir1.path().c_str(), (root + L"\\Hover").c_str()), 0);
+    ASSERT_EQ(_wcsicmp(form.controls.folders.path().c_str(), (root + L"\\Hover").c_str()), 0);
     HWND fileList = native("File1");
     ASSERT_EQ(SendMessageW(fileList, LB_GETCOUNT, 0, 0), 2);  // the two programs, not the text file
 
@@ -264,19 +264,19 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
     EXPECT_TRUE(IsWindowEnabled(native("cColor")));
     SendMessageW(native("cPci"), BM_CLICK, 0, 0);
     pump(view);
-    EXPECT_EQ(form.cPci.value(), 1);
+    EXPECT_EQ(form.controls.fastPci.value(), 1);
 
     // Back to the first page, rename, and make.
     clickTab(1);
     SetFocus(name);
     SendMessageW(name, EM_SETSEL, 0, -1);
     typeText(name, L"quake");
-    EXPECT_EQ(form.Text1.text(), L"quake");
+    EXPECT_EQ(form.controls.batchName.text(), L"quake");
     SendMessageW(native("Command1"), BM_CLICK, 0, 0);
     pump(view);
 
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].prompt, L"Make " + form.Dir1.path() + L"\\quake.bat?");
+    EXPECT_EQ(messages.shown[0].prompt, L"Make " + form.controls.folders.path() + L"\\quake.bat?");
     EXPECT_EQ(test::afterCheck(test::fileBytes(root + L"\\Hover\\quake.bat")),
               "SET SST_FASTMEM=0\r\n"
               "SET SST_FASTPCIRD=1\r\n"
@@ -341,8 +341,8 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
     HWND fileList = native("File1");
     auto make = [&](const std::wstring& p) {
         int index = -1;
-        for (int i = 0; i < form.File1.listCount(); ++i) {
-            if (form.File1.list(i) == p) index = i;
+        for (int i = 0; i < form.controls.programs.listCount(); ++i) {
+            if (form.controls.programs.list(i) == p) index = i;
         }
         ASSERT_GE(index, 0) << "not listed";
         mouse(fileList, listItem(fileList, index), WM_LBUTTONDOWN, WM_LBUTTONUP);
@@ -389,11 +389,11 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
         return out;
     };
     for (const auto& f : families) {
-        form.InstalledGlide = f.cards;
+        form.installedGlide = f.cards;
         make(programs[0].program);
         EXPECT_EQ(runBatch(play, play + L"\\run.bat"), report(settings + f.more)) << test::fileBytes(play + L"\\run.bat");
     }
-    form.InstalledGlide = {};
+    form.installedGlide = {};
 
     // The other way round.
     clickTab(2);
@@ -420,24 +420,24 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
 // controls at once, and the rest follow once the window is shown.
 TEST(WindowViewUnderWine, HiddenPagesGetTheirControlsWhenShownOrAfterTheWindow) {
     test::WindowsRig<> rig;
-    rig.form.Form_Load();
-    rig.form.sClock.setValue(104);
+    rig.form.load();
+    rig.form.controls.clock.setValue(104);
     win32::WindowView view(rig.form.window);
     view.create(nullptr, {});
-    EXPECT_NE(view.nativeOf(rig.form.Dir1), nullptr);
-    EXPECT_EQ(view.nativeOf(rig.form.sClock), nullptr);
+    EXPECT_NE(view.nativeOf(rig.form.controls.folders), nullptr);
+    EXPECT_EQ(view.nativeOf(rig.form.controls.clock), nullptr);
     EXPECT_EQ(view.nativeOf(rig.form.window["l1"]), nullptr);
-    input::clickTab(rig.form.TabStrip1, 2);
-    HWND clock = view.nativeOf(rig.form.sClock);
+    input::clickTab(rig.form.controls.tabs, 2);
+    HWND clock = view.nativeOf(rig.form.controls.clock);
     ASSERT_NE(clock, nullptr);
     const auto styled = [&](const Control& c) { return (GetWindowLongPtrW(view.nativeOf(c), GWL_STYLE) & WS_VISIBLE) != 0; };
-    EXPECT_TRUE(styled(rig.form.Frame1));
-    EXPECT_FALSE(styled(rig.form.Frame2));
+    EXPECT_TRUE(styled(rig.form.controls.settingsPage));
+    EXPECT_FALSE(styled(rig.form.controls.programPage));
     EXPECT_EQ(SendMessageW(clock, TBM_GETPOS, 0, 0), 104);
     view.show();
     pump(view);
     EXPECT_NE(view.nativeOf(rig.form.window["l1"]), nullptr);
-    EXPECT_FALSE(IsWindowVisible(view.nativeOf(rig.form.Frame3)));
+    EXPECT_FALSE(IsWindowVisible(view.nativeOf(rig.form.controls.driversPage)));
     // Made early or late, each window's children stack as the description
     // says: the top one first.
     std::vector<HWND> stacked;
@@ -451,7 +451,7 @@ TEST(WindowViewUnderWine, HiddenPagesGetTheirControlsWhenShownOrAfterTheWindow) 
         const auto of = [&](HWND h) {
             return std::find_if(all.begin(), all.end(), [&](const auto& c) { return view.nativeOf(*c) == h; })->get();
         };
-        return win32::inFrontOf(of(a)->row(), of(b)->row());
+        return win32::inFrontOf(kMainWindow, of(a)->row(), of(b)->row());
     });
     EXPECT_EQ(stacked, wanted);
     EXPECT_EQ(test::textOf(view.hwnd(), "Frame1"), L"Set Parameters");  // a frame's caption is its window text
@@ -478,7 +478,7 @@ TEST_F(MainWindowUnderWine, ToolTipsNameControlsTabsAndDisabledButtons) {
     HWND make = native("Command1");
     const UINT_PTR rect = win32::kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(make));
     EXPECT_EQ(tipText(tips, GetParent(make), rect), L"Create batch file.");
-    form.Command1.setEnabled(true);
+    form.controls.makeButton.setEnabled(true);
     EXPECT_EQ(tipText(tips, GetParent(make), rect), L"");
     EXPECT_EQ(tipText(tips, native("TabStrip1"), 1), L"Select the program for which to create a batch file.");
     EXPECT_EQ(tipText(tips, native("TabStrip1"), 2), L"Select the settings to apply to the 3dfx program.");
@@ -487,7 +487,7 @@ TEST_F(MainWindowUnderWine, ToolTipsNameControlsTabsAndDisabledButtons) {
     // A tooltip set while running shows at once.
     walkTo(root + L"\\Hover");
     HWND dirs = native("Dir1");
-    EXPECT_EQ(tipText(tips, GetParent(dirs), reinterpret_cast<UINT_PTR>(dirs)), form.Dir1.path());
+    EXPECT_EQ(tipText(tips, GetParent(dirs), reinterpret_cast<UINT_PTR>(dirs)), form.controls.folders.path());
 }
 
 // A real HDROP, as the shell hands one to the window it drops files on.
@@ -510,7 +510,7 @@ TEST_F(MainWindowUnderWine, DroppedProgramIsPickedAsBrowsingAndAClickDo) {
                                                                              root + L"\\Hover\\Hover Tank.exe"})),
                  0);
     pump(view);
-    EXPECT_EQ(_wcsicmp(form.Dir1.path().c_str(), (root + L"\\Hover").c_str()), 0);
+    EXPECT_EQ(_wcsicmp(form.controls.folders.path().c_str(), (root + L"\\Hover").c_str()), 0);
     EXPECT_TRUE(IsWindowVisible(native("Frame2")));
     EXPECT_EQ(SendMessageW(native("TabStrip1"), TCM_GETCURSEL, 0, 0), 0);
     HWND name = native("Text1");
@@ -519,14 +519,14 @@ TEST_F(MainWindowUnderWine, DroppedProgramIsPickedAsBrowsingAndAClickDo) {
     EXPECT_STREQ(text, L"Hover Tank");
     EXPECT_EQ(GetFocus(), name);
     EXPECT_TRUE(IsWindowEnabled(native("Command1")));
-    EXPECT_EQ(SendMessageW(native("File1"), LB_GETCURSEL, 0, 0), form.File1.listIndex());
+    EXPECT_EQ(SendMessageW(native("File1"), LB_GETCURSEL, 0, 0), form.controls.programs.listIndex());
 
     // A drop of nothing to pick says so and changes nothing.
     PostMessageW(view.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(dropOf({root + L"\\Hover\\readme.txt"})), 0);
     pump(view);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].prompt.find(L"readme.txt"), std::wstring::npos);
-    EXPECT_EQ(form.Text1.text(), L"Hover Tank");
+    EXPECT_EQ(form.controls.batchName.text(), L"Hover Tank");
 }
 
 TEST_F(MainWindowUnderWine, AccessKeysPressTheirButtons) {
@@ -545,7 +545,7 @@ TEST_F(MainWindowUnderWine, EnterOpensTheHighlightedFolder) {
     HWND dirs = native("Dir1");
     // The first folder on the way from C:\ to the test's folder.
     const std::wstring target = root.substr(0, root.find(L'\\', 3));
-    const auto& entries = form.Dir1.entries();
+    const auto& entries = form.controls.folders.entries();
     int index = -1;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (_wcsicmp(entries[i].path.c_str(), target.c_str()) == 0) index = static_cast<int>(i);
@@ -553,9 +553,9 @@ TEST_F(MainWindowUnderWine, EnterOpensTheHighlightedFolder) {
     ASSERT_GE(index, 0);
     // A single click only highlights; Enter opens.
     mouse(dirs, listItem(dirs, index), WM_LBUTTONDOWN, WM_LBUTTONUP);
-    EXPECT_EQ(form.Dir1.path(), L"C:\\");
+    EXPECT_EQ(form.controls.folders.path(), L"C:\\");
     key(dirs, VK_RETURN);
-    EXPECT_EQ(_wcsicmp(form.Dir1.path().c_str(), target.c_str()), 0);
+    EXPECT_EQ(_wcsicmp(form.controls.folders.path().c_str(), target.c_str()), 0);
 }
 
 TEST_F(MainWindowUnderWine, AltKeysReachMakeAndAbout) {

@@ -4,7 +4,7 @@
 // benchmarks run the window on.
 #pragma once
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "main/real_services.h"
 #include "support/rig.h"
 
@@ -23,7 +23,7 @@ struct WindowsRig {
     FakeShell shell;
     win32::ModalHost windows;
     Services services = servicesOf(*this, corvaneInfo());
-    TestForm form{services};
+    MainWindow form{services};
 };
 
 }  // namespace corvane::test

@@ -1,7 +1,8 @@
 #include "platform/win32/hand_over.h"
 
 #include "platform/path_block.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/window_class.h"
 
 namespace corvane::win32 {
 

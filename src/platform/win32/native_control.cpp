@@ -6,7 +6,6 @@
 #include "platform/input.h"
 #include "platform/win32/api.h"
 #include "platform/win32/dpi.h"
-#include "platform/win32/window_view.h"
 
 namespace corvane::win32 {
 
@@ -50,13 +49,13 @@ void NativeControl::release() {
 
 RECT NativeControl::box() const {
     const Box& b = model_.row().box;
-    const int x = twips(b.left, view_.dpi()), y = twips(b.top, view_.dpi());
-    return {x, y, x + twips(b.width, view_.dpi()), y + twips(model_.height(), view_.dpi())};
+    const int x = twips(b.left, site_.dpi()), y = twips(b.top, site_.dpi());
+    return {x, y, x + twips(b.width, site_.dpi()), y + twips(model_.height(), site_.dpi())};
 }
 
-void NativeControl::restyle() { api::send(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(view_.font()), FALSE); }
+void NativeControl::restyle() { api::send(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(site_.font()), FALSE); }
 
-int NativeControl::scaled(int pixelsAt96) const { return MulDiv(pixelsAt96, static_cast<int>(view_.dpi()), 96); }
+int NativeControl::scaled(int pixelsAt96) const { return MulDiv(pixelsAt96, static_cast<int>(site_.dpi()), 96); }
 
 void NativeControl::place() {
     const RECT r = box();
@@ -65,7 +64,7 @@ void NativeControl::place() {
 }
 
 void NativeControl::moveToolTips() {
-    api::moveTool(view_.tips(), parent_, kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(hwnd_)), box());
+    api::moveTool(site_.tips(), parent_, kRectToolBase + static_cast<UINT_PTR>(GetDlgCtrlID(hwnd_)), box());
 }
 
 void NativeControl::mirror(Prop prop) {
@@ -78,7 +77,7 @@ void NativeControl::mirror(Prop prop) {
             break;
         case Prop::ToolTip:
             addToolTips();
-            api::send(view_.tips(), TTM_UPDATE, 0, 0);
+            api::send(site_.tips(), TTM_UPDATE, 0, 0);
             break;
         case Prop::Height:
             place();
@@ -94,7 +93,7 @@ void NativeControl::mirror(Prop prop) {
 HBRUSH NativeControl::colours(HDC dc) {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    return view_.brush(kButtonFace);
+    return site_.brush(kButtonFace);
 }
 
 const wchar_t* NativeControl::toolTip(bool byRect) const {
@@ -106,7 +105,7 @@ const wchar_t* NativeControl::toolTip(bool byRect) const {
 void NativeControl::addToolTips() {
     // Controls get their tools when they first have a tooltip and the view
     // has its tooltips.
-    HWND tips = view_.tips();
+    HWND tips = site_.tips();
     if (tips == nullptr || tipped_ || model_.toolTip().empty()) return;
     tipped_ = true;
     // One tool on the control itself, and one on its rectangle in the
@@ -128,7 +127,7 @@ LRESULT NativeControl::message(UINT msg, WPARAM w, LPARAM l) {
     return original(msg, w, l);
 }
 
-bool NativeControl::viewMirroring() const { return view_.mirroring(); }
+bool NativeControl::viewMirroring() const { return site_.mirroring(); }
 
 LRESULT CALLBACK NativeControl::proc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     auto* self = reinterpret_cast<NativeControl*>(api::windowLong(h, GWLP_USERDATA));

@@ -11,15 +11,16 @@
 #include <string>
 
 #include "platform/model.h"
+#include "platform/win32/control_site.h"
 #include "platform/win32/win32.h"
 
 namespace corvane::win32 {
 
-class WindowView;
+class ControlSite;
 
 class NativeControl {
 public:
-    NativeControl(WindowView& view, Control& model) : view_(view), model_(model) {}
+    NativeControl(ControlSite& site, Control& model) : site_(site), model_(model) {}
     virtual ~NativeControl() = default;
     NativeControl(const NativeControl&) = delete;
     NativeControl& operator=(const NativeControl&) = delete;
@@ -83,7 +84,7 @@ protected:
     void place();
     int scaled(int pixelsAt96) const;
 
-    WindowView& view_;
+    ControlSite& site_;
     Control& model_;
     HWND hwnd_ = nullptr;
     HWND parent_ = nullptr;
@@ -101,27 +102,27 @@ private:
 template <class M>
 class Bound : public NativeControl {
 public:
-    Bound(WindowView& view, M& model) : NativeControl(view, model) {}
+    Bound(ControlSite& site, M& model) : NativeControl(site, model) {}
     M& model() const { return static_cast<M&>(NativeControl::model()); }
 };
 
 // The native control of each kind of controls.h, one in each file of
 // controls/ (folder_list.cpp has the two lists').
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Label& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Frame& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, CommandButton& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, CheckBox& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Image& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Line& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, TextBox& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Slider& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, TabStrip& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, ComboBox& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, DirList& model);
-std::unique_ptr<NativeControl> makeNative(WindowView& view, FileList& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Label& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Frame& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, CommandButton& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, CheckBox& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Image& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Line& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, TextBox& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Slider& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, TabStrip& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, ComboBox& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, DirList& model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, FileList& model);
 
 // The native control for a model control of any kind.
-std::unique_ptr<NativeControl> makeNativeControl(WindowView& view, Control& model);
+std::unique_ptr<NativeControl> makeNativeControl(ControlSite& site, Control& model);
 
 // The text a native window holds.
 std::wstring nativeText(HWND h);

@@ -9,18 +9,21 @@
 
 namespace corvane::win32 {
 
-// Of two rows of one description in one container, whether `a` lies in front
+// Of two rows of a description in one container, whether `a` lies in front
 // of `b`: the frames that hold pages in front of everything else; then the
 // drawings that take no input (lines and pictures, which have no place in
 // the focus order), which must be seen whole where a label's background
-// reaches them; then the focus order; ties in the rows' order.
-inline bool inFrontOf(const ControlRow& a, const ControlRow& b) {
+// reaches them; then the focus order; ties in the description's order.
+inline bool inFrontOf(const WindowDesc& desc, const ControlRow& a, const ControlRow& b) {
     const bool frameA = a.kind == Kind::Frame, frameB = b.kind == Kind::Frame;
     if (frameA != frameB) return frameA;
     const bool tabA = a.tab >= 0, tabB = b.tab >= 0;
     if (tabA != tabB) return tabB;
     if (a.tab != b.tab) return a.tab < b.tab;
-    return &a < &b;  // rows of one description: one array
+    for (const ControlRow* row : desc.controls) {
+        if (row == &a || row == &b) return row == &a && &a != &b;
+    }
+    return false;
 }
 
 }  // namespace corvane::win32

@@ -35,26 +35,6 @@ bool shown(const Control& c) {
 
 }  // namespace
 
-HICON programIcon(int size) {
-    return static_cast<HICON>(api::loadImage(1, IMAGE_ICON, size, size, 0));
-}
-
-void registerClassOnce(const wchar_t* name, bool icons) {
-    if (api::classExists(name)) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.hInstance = api::instance();
-    wc.hCursor = api::arrowCursor();
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpfnWndProc = api::defWindowProc;
-    wc.lpszClassName = name;
-    if (icons) {
-        wc.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
-        wc.hIconSm = programIcon(GetSystemMetrics(SM_CXSMICON));
-    }
-    api::registerClass(wc);
-}
-
 WindowView::WindowView(Window& model) : model_(model) {}
 
 WindowView::~WindowView() { destroy(); }
@@ -106,7 +86,8 @@ void WindowView::stack(NativeControl& control) {
     for (const auto& other : controls_) {
         const Control& o = other->model();
         if (other.get() == &control || other->hwnd() == nullptr || o.container() != m.container()) continue;
-        if (inFrontOf(o.row(), m.row()) && (above == nullptr || inFrontOf(above->model().row(), o.row()))) {
+        const WindowDesc& d = model_.desc();
+        if (inFrontOf(d, o.row(), m.row()) && (above == nullptr || inFrontOf(d, above->model().row(), o.row()))) {
             above = other.get();
         }
     }

@@ -11,24 +11,19 @@
 
 #include "platform/model.h"
 #include "platform/win32/api.h"
+#include "platform/win32/control_site.h"
 #include "platform/win32/native_control.h"
+#include "platform/win32/window_class.h"
 #include "platform/win32/win32.h"
 
 namespace corvane::win32 {
-
-// The class of the program's windows.
-inline constexpr wchar_t kWindowClass[] = L"CorvaneWindow";
-
-// Tool ids of the tooltip rectangles that stand for disabled controls: this
-// base plus the control's id.
-inline constexpr UINT_PTR kRectToolBase = 0x4000;
 
 struct FrameStyle {
     bool minimizeBox = true;
     bool centreOnOwner = false;  // otherwise centred on the screen
 };
 
-class WindowView final : public ViewSink {
+class WindowView final : public ViewSink, public ControlSite {
 public:
     explicit WindowView(Window& model);
     ~WindowView() override;
@@ -60,17 +55,15 @@ public:
     void changed(Control& control, Prop prop) override;
     void captionChanged(Window& window) override;
 
-    // What the native controls share.
-    UINT dpi() const { return dpi_; }
-    HFONT font() const { return font_; }  // the dialog font at this DPI
-    int textHeight() const { return textHeight_; }
-    bool mirroring() const { return mirroring_; }  // model changes are being copied to the controls
-    HWND tips() const { return tips_; }  // null until the window is shown
-    HBRUSH brush(std::uint32_t colour);
-    HICON icon();
-    // Notifications a control's parent receives: passed to the control they
-    // come from. `done` is false for messages that are not such notifications.
-    LRESULT route(UINT msg, WPARAM w, LPARAM l, bool& done);
+    // What the native controls ask of it.
+    UINT dpi() const override { return dpi_; }
+    HFONT font() const override { return font_; }
+    int textHeight() const override { return textHeight_; }
+    bool mirroring() const override { return mirroring_; }
+    HWND tips() const override { return tips_; }
+    HBRUSH brush(std::uint32_t colour) override;
+    HICON icon() override;
+    LRESULT route(UINT msg, WPARAM w, LPARAM l, bool& done) override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND h, UINT msg, WPARAM w, LPARAM l);
@@ -107,12 +100,5 @@ private:
     HICON smallIcon_ = nullptr;
     std::vector<std::vector<std::wstring>> handed_;  // paths from another start, not yet picked
 };
-
-// The program's icon, `size` pixels square.
-HICON programIcon(int size);
-
-// Registers a window class of the program's own, on the button face, once;
-// `icons`: with the program's icon.
-void registerClassOnce(const wchar_t* name, bool icons);
 
 }  // namespace corvane::win32

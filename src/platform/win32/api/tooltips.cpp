@@ -2,20 +2,19 @@
 // tooltip asks in.
 #include "platform/win32/api/family.h"
 
-#include <cstddef>
 
 namespace corvane::win32::api {
 
 namespace {
 
 // A tool, in the form of the path that runs, at the size every version of
-// the common controls knows (4.00's, up to the text): the later fields are
-// not used.
+// the common controls knows (4.00's, up to the text, the headers' _V1_SIZE):
+// the later fields are not used.
 template <typename Info>
 void sendTool(HWND tips, UINT msg, UINT flags, HWND window, UINT_PTR id, const RECT& rect,
-              decltype(Info::lpszText) text) {
+              decltype(Info::lpszText) text, UINT size) {
     Info ti{};
-    ti.cbSize = offsetof(Info, lpszText) + sizeof ti.lpszText;
+    ti.cbSize = size;
     ti.uFlags = flags;
     ti.hwnd = window;
     ti.uId = id;
@@ -28,17 +27,17 @@ void sendTool(HWND tips, UINT msg, UINT flags, HWND window, UINT_PTR id, const R
 
 void addTool(HWND tips, UINT flags, HWND window, UINT_PTR id, const RECT& rect) {
     if (nt()) {
-        sendTool<TTTOOLINFOW>(tips, TTM_ADDTOOLW, flags, window, id, rect, LPSTR_TEXTCALLBACKW);
+        sendTool<TTTOOLINFOW>(tips, TTM_ADDTOOLW, flags, window, id, rect, LPSTR_TEXTCALLBACKW, TTTOOLINFOW_V1_SIZE);
     } else {
-        sendTool<TTTOOLINFOA>(tips, TTM_ADDTOOLA, flags, window, id, rect, LPSTR_TEXTCALLBACKA);
+        sendTool<TTTOOLINFOA>(tips, TTM_ADDTOOLA, flags, window, id, rect, LPSTR_TEXTCALLBACKA, TTTOOLINFOA_V1_SIZE);
     }
 }
 
 void moveTool(HWND tips, HWND window, UINT_PTR id, const RECT& rect) {
     if (nt()) {
-        sendTool<TTTOOLINFOW>(tips, TTM_NEWTOOLRECTW, 0, window, id, rect, nullptr);
+        sendTool<TTTOOLINFOW>(tips, TTM_NEWTOOLRECTW, 0, window, id, rect, nullptr, TTTOOLINFOW_V1_SIZE);
     } else {
-        sendTool<TTTOOLINFOA>(tips, TTM_NEWTOOLRECTA, 0, window, id, rect, nullptr);
+        sendTool<TTTOOLINFOA>(tips, TTM_NEWTOOLRECTA, 0, window, id, rect, nullptr, TTTOOLINFOA_V1_SIZE);
     }
 }
 

@@ -2,6 +2,8 @@
 // and system values.
 #include "platform/win32/api/family.h"
 
+#include <shlwapi.h>  // DllGetVersion's structure, not the DLL
+
 #include <algorithm>
 
 namespace corvane::win32::api {
@@ -180,15 +182,11 @@ BOOL initCommonControls() {
 
 DWORD commonControlsVersion(HMODULE comctl) {
     // DllGetVersion came with 4.71; a comctl32 without it is older still.
-    struct VersionInfo {
-        DWORD size, major, minor, build, platform;
-    };
-    using GetVersionFn = HRESULT(CALLBACK*)(VersionInfo*);
-    const auto get = reinterpret_cast<GetVersionFn>(
+    const auto get = reinterpret_cast<DLLGETVERSIONPROC>(
         reinterpret_cast<void*>(comctl != nullptr ? GetProcAddress(comctl, "DllGetVersion") : nullptr));
-    VersionInfo v{sizeof v, 4, 0, 0, 0};
+    DLLVERSIONINFO v{sizeof v, 4, 0, 0, 0};
     if (get == nullptr || get(&v) != S_OK) return 4;
-    return v.major;
+    return v.dwMajorVersion;
 }
 
 }  // namespace corvane::win32::api

@@ -1,7 +1,8 @@
 // A check box: its tick mirrors the model's value (0, 1, or 2 for greyed);
 // a click asks the model to toggle it.
 #include "platform/input.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -34,8 +35,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, CheckBox& model) {
-    return std::make_unique<CheckBoxControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, CheckBox& model) {
+    return std::make_unique<CheckBoxControl>(site, model);
 }
 
 }  // namespace corvane::win32

@@ -1,7 +1,8 @@
 // A drop-down list: its entries and the picked one mirror the model; a pick
 // becomes the model's.
 #include "platform/input.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -34,7 +35,7 @@ protected:
     RECT box() const override {
         // With room for the dropped-down list.
         RECT r = NativeControl::box();
-        r.bottom += view_.textHeight() * 8;
+        r.bottom += site_.textHeight() * 8;
         return r;
     }
 
@@ -48,8 +49,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, ComboBox& model) {
-    return std::make_unique<ComboBoxControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, ComboBox& model) {
+    return std::make_unique<ComboBoxControl>(site, model);
 }
 
 }  // namespace corvane::win32

@@ -1,6 +1,7 @@
 // A push button: pressed by the mouse, its access key or Enter.
 #include "platform/input.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -28,8 +29,8 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, CommandButton& model) {
-    return std::make_unique<CommandButtonControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, CommandButton& model) {
+    return std::make_unique<CommandButtonControl>(site, model);
 }
 
 }  // namespace corvane::win32

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "platform/input.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -69,7 +70,7 @@ protected:
     void created() override { fill(); }
     void restyle() override {
         NativeControl::restyle();
-        api::send(this->hwnd_, LB_SETITEMHEIGHT, 0, std::max(this->view_.textHeight(), iconSize()) + 2);
+        api::send(this->hwnd_, LB_SETITEMHEIGHT, 0, std::max(this->site_.textHeight(), iconSize()) + 2);
     }
     // What row `id` shows: anything drawn before its text, which then starts
     // at `x`; null past the model's rows.
@@ -170,12 +171,12 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, DirList& model) {
-    return std::make_unique<DirListControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, DirList& model) {
+    return std::make_unique<DirListControl>(site, model);
 }
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, FileList& model) {
-    return std::make_unique<FileListControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, FileList& model) {
+    return std::make_unique<FileListControl>(site, model);
 }
 
 }  // namespace corvane::win32

@@ -1,6 +1,8 @@
 // A frame: a container window of its own that draws an etched edge with its
 // caption over the top, and passes its children's notifications on.
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
+#include "platform/win32/window_class.h"
 
 namespace corvane::win32 {
 
@@ -10,7 +12,7 @@ constexpr wchar_t kFrameClass[] = L"CorvaneFrame";
 
 class FrameControl final : public Bound<Frame> {
 public:
-    FrameControl(WindowView& view, Frame& model) : Bound(view, model) { registerClassOnce(kFrameClass, false); }
+    FrameControl(ControlSite& site, Frame& model) : Bound(site, model) { registerClassOnce(kFrameClass, false); }
 
     void mirror(Prop prop) override {
         if (prop == Prop::Caption) {
@@ -26,7 +28,7 @@ protected:
     void restyle() override {}  // it draws its caption in the view's font
     LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
         bool done = false;
-        const LRESULT r = view_.route(msg, w, l, done);
+        const LRESULT r = site_.route(msg, w, l, done);
         if (done) return r;
         switch (msg) {
             case WM_PAINT:
@@ -35,7 +37,7 @@ protected:
             case WM_ERASEBKGND:
                 return 1;
             case WM_GETFONT:  // the font its caption is drawn in
-                return reinterpret_cast<LRESULT>(view_.font());
+                return reinterpret_cast<LRESULT>(site_.font());
             default:
                 return NativeControl::message(msg, w, l);
         }
@@ -48,8 +50,8 @@ private:
         RECT r;
         GetClientRect(hwnd_, &r);
         FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-        HGDIOBJ old = SelectObject(dc, view_.font());
-        const int textHeight = view_.textHeight();
+        HGDIOBJ old = SelectObject(dc, site_.font());
+        const int textHeight = site_.textHeight();
         RECT edge{r.left, r.top + textHeight / 2, r.right, r.bottom};
         DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
         const std::wstring& text = model().caption();
@@ -71,8 +73,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Frame& model) {
-    return std::make_unique<FrameControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Frame& model) {
+    return std::make_unique<FrameControl>(site, model);
 }
 
 }  // namespace corvane::win32

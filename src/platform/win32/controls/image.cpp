@@ -1,7 +1,8 @@
 // An image: the program's icon, or the picture resource stretched to the
 // image's box.
 #include "platform/win32/dpi.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -34,10 +35,10 @@ protected:
 private:
     void showPicture() {
         if (model().picture() == Picture::Icon) {
-            api::send(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(view_.icon()), 0);
+            api::send(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(site_.icon()), 0);
         } else if (model().picture() == Picture::Photo) {
-            const int w = twips(model().row().box.width, view_.dpi());
-            const int h = twips(model().row().box.height, view_.dpi());
+            const int w = twips(model().row().box.width, site_.dpi());
+            const int h = twips(model().row().box.height, site_.dpi());
             HBITMAP photo = static_cast<HBITMAP>(
                 api::loadImage(2, IMAGE_BITMAP, w, h, LR_CREATEDIBSECTION));
             api::send(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(photo));
@@ -52,8 +53,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Image& model) {
-    return std::make_unique<ImageControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Image& model) {
+    return std::make_unique<ImageControl>(site, model);
 }
 
 }  // namespace corvane::win32

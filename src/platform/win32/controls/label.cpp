@@ -1,7 +1,8 @@
 // A label: its caption, alignment, border and background colour, in the
 // dialog font or in a font of its own where its row names one.
 #include "platform/win32/dpi.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -33,7 +34,7 @@ public:
         const std::uint32_t c = model().backColor();
         SetBkColor(dc, (c & kSystemColour) != 0 ? GetSysColor(static_cast<int>(c & 0xFF)) : c);
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        return view_.brush(c);
+        return site_.brush(c);
     }
 
 protected:
@@ -47,8 +48,8 @@ protected:
             NativeControl::restyle();
             return;
         }
-        LOGFONTW own = dialogFont(view_.dpi());
-        own.lfHeight = -MulDiv(f->hundredthsOfPoint, static_cast<int>(view_.dpi()), 7200);
+        LOGFONTW own = dialogFont(site_.dpi());
+        own.lfHeight = -MulDiv(f->hundredthsOfPoint, static_cast<int>(site_.dpi()), 7200);
         own.lfWeight = f->bold ? FW_BOLD : FW_NORMAL;
         // Where the face is missing, the dialog font's face stands in.
         if (api::fontFaceExists(f->face)) {
@@ -68,8 +69,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Label& model) {
-    return std::make_unique<LabelControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Label& model) {
+    return std::make_unique<LabelControl>(site, model);
 }
 
 }  // namespace corvane::win32

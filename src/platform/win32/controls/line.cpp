@@ -1,7 +1,8 @@
 // A line: a thin rectangle in its colour, at least one pixel each way.
 #include <algorithm>
 
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -13,7 +14,7 @@ public:
 
     HBRUSH colours(HDC dc) override {
         SetBkColor(dc, model().colour());
-        return view_.brush(model().colour());
+        return site_.brush(model().colour());
     }
 
 protected:
@@ -28,8 +29,8 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Line& model) {
-    return std::make_unique<LineControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Line& model) {
+    return std::make_unique<LineControl>(site, model);
 }
 
 }  // namespace corvane::win32

@@ -1,7 +1,8 @@
 // A horizontal slider with its range, steps and ticks; dragging or keys
 // move the model's position.
 #include "platform/input.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -40,8 +41,8 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, Slider& model) {
-    return std::make_unique<SliderControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, Slider& model) {
+    return std::make_unique<SliderControl>(site, model);
 }
 
 }  // namespace corvane::win32

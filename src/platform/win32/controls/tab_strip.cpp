@@ -4,7 +4,8 @@
 
 #include "platform/input.h"
 #include "platform/win32/dpi.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -30,10 +31,10 @@ public:
     }
     // One tool a tab, on its rectangle; the tooltips ask the strip for the text.
     void addToolTips() override {
-        if (view_.tips() == nullptr || tipped_) return;
+        if (site_.tips() == nullptr || tipped_) return;
         tipped_ = true;
         for (int n = 1; n <= model().tabCount(); ++n) {
-            api::addTool(view_.tips(), TTF_SUBCLASS, hwnd_, static_cast<UINT_PTR>(n), tabRect(n));
+            api::addTool(site_.tips(), TTF_SUBCLASS, hwnd_, static_cast<UINT_PTR>(n), tabRect(n));
         }
     }
 
@@ -51,12 +52,12 @@ protected:
     }
     void moveToolTips() override {
         for (int n = 1; n <= model().tabCount(); ++n) {
-            api::moveTool(view_.tips(), hwnd_, static_cast<UINT_PTR>(n), tabRect(n));
+            api::moveTool(site_.tips(), hwnd_, static_cast<UINT_PTR>(n), tabRect(n));
         }
     }
     LRESULT message(UINT msg, WPARAM w, LPARAM l) override {
         auto* n = reinterpret_cast<NMHDR*>(l);
-        if (msg == WM_NOTIFY && n->hwndFrom == view_.tips()) {
+        if (msg == WM_NOTIFY && n->hwndFrom == site_.tips()) {
             if (const auto ask = api::toolTipAsk(*n)) {
                 const int tab = static_cast<int>(ask->id);
                 api::answerToolTip(*n, tab >= 1 && tab <= model().tabCount() ? model().tab(tab).tooltip : L"");
@@ -82,7 +83,7 @@ private:
     // captions in this font, at most the usual padding.
     void fitTabs() {
         HDC dc = GetDC(hwnd_);
-        HGDIOBJ old = SelectObject(dc, view_.font());
+        HGDIOBJ old = SelectObject(dc, site_.font());
         int text = 0;
         for (int n = 1; n <= model().tabCount(); ++n) {
             text += api::textExtent(dc, model().tab(n).caption).cx;
@@ -90,7 +91,7 @@ private:
         SelectObject(dc, old);
         ReleaseDC(hwnd_, dc);
         // The selected tab stands out 2 pixels on either side, at every DPI.
-        const int spare = twips(model().row().box.width, view_.dpi()) - text - 4;
+        const int spare = twips(model().row().box.width, site_.dpi()) - text - 4;
         const int padding = std::clamp(spare / (2 * std::max(model().tabCount(), 1)), 1, scaled(6));
         api::send(hwnd_, TCM_SETPADDING, 0, MAKELPARAM(padding, scaled(3)));
     }
@@ -98,8 +99,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, TabStrip& model) {
-    return std::make_unique<TabStripControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, TabStrip& model) {
+    return std::make_unique<TabStripControl>(site, model);
 }
 
 }  // namespace corvane::win32

@@ -1,7 +1,8 @@
 // A one-line text box: its text and selection mirror the model; typing
 // becomes the model's text.
 #include "platform/input.h"
-#include "platform/win32/window_view.h"
+#include "platform/win32/api.h"
+#include "platform/win32/native_control.h"
 
 namespace corvane::win32 {
 
@@ -42,8 +43,8 @@ protected:
 
 }  // namespace
 
-std::unique_ptr<NativeControl> makeNative(WindowView& view, TextBox& model) {
-    return std::make_unique<TextBoxControl>(view, model);
+std::unique_ptr<NativeControl> makeNative(ControlSite& site, TextBox& model) {
+    return std::make_unique<TextBoxControl>(site, model);
 }
 
 }  // namespace corvane::win32

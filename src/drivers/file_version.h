@@ -11,11 +11,11 @@ namespace corvane {
 
 // The zero-terminated ANSI string at `offset` of `block`, decoded; it ends at
 // the block's end at the latest. Empty for an offset outside the block.
-std::wstring StringFromPtr(const std::vector<std::uint8_t>& block, std::size_t offset, const CodePageService& cp);
+std::wstring stringAt(const std::vector<std::uint8_t>& block, std::size_t offset, const CodePageService& cp);
 
 // The `length` bytes at `offset` of `block`, one character per byte, zero
 // bytes included; cut short where the block ends.
-std::string StringFromPtrLen(const std::vector<std::uint8_t>& block, std::size_t offset, std::uint32_t length);
+std::string bytesAt(const std::vector<std::uint8_t>& block, std::size_t offset, std::uint32_t length);
 
 // The name of the string table of a translation entry: bytes 2, 1, 4, 3 of
 // the entry as upper-case hexadecimal digit pairs ("040904B0").

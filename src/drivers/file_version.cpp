@@ -1,4 +1,4 @@
-#include "drivers/verinfo.h"
+#include "drivers/file_version.h"
 
 #include <algorithm>
 
@@ -7,14 +7,14 @@
 
 namespace corvane {
 
-std::wstring StringFromPtr(const std::vector<std::uint8_t>& block, std::size_t offset, const CodePageService& cp) {
+std::wstring stringAt(const std::vector<std::uint8_t>& block, std::size_t offset, const CodePageService& cp) {
     if (offset >= block.size()) return {};
     std::size_t end = offset;
     while (end < block.size() && block[end] != 0) ++end;
     return cp.decode(std::string(reinterpret_cast<const char*>(block.data()) + offset, end - offset));
 }
 
-std::string StringFromPtrLen(const std::vector<std::uint8_t>& block, std::size_t offset, std::uint32_t length) {
+std::string bytesAt(const std::vector<std::uint8_t>& block, std::size_t offset, std::uint32_t length) {
     if (length == 0 || offset >= block.size()) return {};
     const std::size_t n = std::min<std::size_t>(length, block.size() - offset);
     return std::string(reinterpret_cast<const char*>(block.data()) + offset, n);
@@ -31,40 +31,40 @@ std::string translationKey(const std::string& t) {
     return key;
 }
 
-std::optional<std::vector<std::uint8_t>> DriverScan::VersionBlock(const std::wstring& PathName) {
-    const std::uint32_t size = versions_.size(PathName);
+std::optional<std::vector<std::uint8_t>> DriverScan::versionBlock(const std::wstring& path) {
+    const std::uint32_t size = versions_.size(path);
     if (size == 0) return std::nullopt;
     std::vector<std::uint8_t> block(static_cast<std::size_t>(size) + 1, 0);
-    versions_.read(PathName, block);
+    versions_.read(path, block);
     return block;
 }
 
-std::wstring DriverScan::FileVersion(std::vector<std::uint8_t>& block) {
+std::wstring DriverScan::fileVersionIn(std::vector<std::uint8_t>& block) {
     std::size_t at = 0;
     std::uint32_t length = 0;
     if (!versions_.query(block, "\\VarFileInfo\\Translation", at, length) || length == 0) return {};
-    const std::string t = StringFromPtrLen(block, at, length);
+    const std::string t = bytesAt(block, at, length);
     // Fewer than four bytes name no table.
     if (t.size() < 4) return {};
     const std::string sub = "\\StringFileInfo\\" + translationKey(t) + "\\FileVersion";
     if (!versions_.query(block, sub, at, length) || length == 0) return {};
-    return StringFromPtr(block, at, codePage_);
+    return stringAt(block, at, codePage_);
 }
 
-GlideFamily DriverScan::FamilyOf(std::vector<std::uint8_t>& block) {
+GlideFamily DriverScan::familyIn(std::vector<std::uint8_t>& block) {
     for (const std::string& key : stringTables(block, codePage_)) {
         std::size_t at = 0;
         std::uint32_t length = 0;
         if (!versions_.query(block, "\\StringFileInfo\\" + key + "\\ProductName", at, length) || length == 0) continue;
-        const GlideFamily family = familyOf(StringFromPtr(block, at, codePage_));
+        const GlideFamily family = familyOf(stringAt(block, at, codePage_));
         if (family != GlideFamily::None) return family;
     }
     return GlideFamily::None;
 }
 
-void DriverScan::VerInfo(const std::wstring& PathName, std::wstring& VerFileVer) {
-    VerFileVer.clear();
-    if (auto block = VersionBlock(PathName)) VerFileVer = FileVersion(*block);
+std::wstring DriverScan::fileVersion(const std::wstring& path) {
+    std::optional<std::vector<std::uint8_t>> block = versionBlock(path);
+    return block ? fileVersionIn(*block) : std::wstring();
 }
 
 }  // namespace corvane

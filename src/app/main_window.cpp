@@ -1,0 +1,98 @@
+#include "app/main_window.h"
+
+#include "help/help_window.h"
+
+namespace corvane {
+
+MainWindow::MainWindow(Services& s)
+    : services(s),
+      window(kMainWindow, s.folders),
+      controls(window),
+      picker({.folders = controls.folders,
+              .programs = controls.programs,
+              .batchName = controls.batchName,
+              .batchNameCaption = controls.batchNameCaption,
+              .programPath = controls.programPath,
+              .make = controls.makeButton},
+             programName),
+      settings({.clock = controls.clock,
+                .refresh = controls.refresh,
+                .gamma = controls.gamma,
+                .clockCaption = controls.clockCaption,
+                .refreshCaption = controls.refreshCaption,
+                .gammaCaption = controls.gammaCaption,
+                .trueColour = controls.trueColour},
+               refreshHz),
+      batch({.folders = controls.folders,
+             .batchName = controls.batchName,
+             .scratch = controls.scratch,
+             .programPath = controls.programPath,
+             .batchPath = controls.lastBatchPath,
+             .fastMemory = controls.fastMemory,
+             .fastPci = controls.fastPci,
+             .fastBuffering = controls.fastBuffering,
+             .fastRefresh = controls.fastRefresh,
+             .trueColour = controls.trueColour,
+             .splash = controls.splash,
+             .gamma = controls.gamma,
+             .clock = controls.clock,
+             .make = controls.makeButton},
+            {.messages = s.messages, .folders = s.folders, .files = s.files, .codePage = s.oemCodePage, .app = s.app},
+            programName, refreshHz, installedGlide),
+      settingsFile({.folders = controls.folders,
+                    .batchName = controls.batchName,
+                    .settingsPage = controls.settingsPage,
+                    .fastMemory = controls.fastMemory,
+                    .fastPci = controls.fastPci,
+                    .fastBuffering = controls.fastBuffering,
+                    .fastRefresh = controls.fastRefresh,
+                    .trueColour = controls.trueColour,
+                    .splash = controls.splash,
+                    .gamma = controls.gamma,
+                    .clock = controls.clock},
+                   {.files = s.files, .codePage = s.oemCodePage}, settings),
+      drivers({.driverFiles = controls.driverFiles,
+               .voodoo = controls.voodooVersion,
+               .glide = controls.glideVersion,
+               .glide3 = controls.glide3Version,
+               .openGl = controls.openGlVersion,
+               .directX16 = controls.directX16Version,
+               .directX32 = controls.directX32Version},
+              s.folders, s.versions, s.codePage, installedGlide) {
+    picker.onPicked = [this] { settingsFile.programPicked(); };
+    controls.tabs.onClick = [this] { showSelectedPage(); };
+    controls.exitButton.onClick = [this] { exitProgram(); };
+    controls.aboutButton.onClick = [this] { openHelp(); };
+    window.onDropFiles = [this](const std::vector<std::wstring>& paths) { pickFromOutside(paths); };
+}
+
+void MainWindow::load() {
+    if (services.instance.previousRunning()) {
+        if (!commandPaths.empty()) services.instance.handOver(window.caption(), commandPaths);
+        services.program.end();
+        return;
+    }
+    picker.showFolder(L"C:\\");
+    controls.tabs.selectTab(1);
+    showSelectedPage();
+    controls.splash.setValue(1);
+    drivers.scan();
+}
+
+void MainWindow::showSelectedPage() {
+    const TabStrip& tabs = controls.tabs;
+    // Asked tab by tab; with none selected the pages stay as they are.
+    for (int tab = 1; tab <= 3; ++tab) {
+        if (!tabs.tabSelected(tab)) continue;
+        controls.settingsPage.setVisible(tab == 2);
+        controls.programPage.setVisible(tab == 1);
+        controls.driversPage.setVisible(tab == 3);
+        return;
+    }
+}
+
+void MainWindow::exitProgram() { services.program.end(); }
+
+void MainWindow::openHelp() { showHelp(services, window); }
+
+}  // namespace corvane
