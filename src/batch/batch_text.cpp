@@ -17,9 +17,9 @@ void add(std::wstring& text, const std::vector<GlideLine>& lines) {
 // runs instead of a program of that name; "." ends a command's word.
 bool ownCommand(std::wstring_view name) {
     constexpr std::string_view kOwn =
-        "ASSOC BREAK CALL CD CHCP CHDIR CLS COLOR COPY CTTY DATE DEL DIR ECHO ENDLOCAL ERASE EXIT FOR FTYPE GOTO IF "
-        "LFNFOR LH LOADHIGH LOCK MD MKDIR MKLINK MOVE PATH PAUSE POPD PROMPT PUSHD RD REM REN RENAME RMDIR SET "
-        "SETLOCAL SHIFT START TIME TITLE TRUENAME TYPE UNLOCK VER VERIFY VOL";
+        "ASSOC BREAK CALL CD CHCP CHDIR CLS COLOR COPY CTTY DATE DEL DIR DPATH ECHO ENDLOCAL ERASE EXIT FOR FTYPE "
+        "GOTO IF KEYS LFNFOR LH LOADHIGH LOCK MD MKDIR MKLINK MOVE PATH PAUSE POPD PROMPT PUSHD RD REM REN RENAME "
+        "RMDIR SET SETLOCAL SHIFT START TIME TITLE TRUENAME TYPE UNLOCK VER VERIFY VOL";
     const std::wstring_view word = name.substr(0, name.find(L'.'));
     for (std::size_t at = 0; at < kOwn.size();) {
         const std::size_t end = std::min(kOwn.find(' ', at), kOwn.size());

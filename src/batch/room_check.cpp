@@ -34,17 +34,20 @@ void compare(std::wstring& t, const Probe& p) {
 // not a DOS name already may take twelve characters (8.3). A character
 // beyond ASCII may take two bytes in the code page.
 std::size_t longestSelf(std::wstring_view path) {
-    std::size_t bytes = 2;
-    for (const wchar_t c : path) bytes += c < 0x80 ? 1 : 2;
+    const auto bytesOf = [](std::wstring_view s) {
+        std::size_t bytes = 0;
+        for (const wchar_t c : s) bytes += c < 0x80 ? 1 : 2;
+        return bytes;
+    };
     std::size_t shortForm = 0;
     for (std::size_t at = 0; at <= path.size();) {
         std::size_t end = path.find(L'\\', at);
         if (end == std::wstring_view::npos) end = path.size();
         const std::wstring_view part = path.substr(at, end - at);
-        shortForm += (at == 0 || isDosName(part) ? part.size() : 12) + (end < path.size() ? 1 : 0);
+        shortForm += (at == 0 || isDosName(part) ? bytesOf(part) : 12) + (end < path.size() ? 1 : 0);
         at = end + 1;
     }
-    return std::max(shortForm, bytes);
+    return std::max(shortForm, 2 + bytesOf(path));
 }
 
 // The line that runs the file once more: "%COMSPEC%", these switches, "%0 "

@@ -1,5 +1,5 @@
 // libFuzzer target: any text as a file name and a list of patterns. A name
-// that isDosName accepts is an 8.3 name by the plain rule below, and
+// that isDosName accepts is an 8.3 name by Microsoft's documented rule, and
 // matchesPatterns agrees with a plain recursive matcher.
 #include <cstdlib>
 #include <vector>
@@ -11,20 +11,23 @@ using namespace corvane;
 
 namespace {
 
-// DOS: one to eight characters, then optionally a dot and one to three
-// more; no character below a blank nor any of  "*+,./:;<=>?[\]|
+// Microsoft's rule for a FAT name (FsRtlIsFatDbcsLegal's documentation): N
+// or N.E, N of one to eight characters and E of one to three, neither with a
+// period; none below 0x20 nor any of " / : | + , ; = [ ]; and, as in every
+// Windows name ("Naming Files, Paths, and Namespaces"), none of < > \ * ?.
+// COMMAND.COM ends a command's word at a blank, so a name it runs as it
+// stands holds none.
 bool plainDosName(const std::wstring& name) {
-    const std::wstring forbidden = L" \"*+,./:;<=>?[\\]|";
-    std::size_t base = 0, ext = 0, dots = 0;
-    for (const wchar_t c : name) {
-        if (c == L'.') {
-            ++dots;
-            continue;
+    const std::size_t dot = name.find(L'.');
+    const std::wstring n = name.substr(0, dot);
+    const std::wstring e = dot == std::wstring::npos ? L"" : name.substr(dot + 1);
+    if (n.empty() || n.size() > 8 || e.size() > 3 || (dot != std::wstring::npos && e.empty())) return false;
+    for (const wchar_t c : n + e) {
+        if (c < 0x20 || c == L' ' || c == L'.' || std::wstring(L"\"/:|+,;=[]<>\\*?").find(c) != std::wstring::npos) {
+            return false;
         }
-        if (c < 0x20 || forbidden.find(c) != std::wstring::npos) return false;
-        (dots == 0 ? base : ext) += 1;
     }
-    return dots <= 1 && base >= 1 && base <= 8 && ext <= 3 && (dots == 0 || ext >= 1);
+    return true;
 }
 
 bool same(wchar_t a, wchar_t b) { return foldCase(a) == foldCase(b); }

@@ -37,14 +37,21 @@ constexpr std::size_t kLabelLength = 8;
 // A second interpreter that itself starts another is a runaway: stopped here.
 constexpr int kRunaway = 4;
 // A command word that names one of the interpreter's own commands runs that
-// command, not a program of the name; ".", "/" and blanks end the word.
-// COMMAND.COM's and CMD's together.
-constexpr std::string_view kInternal[] = {
-    "ASSOC", "BREAK", "CALL",   "CD",    "CHCP",     "CHDIR", "CLS",    "COLOR",  "COPY",    "CTTY",  "DATE",
-    "DEL",   "DIR",   "ECHO",   "ENDLOCAL", "ERASE", "EXIT",  "FOR",    "FTYPE",  "GOTO",    "IF",    "LFNFOR",
-    "LH",    "LOADHIGH", "LOCK", "MD",   "MKDIR",    "MKLINK", "MOVE",  "PATH",   "PAUSE",   "POPD",  "PROMPT",
-    "PUSHD", "RD",    "REM",    "REN",   "RENAME",   "RMDIR", "SET",    "SETLOCAL", "SHIFT", "START", "TIME",
-    "TITLE", "TRUENAME", "TYPE", "UNLOCK", "VER",    "VERIFY", "VOL"};
+// command, not a program of the name; ".", "/" and blanks end the word. The
+// commands as each interpreter's documentation lists them: COMMAND.COM's
+// internal commands in MS-DOS 6.22's help, with the three Windows 95 added
+// (LFNFOR, LOCK, UNLOCK)...
+constexpr std::string_view kCommandCom[] = {
+    "BREAK", "CALL", "CD", "CHCP", "CHDIR", "CLS", "COPY", "CTTY", "DATE", "DEL", "DIR", "ECHO", "ERASE", "EXIT",
+    "FOR", "GOTO", "IF", "LFNFOR", "LH", "LOADHIGH", "LOCK", "MD", "MKDIR", "PATH", "PAUSE", "PROMPT", "RD", "REM",
+    "REN", "RENAME", "RMDIR", "SET", "SHIFT", "TIME", "TRUENAME", "TYPE", "UNLOCK", "VER", "VERIFY", "VOL"};
+// ...and CMD's, in the Windows Commands reference of cmd, with the two it
+// keeps from earlier systems (DPATH, KEYS).
+constexpr std::string_view kCmd[] = {
+    "ASSOC", "BREAK", "CALL", "CD", "CHDIR", "CLS", "COLOR", "COPY", "DATE", "DEL", "DIR", "DPATH", "ECHO",
+    "ENDLOCAL", "ERASE", "EXIT", "FOR", "FTYPE", "GOTO", "IF", "KEYS", "MD", "MKDIR", "MKLINK", "MOVE", "PATH",
+    "PAUSE", "POPD", "PROMPT", "PUSHD", "RD", "REM", "REN", "RENAME", "RMDIR", "SET", "SETLOCAL", "SHIFT", "START",
+    "TIME", "TITLE", "TYPE", "VER", "VERIFY", "VOL"};
 
 std::string upper(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -222,7 +229,8 @@ struct Interpreter {
         } else if (const std::string comspec = get("COMSPEC");
                    !machine.nt && !comspec.empty() && startsWith(line, comspec + " /E:")) {
             secondInterpreter(file, line, args);
-        } else if (std::find(std::begin(kInternal), std::end(kInternal), word) != std::end(kInternal)) {
+        } else if (machine.nt ? std::find(std::begin(kCmd), std::end(kCmd), word) != std::end(kCmd)
+                              : std::find(std::begin(kCommandCom), std::end(kCommandCom), word) != std::end(kCommandCom)) {
             result.unknown.push_back(line);  // the interpreter's own command, not the program
         } else {
             // The program, in quotes or not, found in the current folder,
