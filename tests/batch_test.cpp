@@ -641,7 +641,7 @@ TEST_F(Make, BatchNameIsAFileNameInTheProgramsFolder) {
         const std::wstring path = L"C:\\" + c.typed + L".bat";
         const bool made = std::wstring_view(c.says).starts_with(L"Make ");
         EXPECT_NE(prompt.find(c.says), std::wstring::npos) << prompt;
-        if (!made) EXPECT_EQ(prompt.rfind(L"Cannot make " + path + L".\n\n", 0), 0u) << prompt;
+        if (!made) { EXPECT_EQ(prompt.rfind(L"Cannot make " + path + L".\n\n", 0), 0u) << prompt; }
         EXPECT_EQ(r.disk.exists(path), made) << prompt;
     }
     EXPECT_EQ(r.disk.paths().size(), 5u);  // C:\, the program and the three files made
@@ -700,8 +700,8 @@ TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
             const test::Message& m = r.messages.shown[0];
             const bool plain = c.asked.empty();
             EXPECT_EQ(m.buttons, plain ? 1 : 1 + 48 + 256) << c.there;
-            if (plain) EXPECT_EQ(m.prompt, L"Make " + batch + L"?");
-            if (!plain) EXPECT_EQ(m.prompt.find(batch + L" "), 0u) << c.there;
+            if (plain) { EXPECT_EQ(m.prompt, L"Make " + batch + L"?"); }
+            if (!plain) { EXPECT_EQ(m.prompt.find(batch + L" "), 0u) << c.there; }
             EXPECT_NE(m.prompt.find(c.asked), std::wstring::npos) << m.prompt;
             EXPECT_EQ(file(batch), answer == 1 ? made : c.there) << c.there;
             EXPECT_TRUE(temps().empty());

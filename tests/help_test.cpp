@@ -91,7 +91,7 @@ TEST(About, OpensModallyAndEveryOpeningStartsAfresh) {
         if (opening == 1) {
             EXPECT_TRUE(input::press(dialog.get<CommandButton>("Command1")));  // "&Return"
         }
-        if (opening == 2) EXPECT_TRUE(input::escape(dialog));
+        if (opening == 2) { EXPECT_TRUE(input::escape(dialog)); }
     };
     ASSERT_TRUE(input::press(r.form.controls.aboutButton));
     ASSERT_TRUE(input::press(r.form.controls.aboutButton));  // the second time closed by Esc

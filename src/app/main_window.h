@@ -64,6 +64,10 @@ struct MainControls {
     Label& directX32Version;     // l8
     // Never shown: a long program name is cut at its blanks here.
     TextBox& scratch;            // Text2
+
+    ValueControls values() const {
+        return {fastMemory, fastPci, fastBuffering, fastRefresh, trueColour, splash, gamma, clock};
+    }
 };
 
 class MainWindow {

@@ -161,14 +161,9 @@ std::optional<BatchMaker::Question> BatchMaker::question(const std::wstring& pat
 
 BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstring& ruleName) {
     BatchSettings settings;
-    settings.fastMemory = ticked(fastMemory);
-    settings.fastPci = ticked(fastPci);
-    settings.fastBuffering = ticked(fastBuffering);
-    settings.fastRefresh = ticked(fastRefresh);
-    settings.trueColour = ticked(trueColour);
-    settings.splash = ticked(splash);
-    settings.gammaPosition = gamma.value();
-    settings.clockMhz = clock.value();
+    for (const auto& [setting, box] : values.boxes()) settings.set(setting, ticked(*box) ? 1 : 0);
+    settings.gammaPosition = values.gamma.value();
+    settings.clockMhz = values.clock.value();
     settings.refreshHz = refreshHz_;
     settings.cards = cards_;
     settings.batchPath = path;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "batch/batch_text.h"
+#include "batch/value_controls.h"
 #include "drivers/glide_family.h"
 #include "platform/model.h"
 #include "platform/services.h"
@@ -22,14 +23,7 @@ struct BatchControls {
     TextBox& scratch;         // Text2: a long name is cut at its blanks here
     Label& programPath;       // Label3: the picked program's full path
     Label& batchPath;         // lbl1: the batch file's path, last made or asked
-    CheckBox& fastMemory;     // cMem
-    CheckBox& fastPci;        // cPci
-    CheckBox& fastBuffering;  // cBuff
-    CheckBox& fastRefresh;    // cRefresh
-    CheckBox& trueColour;     // cColor
-    CheckBox& splash;         // Check1
-    Slider& gamma;            // sGamma
-    Slider& clock;            // sClock
+    ValueControls values;     // what the file carries
     CommandButton& make;      // Command1
 };
 

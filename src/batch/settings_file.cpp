@@ -34,9 +34,7 @@ std::vector<int> from(int lowest, int highest) {
 SettingsFile::SettingsFile(const SettingsFileControls& controls, const SettingsFileServices& services,
                            SettingsPanel& panel)
     : SettingsFileControls(controls), services_(services), panel_(panel) {
-    for (CheckBox* box : {&fastMemory, &fastPci, &fastBuffering, &fastRefresh, &trueColour, &splash}) {
-        box->onClick = [this] { settingChanged(); };
-    }
+    for (const auto& [setting, box] : values.boxes()) box->onClick = [this] { settingChanged(); };
     panel_.onChanged = [this] { settingChanged(); };
 }
 
@@ -55,16 +53,13 @@ void SettingsFile::programPicked() {
     // its control as it is.
     std::vector<std::wstring> notTaken;
     showing_ = true;
-    const std::pair<Setting, CheckBox*> boxes[] = {
-        {Setting::FastMemory, &fastMemory}, {Setting::FastPci, &fastPci},       {Setting::FastBuffering, &fastBuffering},
-        {Setting::FastRefresh, &fastRefresh}, {Setting::TrueColour, &trueColour}, {Setting::Splash, &splash}};
-    for (const auto& [setting, box] : boxes) {
+    for (const auto& [setting, box] : values.boxes()) {
         const std::optional<int> v = valueIn(found.settings, setting, std::vector<int>{0, 1});
         if (v) box->setValue(*v);
         if (!v) notTaken.push_back(box->caption());
     }
-    const std::tuple<Setting, Slider*, const wchar_t*> sliders[] = {{Setting::Clock, &clock, L"Clock Speed"},
-                                                                     {Setting::Gamma, &gamma, L"Gamma"}};
+    const std::tuple<Setting, Slider*, const wchar_t*> sliders[] = {{Setting::Clock, &values.clock, L"Clock Speed"},
+                                                                     {Setting::Gamma, &values.gamma, L"Gamma"}};
     for (const auto& [setting, slider, what] : sliders) {
         const std::optional<int> v = valueIn(found.settings, setting, from(slider->range().min, slider->range().max));
         if (v) slider->setValue(*v);

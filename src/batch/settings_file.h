@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "batch/value_controls.h"
 #include "platform/model.h"
 #include "platform/services.h"
 #include "settings/panel.h"
@@ -16,14 +17,7 @@ struct SettingsFileControls {
     DirList& folders;         // Dir1: the program's folder
     TextBox& batchName;       // Text1: the batch name proposed
     Frame& settingsPage;      // Frame1: its caption says where the values came from
-    CheckBox& fastMemory;     // cMem
-    CheckBox& fastPci;        // cPci
-    CheckBox& fastBuffering;  // cBuff
-    CheckBox& fastRefresh;    // cRefresh
-    CheckBox& trueColour;     // cColor
-    CheckBox& splash;         // Check1
-    Slider& gamma;            // sGamma
-    Slider& clock;            // sClock
+    ValueControls values;     // what the file carries
 };
 
 struct SettingsFileServices {
