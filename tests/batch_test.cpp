@@ -405,7 +405,7 @@ TEST(MakeForTheCards, DeepFoldersNeverMakeALineTooLong) {
         }
         BatchSettings s;
         s.splash = true;
-        s.shortName = L"HoverT~1";
+        s.startName = L"HoverT~1";
         s.cards = {false, true, true};
         s.batchPath = folder + L"\\Hover Tank.bat";
         const BatchFile file = batchFile(s);

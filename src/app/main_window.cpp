@@ -30,7 +30,7 @@ MainWindow::MainWindow(Services& s)
              .batchPath = controls.lastBatchPath,
              .values = controls.values(),
              .make = controls.makeButton},
-            {.messages = s.messages, .folders = s.folders, .files = s.files, .codePage = s.oemCodePage, .app = s.app},
+            {.messages = s.messages, .folderService = s.folders, .files = s.files, .codePage = s.oemCodePage, .app = s.app},
             programName, refreshHz, installedGlide),
       settingsFile({.folders = controls.folders,
                     .batchName = controls.batchName,

@@ -47,7 +47,7 @@ BatchFile batchFile(const BatchSettings& s) {
     file.checkAndSwitches += check;
     add(file.checkAndSwitches, lines.switches);
     add(file.numbersAndStart, lines.numbers);
-    file.numbersAndStart += startLine(s.shortName);
+    file.numbersAndStart += startLine(s.startName);
     // COMMAND.COM runs the command before a last line that is a label, and
     // has no line end, a second time: this label ends in CR LF.
     if (!check.empty()) {
@@ -57,12 +57,12 @@ BatchFile batchFile(const BatchSettings& s) {
     return file;
 }
 
-std::wstring startLine(std::wstring_view shortName) {
+std::wstring startLine(std::wstring_view startName) {
     // Characters that end or split a command name for the batch interpreter.
     constexpr std::wstring_view kSpecial = L" &^(),;=";
     std::wstring line;
     bool quote = false;
-    for (const wchar_t c : shortName) {
+    for (const wchar_t c : startName) {
         if (kSpecial.find(c) != std::wstring_view::npos) quote = true;
         line += c;
         if (c == L'%') line += L'%';

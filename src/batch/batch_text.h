@@ -12,7 +12,9 @@
 namespace corvane {
 
 struct BatchSettings : GlideSettings {
-    std::wstring shortName;
+    // The program as the start line names it: its short name, or its long
+    // name where the disk keeps none.
+    std::wstring startName;
     std::wstring batchPath;  // where the file goes: how long its own name may be when run
     std::wstring version;    // Corvane's, for the line that says it made the file
 };
@@ -32,13 +34,13 @@ struct BatchFile {
 
 BatchFile batchFile(const BatchSettings& s);
 
-// The start line: the program's short name as the batch interpreter must
+// The start line: the program's start name as the batch interpreter must
 // read it to start that program and nothing else. Every "%" is doubled, a
 // name holding a blank or another character the interpreter treats
 // specially is put in double quotes, and one that begins with "@" or is the
 // name of one of the interpreter's own commands (START, PAUSE...) gets ".\"
 // before it.
-std::wstring startLine(std::wstring_view shortName);
+std::wstring startLine(std::wstring_view startName);
 
 // The short name of a program name without its extension: a name of at most eight
 // characters stays as it is; a longer one loses its blanks and keeps its

@@ -46,8 +46,8 @@ std::wstring shortName(TextBox& scratch, const std::wstring& name) {
 // program or none. So the system is asked: where it agrees with the rule the
 // rule's spelling stays; where it differs its own short name is used; where
 // the volume keeps no short names the long name is.
-std::wstring startName(FolderService& folders, const std::wstring& program, const std::wstring& ruleName,
-                       const std::wstring& longName) {
+std::wstring startNameFor(FolderService& folders, const std::wstring& program, const std::wstring& ruleName,
+                          const std::wstring& longName) {
     const std::optional<std::wstring> system = folders.shortName(program);
     if (!system || !isDosName(*system)) return longName;
     const std::wstring stem = system->substr(0, system->find(L'.'));
@@ -168,7 +168,7 @@ BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstri
     settings.cards = cards_;
     settings.batchPath = path;
     settings.version = services_.app.version();
-    settings.shortName = startName(services_.folders, programPath.caption(), ruleName, programName_);
+    settings.startName = startNameFor(services_.folderService, programPath.caption(), ruleName, programName_);
     return settings;
 }
 

@@ -29,7 +29,7 @@ struct BatchControls {
 
 struct BatchServices {
     MessageBoxService& messages;
-    FolderService& folders;
+    FolderService& folderService;  // the system's short names
     FileStore& files;
     const CodePageService& codePage;  // the one batch files are read in: the OEM code page
     const AppInfo& app;

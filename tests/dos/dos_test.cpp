@@ -86,7 +86,7 @@ std::string workedFile(const GlideCards& cards) {
     BatchSettings s;
     s.splash = true;
     s.cards = cards;
-    s.shortName = L"HOVERT~1";
+    s.startName = L"HOVERT~1";
     s.batchPath = L"C:\\GAMES\\HOVER\\HOVER.BAT";
     const BatchFile f = batchFile(s);
     const std::wstring all = f.checkAndSwitches + f.numbersAndStart;

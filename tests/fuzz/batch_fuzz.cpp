@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.clockMhz = 90 + data[3] % 21;
     constexpr int kRates[] = {0, 60, 75, 85, 100, 120};
     s.refreshHz = kRates[data[4] % 6];
-    s.shortName = name;
+    s.startName = name;
     s.version = L"1.0.35";
     s.batchPath = L"C:";
     for (const std::wstring& f : folders) s.batchPath += L"\\" + f;

@@ -50,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A program's name of what a file name may hold, a few characters long.
     for (std::size_t i = 8; i < size && i < 8u + data[5] % 13; ++i) {
         const wchar_t c = static_cast<wchar_t>(0x20 + data[i] % 0x5F);
-        if (std::wstring_view(L"\\/:*?\"<>|").find(c) == std::wstring_view::npos) s.shortName += c;
+        if (std::wstring_view(L"\\/:*?\"<>|").find(c) == std::wstring_view::npos) s.startName += c;
     }
-    if (s.shortName.empty()) s.shortName = L"GAME";
+    if (s.startName.empty()) s.startName = L"GAME";
     s.batchPath = L"C:\\GAMES\\GAME.BAT";
     s.version = L"1.0.35";
     const BatchFile file = batchFile(s);
