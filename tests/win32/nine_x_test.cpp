@@ -108,9 +108,13 @@ TEST(NineXPath, CallsOnlyWhatWindows9xHas) {
     ASSERT_GT(missingOn98.size(), 100u);
     ASSERT_GT(listed.size(), 100u);
     // kernel32's functions that Wine forwards to ntdll show by the name they
-    // land at, which the import's name does not give.
-    const std::map<std::string, std::string> forwarded = {{"RtlAllocateHeap", "HeapAlloc"},
-                                                          {"RtlFreeHeap", "HeapFree"}};
+    // land at, which the import's name does not give; in a 64-bit build the
+    // window-long calls are the Ptr forms that the 32-bit headers make macros.
+    const std::map<std::string, std::string> forwarded = {
+        {"RtlAllocateHeap", "HeapAlloc"},
+        {"RtlFreeHeap", "HeapFree"},
+        {"GetWindowLongPtrA", "GetWindowLongA"},
+        {"SetWindowLongPtrA", "SetWindowLongA"}};
 
     // The worked example: Hover Tank.exe picked, the name it proposes, the
     // settings as they are at start.
