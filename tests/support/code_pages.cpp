@@ -41,8 +41,8 @@ Cp437::Cp437() : SingleByteCodePage(437, k437) {}
 // The byte of one character; -1 where the code page has none.
 int SingleByteCodePage::byteOf(wchar_t c) const {
     if (static_cast<std::uint32_t>(c) < 0x80) return static_cast<int>(c);
-    const auto at = std::find(high_.begin(), high_.end(), static_cast<char16_t>(c));
-    return static_cast<std::uint32_t>(c) <= 0xFFFF && at != high_.end() ? 0x80 + static_cast<int>(at - high_.begin()) : -1;
+    const auto at = std::find(high_.begin(), high_.end(), static_cast<char32_t>(c));  // no 16-bit cut
+    return at != high_.end() ? 0x80 + static_cast<int>(at - high_.begin()) : -1;
 }
 
 std::optional<std::string> SingleByteCodePage::encode(std::wstring_view text) const {
