@@ -281,6 +281,9 @@ TEST(HandOverUnderWine, PathHandedWhileTheHelpWindowIsOpenIsPickedWhenItCloses) 
     test::ProgramElsewhere game;
     test::RunningCorvane first;
     ASSERT_NE(first.main(), nullptr);
+    // Shown is not yet active under an emulator: a key sent then is lost.
+    SetForegroundWindow(first.main());
+    for (int i = 0; i < 100 * test::patience() && GetForegroundWindow() != first.main(); ++i) Sleep(50);
     test::key('A', VK_MENU);
     HWND help = test::shownHelpWindow();
     ASSERT_NE(help, nullptr) << "Alt+A did not open the help window";
