@@ -49,16 +49,19 @@ i686_emulation_off() {
     BINFMT_REGISTERED=""
 }
 
-# A 64-bit prefix with its 32-bit half (syswow64), made while the emulator
-# serves: one made without it has an empty half and must be made anew.
+# A 64-bit prefix with its 32-bit half (syswow64), copied from a pristine
+# one made while the emulator serves: one made without it has an empty half
+# and must be made anew.
 wow64_prefix() {
-    local prefix="$1" version="${2:-}"
-    if [ -f "$prefix/system.reg" ] && [ ! -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ]; then
-        rm -rf "$prefix"
+    local prefix="$1" version="${2:-}" pristine="$PWD/build/wine-pristine-wow64" p
+    for p in "$pristine" "$prefix"; do
+        if [ -f "$p/system.reg" ] && [ ! -f "$p/drive_c/windows/syswow64/kernel32.dll" ]; then
+            rm -rf "$p"
+        fi
+    done
+    if [ ! -f "$pristine/system.reg" ]; then
+        echo "Its 32-bit half is made through the emulator: about two minutes"
     fi
-    if [ ! -f "$prefix/system.reg" ]; then
-        echo "Creating the WoW64 prefix $prefix (its 32-bit half through the emulator: about two minutes)"
-    fi
-    WINEARCH=win64 wine_prefix "$prefix" "$version"
+    WINEARCH=win64 wine_prefix "$prefix" "$version" "$pristine"
     [ -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ] || { echo "FAILED: $prefix has no 32-bit half"; return 1; }
 }

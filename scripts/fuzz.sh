@@ -34,17 +34,25 @@ fuzz_build() {
     cmake --build build/fuzz -j"$(nproc)" --target "${targets[@]}" corvane_fuzz_seeds
 }
 
-# run_fuzzer SECONDS [TARGET...]: each target (all by default) for SECONDS;
-# prints the runs of each and what it found, and fails on a finding.
+# run_fuzzer SECONDS [TARGET...]: each target (all by default) for SECONDS,
+# as many at once as there are cores (each runs on one); prints the runs of
+# each and what it found, in the targets' order, and fails on a finding.
 run_fuzzer() {
     local seconds=$1
     shift
     local targets=("$@")
     [ ${#targets[@]} -eq 0 ] && targets=("${FUZZ_TARGETS[@]}")
     fuzz_build
-    local status=0 t
+    local status=0 t pids=()
     for t in "${targets[@]}"; do
-        fuzz_one "$t" "$seconds" || status=1
+        while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
+        fuzz_one "$t" "$seconds" >"build/fuzz/$t.said" 2>&1 &
+        pids+=($!)
+    done
+    local i
+    for i in "${!targets[@]}"; do
+        wait "${pids[$i]}" || status=1
+        cat "build/fuzz/${targets[$i]}.said"
     done
     return $status
 }

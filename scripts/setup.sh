@@ -3,9 +3,13 @@
 # Sourced (through preamble.sh).
 
 # Installs the given Debian packages where they are missing; runs apt-get
-# only then.
+# only then. A mirror in the middle of a sync fails an index now and then:
+# the update is tried again, and where the install still fails (one
+# architecture's index of a suite missing, so that a library's two
+# architectures stand at two versions), it is tried once more preferring the
+# release's own suite, which holds every architecture at one version.
 need_packages() {
-    local missing=()
+    local missing=() p
     for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
@@ -16,14 +20,43 @@ need_packages() {
         dpkg --print-foreign-architectures | grep -q i386 || $sudo dpkg --add-architecture i386
     fi
     echo "Installing: ${missing[*]}"
-    # A mirror in the middle of a sync fails an index now and then: tried
-    # again, and then the install says whether what is needed can be had.
-    local try
+    local said try
+    said=$(mktemp)
     for try in 1 2 3; do
-        $sudo apt-get update -qq && break
+        $sudo apt-get update -qq 2>"$said" && break
         sleep 10
     done
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # "E: Failed to fetch URL  File has unexpected size (...). Mirror sync in progress? [IP: ...]"
+    local failed
+    failed=$(sed -n 's/^[EW]: Failed to fetch \([^ ]*\)  *\(.*[^ ]\)/  \1: \2/p' "$said" | sed 's/ *\[IP: [^]]*\]$//')
+    [ -n "$failed" ] && printf 'These indexes failed to download, after three tries:\n%s\n' "$failed"
+    local install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends)
+    if $sudo "${install[@]}" "${missing[@]}" >/dev/null 2>"$said"; then
+        rm -f "$said"
+        return 0
+    fi
+    cat "$said" >&2
+    local release
+    release=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
+    if [ -n "$release" ]; then
+        echo "The install failed${failed:+ with those indexes missing}; trying once more, preferring the release's own suite ($release)"
+        if $sudo "${install[@]}" -t "$release" "${missing[@]}" >/dev/null 2>"$said"; then
+            rm -f "$said"
+            return 0
+        fi
+        cat "$said" >&2
+    fi
+    rm -f "$said"
+    local unknown=()
+    for p in "${missing[@]}"; do
+        apt-cache policy "$p" 2>/dev/null | grep -q 'Candidate: [^(]' || unknown+=("$p")
+    done
+    if [ ${#unknown[@]} -gt 0 ]; then
+        echo "FAILED: no suite of the package lists has ${unknown[*]}"
+    else
+        echo "FAILED: apt-get could not install ${missing[*]}"
+    fi
+    return 1
 }
 
 NATIVE_PACKAGES=(g++ clang cmake make libgtest-dev googletest libclang-rt-dev)

@@ -37,27 +37,38 @@ i386_through_emulator() {
     return 1
 }
 
-# Makes WINEPREFIX the given prefix, creating it when it does not exist yet
-# (with the Windows version it is to report, when one is given: win98),
-# with one virtual desktop for every program of the prefix (it draws the title
-# bars and keeps the keyboard focus where a window manager would) and Wine's
-# own fonts in its Fonts folder. 64-bit Wine 8 on Debian does not look for
-# them in its data folder: without them MS Shell Dlg, Tahoma and Marlett fall
-# back to a wider face and the title-bar buttons show letters.
+# Makes WINEPREFIX the given prefix. One that does not exist yet is made as
+# a copy of a pristine prefix (made once for the architecture and never run
+# in; the third argument names another), told the Windows version it is to
+# report where one is given (win98): seconds, where making a prefix takes a
+# minute or more, two through the emulator. The pristine prefix has one
+# virtual desktop for every program of the prefix (it draws the title bars
+# and keeps the keyboard focus where a window manager would). Every prefix
+# gets Wine's own fonts in its Fonts folder: 64-bit Wine 8 on Debian does
+# not look for them in its data folder, and without them MS Shell Dlg,
+# Tahoma and Marlett fall back to a wider face and the title-bar buttons
+# show letters.
 wine_prefix() {
-    export WINEPREFIX="$1"
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        echo "Creating the Wine prefix $WINEPREFIX"
-        mkdir -p "$(dirname "$WINEPREFIX")"  # Wine makes the prefix, not the folders above it
-        "$WINE" wineboot -i >/dev/null 2>&1 || true
-        wineserver -w
-        "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d corvane /f >/dev/null 2>&1
-        "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v corvane /d 1024x768 /f >/dev/null 2>&1
-        if [ -n "${2:-}" ]; then
-            "$WINE" reg add 'HKCU\Software\Wine' /v Version /d "$2" /f >/dev/null 2>&1
+    local prefix="$1" version="${2:-}" pristine="${3:-$PWD/build/wine-pristine-${WINEARCH:-win32}}"
+    if [ ! -f "$prefix/system.reg" ]; then
+        if [ ! -f "$pristine/system.reg" ]; then
+            echo "Creating the Wine prefix $pristine"
+            mkdir -p "$(dirname "$pristine")"  # Wine makes the prefix, not the folders above it
+            WINEPREFIX="$pristine" "$WINE" wineboot -i >/dev/null 2>&1 || true
+            WINEPREFIX="$pristine" wineserver -w
+            WINEPREFIX="$pristine" "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d corvane /f >/dev/null 2>&1
+            WINEPREFIX="$pristine" "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v corvane /d 1024x768 /f >/dev/null 2>&1
+            WINEPREFIX="$pristine" wineserver -w
         fi
-        wineserver -w
+        echo "Making the Wine prefix $prefix${version:+ (Windows version $version)} as a copy of $pristine"
+        rm -rf "$prefix"
+        cp -a "$pristine" "$prefix"
+        if [ -n "$version" ]; then
+            WINEPREFIX="$prefix" "$WINE" reg add 'HKCU\Software\Wine' /v Version /d "$version" /f >/dev/null 2>&1
+            WINEPREFIX="$prefix" wineserver -w
+        fi
     fi
+    export WINEPREFIX="$prefix"
     local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
     mkdir -p "$fonts"
     for f in /usr/share/wine/fonts/*.ttf; do
