@@ -291,6 +291,7 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
         const char* control;
         int value;
         std::vector<std::string> lines;  // that differ from the worked example's, by variable
+        int refresh = 1;                 // the refresh slider's position, set first
     };
     const Case cases[] = {
         {"cMem", 1, {"SET SST_FASTMEM=1", "SET SSTV2_FASTMEM_RAS_READS=1"}},
@@ -305,7 +306,8 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
         {"cRefresh", 1, {"SET SST_SWAP_EN_WAIT_ON_VSYNC=0"}},
         {"cRefresh", 0, {}},
         {"cRefresh", 2, {}},
-        {"cColor", 1, {"SET SST_VIDEO_24BPP=1", "SET SSTV2_VIDEO_24BPP=1"}},
+        {"cColor", 1, {"SET SST_VIDEO_24BPP=1", "SET SSTV2_VIDEO_24BPP=1", "SET SST_SCREENREFRESH=85",
+                       "SET SSTV2_SCREENREFRESH=85", "SET FX_GLIDE_REFRESH=85"}, 3},
         {"cColor", 0, {}},
         {"cColor", 2, {}},
         {"Check1", 1, {}},
@@ -339,6 +341,7 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
             f.installedGlide = cards;
             f.controls.folders.setPath(L"C:\\Games\\Hover");
             ASSERT_TRUE(input::pickFile(f.controls.programs, 0));
+            if (c.refresh != 1) f.controls.refresh.setValue(c.refresh);
             Control& set = f.window[c.control];
             if (set.kind() == Kind::Slider) {
                 as<Slider>(set).setValue(c.value);
@@ -536,7 +539,7 @@ TEST_F(Make, WorkedExampleForAVoodoo2) {
                   "SET SSTV2_SCREENREFRESH=0\r\nSET SSTV2_VIDEO_24BPP=\r\nSET SSTV2_GAMMA=0.25\r\nHoverT~1\r\n:DONE\r\n");
 }
 
-TEST_F(Make, GreyedBoxCountsAsClearAndDisabledTickStillCounts) {
+TEST_F(Make, GreyedBoxCountsAsClearAndTrueColourIsClearedWhenDisabled) {
     choose(L"C:\\", L"Racer.exe");
     f.controls.fastMemory.setValue(2);
     input::clickTab(f.controls.tabs, 2);
@@ -549,7 +552,7 @@ TEST_F(Make, GreyedBoxCountsAsClearAndDisabledTickStillCounts) {
     input::press(f.controls.makeButton);
     const std::string bytes = file(L"C:\\Racer.bat");
     EXPECT_NE(bytes.find("SET SST_FASTMEM=0\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("SET SST_VIDEO_24BPP=1\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("SET SST_VIDEO_24BPP=0\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("SET SST_SCREENREFRESH=75\r\n"), std::string::npos);
 }
 
@@ -616,9 +619,13 @@ TEST_F(Make, ProgramsSharingTheirFirstSixCharactersEachStartThemselves) {
 TEST_F(Make, BatchNameIsAFileNameInTheProgramsFolder) {
     choose(L"C:\\", L"Racer.exe");
     const std::wstring longName(320, L'x');
+    // Folders of 245 and 246 characters: Windows makes a temporary file only
+    // in a folder of at most MAX_PATH - 14 with its last backslash.
+    const std::wstring deepest = L"C:\\" + std::wstring(242, L'd'), tooDeep = deepest + L"e";
     const struct {
         std::wstring typed;
         const wchar_t* says;  // the message, or the question where it is made
+        std::wstring folder = L"C:\\";
     } cases[] = {
         {L"race.bat", L"Make C:\\race.bat.bat?"},
         {L"com10", L"Make C:\\com10.bat?"},
@@ -632,19 +639,31 @@ TEST_F(Make, BatchNameIsAFileNameInTheProgramsFolder) {
         {L"con", L"\"con\" is the name of a device, not of a file."},
         {L"Lpt1 .txt", L"\"Lpt1\" is the name of a device, not of a file."},
         {longName, L"The path is 327 characters long; Corvane makes batch files at paths of at most 255."},
+        {L"CONIN$", L"\"CONIN$\" is the name of a device, not of a file."},
+        {L"conout$.txt", L"\"conout$\" is the name of a device, not of a file."},
+        {L"Clock$", L"\"Clock$\" is the name of a device, not of a file."},
+        {L"COM\u00B9", L"\"COM\u00B9\" is the name of a device, not of a file."},
+        {L"lpt\u00B3.doc", L"\"lpt\u00B3\" is the name of a device, not of a file."},
+        {L"b", L"Make C:\\ddd", deepest},
+        {L"b", L"The folder's path is 246 characters long; Corvane makes batch files in folders of at most 245.", tooDeep},
     };
     for (const auto& c : cases) {
+        if (c.folder != f.controls.folders.path()) {
+            r.disk.addFile(joinPath(c.folder, L"Racer.exe"));
+            f.controls.folders.setPath(c.folder);
+            input::pickFile(f.controls.programs, 0);
+        }
         r.messages.shown.clear();
         input::type(f.controls.batchName, c.typed);
         ASSERT_TRUE(input::press(f.controls.makeButton));
         const std::wstring& prompt = r.messages.shown.at(0).prompt;
-        const std::wstring path = L"C:\\" + c.typed + L".bat";
+        const std::wstring path = joinPath(c.folder, c.typed + L".bat");
         const bool made = std::wstring_view(c.says).starts_with(L"Make ");
         EXPECT_NE(prompt.find(c.says), std::wstring::npos) << prompt;
         if (!made) { EXPECT_EQ(prompt.rfind(L"Cannot make " + path + L".\n\n", 0), 0u) << prompt; }
         EXPECT_EQ(r.disk.exists(path), made) << prompt;
     }
-    EXPECT_EQ(r.disk.paths().size(), 5u);  // C:\, the program and the three files made
+    EXPECT_EQ(r.disk.paths().size(), 10u);  // C:\, two deep folders, three programs and the four files made
     const std::wstring fitted = breakLongRuns(L"Cannot make C:\\" + longName + L".bat.");
     for (std::size_t at = 0, end; at < fitted.size(); at = end + 1) {
         end = std::min(fitted.find(L'\n', at), fitted.size());
@@ -751,6 +770,7 @@ TEST_F(Make, PickingAGameShowsTheSettingsItsFileHolds) {
         {edited("SET SST_SCREENREFRESH=", "SET SST_SCREENREFRESH=85\r\nSET FX_GLIDE_REFRESH=100"), L"Read from Hover Tank.bat",
          "cMem 0 cPci 0 cBuff 0 cRefresh 0 cColor 0 Check1 1 sGamma 25 sClock 90 RefreshHz 100"},
         {edited("SET SST_GAMMA=", ""), L"Hover Tank.bat: Gamma not read", shown},
+        {edited("SET SST_VIDEO_24BPP=", "SET SST_VIDEO_24BPP=1"), L"Hover Tank.bat: 24-Bit Color not read", shown},
         {edited("SET FX_GLIDE_SWAPINTERVAL=", "SET FX_GLIDE_SWAPINTERVAL=2\r\nSET SST_VIDEO_24BPP=on\r\nSET SST_GAMMA=-1"),
          L"Hover Tank.bat: 3 settings not read", shown},
         {made + "SET BLASTER=A220\r\n", L"Set Parameters", shown},

@@ -50,13 +50,14 @@ TEST_F(Settings, RefreshSetsTheRateAndTheTrueColourRule) {
     }
 }
 
-TEST_F(Settings, TrueColourKeepsItsTickWhenDisabled) {
+// Never ticked while it can't be ticked: disabled, it is clear.
+TEST_F(Settings, TrueColourLosesItsTickWhenDisabled) {
     input::moveSlider(f.controls.refresh, 3);
     ASSERT_TRUE(input::toggle(f.controls.trueColour));
     input::moveSlider(f.controls.refresh, 1);
     EXPECT_EQ(f.refreshHz, 60);
     EXPECT_FALSE(f.controls.trueColour.enabled());
-    EXPECT_EQ(f.controls.trueColour.value(), 1);
+    EXPECT_EQ(f.controls.trueColour.value(), 0);
     EXPECT_FALSE(input::toggle(f.controls.trueColour));  // a disabled box can't be clicked
 }
 

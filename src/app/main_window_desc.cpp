@@ -85,8 +85,11 @@ constexpr ControlRow kScratch = {.name = "Text2", .kind = K::TextBox, .caption =
     .box = {120, 3720, 615, 285}, .tab = 22, .hidden = true};
 constexpr ControlRow kProgramPage = {.name = "Frame2", .kind = K::Frame, .caption = L"Select 3dfx Program",
     .box = {120, 360, 3855, 3135}, .tab = 0};
+constexpr ControlRow kMakeButton = {.name = "Command1", .kind = K::CommandButton, .caption = L"&Make",
+    .box = {120, 3660, 1215, 375}, .tab = 19, .tooltip = L"Create batch file.", .disabled = true};
 constexpr ControlRow kBatchName = {.name = "Text1", .kind = K::TextBox, .container = &kProgramPage,
-    .box = {780, 2400, 2415, 285}, .tab = 17, .tooltip = L"Enter a name for the batch file. ", .hidden = true};
+    .box = {780, 2400, 2415, 285}, .tab = 17, .tooltip = L"Enter a name for the batch file. ", .hidden = true,
+    .enterPresses = &kMakeButton};
 constexpr ControlRow kFolders = {.name = "Dir1", .kind = K::DirListBox, .container = &kProgramPage,
     .box = {120, 240, 1815, 2790}, .tab = 2, .tooltip = L"Select directory containing desired program."};
 constexpr ControlRow kPrograms = {.name = "File1", .kind = K::FileListBox, .container = &kProgramPage,
@@ -100,8 +103,6 @@ constexpr ControlRow kProgramPath = {.name = "Label3", .kind = K::Label, .contai
 constexpr ControlRow kTabs = {.name = "TabStrip1", .kind = K::TabStrip, .box = {0, 0, 4095, 3615}, .tab = 21};
 constexpr ControlRow kExitButton = {.name = "Command2", .kind = K::CommandButton, .caption = L"E&xit",
     .box = {2880, 3660, 1215, 375}, .tab = 20, .tooltip = L"Goodbye."};
-constexpr ControlRow kMakeButton = {.name = "Command1", .kind = K::CommandButton, .caption = L"&Make",
-    .box = {120, 3660, 1215, 375}, .tab = 19, .tooltip = L"Create batch file.", .disabled = true};
 
 // In the order the controls are made.
 constexpr const ControlRow* kControls[] = {

@@ -17,6 +17,9 @@ namespace {
 // MAX_PATH, less its end and the ".cvo" of the name an old file steps aside
 // under on 9x while the new one takes its place.
 constexpr std::size_t kLongestPath = 260 - 1 - 4;
+// The folder the system makes the temporary file in: at most MAX_PATH - 14
+// characters with its last backslash, room for the name the system gives.
+constexpr std::size_t kLongestFolder = 260 - 14 - 1;
 // What a question shows of a line of a file that is there already.
 constexpr std::size_t kLongestLineShown = 60;
 
@@ -106,6 +109,11 @@ bool BatchMaker::confirmed(const std::wstring& path) {
 std::wstring BatchMaker::refusal(const std::wstring& path) const {
     std::wstring why = fileNameFault(batchName.text());
     if (!why.empty()) return why;
+    if (const std::size_t folder = folderOf(path).size() - 1; folder > kLongestFolder) {
+        return L"The folder's path is " + decimal(static_cast<long long>(folder)) +
+               L" characters long; Corvane makes batch files in folders of at most " +
+               decimal(static_cast<long long>(kLongestFolder)) + L".";
+    }
     if (path.size() > kLongestPath) {
         return L"The path is " + decimal(static_cast<long long>(path.size())) +
                L" characters long; Corvane makes batch files at paths of at most " +

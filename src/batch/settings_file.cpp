@@ -51,10 +51,16 @@ void SettingsFile::programPicked() {
 
     // Each value as the user would set it; one the window can't show leaves
     // its control as it is.
+    // The refresh first: it decides whether "24-Bit Color" can be ticked.
     std::vector<std::wstring> notTaken;
     showing_ = true;
+    std::vector<int> rates = {0};
+    for (const int hz : SettingsPanel::refreshRates()) rates.push_back(hz);
+    const std::optional<int> hz = valueIn(found.settings, Setting::Refresh, rates);
+    const bool refreshShown = hz && panel_.showRefresh(*hz);
     for (const auto& [setting, box] : values.boxes()) {
-        const std::optional<int> v = valueIn(found.settings, setting, std::vector<int>{0, 1});
+        std::optional<int> v = valueIn(found.settings, setting, std::vector<int>{0, 1});
+        if (v == 1 && !box->enabled()) v.reset();
         if (v) box->setValue(*v);
         if (!v) notTaken.push_back(box->caption());
     }
@@ -65,10 +71,7 @@ void SettingsFile::programPicked() {
         if (v) slider->setValue(*v);
         if (!v) notTaken.emplace_back(what);
     }
-    std::vector<int> rates = {0};
-    for (const int hz : SettingsPanel::refreshRates()) rates.push_back(hz);
-    const std::optional<int> hz = valueIn(found.settings, Setting::Refresh, rates);
-    if (!hz || !panel_.showRefresh(*hz)) notTaken.emplace_back(L"Refresh");
+    if (!refreshShown) notTaken.emplace_back(L"Refresh");
     showing_ = false;
     say(readWords(file, notTaken));
 }

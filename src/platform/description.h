@@ -57,6 +57,7 @@ struct ControlRow {
     bool listsHiddenAndSystem = false;   // file list
     const Font* font = nullptr;          // nullptr: the dialog font
     Picture picture = Picture::None;     // image
+    const ControlRow* enterPresses = nullptr;  // text box: the button Enter presses there
 };
 
 struct SliderRow {

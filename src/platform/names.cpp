@@ -99,10 +99,16 @@ std::wstring fileNameFault(std::wstring_view name) {
     // The system takes a device's name, with any extension, for the device.
     std::wstring_view stem = name.substr(0, name.find(L'.'));
     while (!stem.empty() && stem.back() == L' ') stem.remove_suffix(1);
+    // CONIN$ and CONOUT$ are the console to Windows, CLOCK$ a DOS device;
+    // Windows also takes the superscript digits for the ports' numbers.
     bool device = false;
-    for (const std::wstring_view d : {L"CON", L"PRN", L"AUX", L"NUL"}) device = device || equalNoCase(stem, d);
+    for (const std::wstring_view d : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$", L"CLOCK$"}) {
+        device = device || equalNoCase(stem, d);
+    }
+    constexpr std::wstring_view kPortDigits = L"123456789\u00B9\u00B2\u00B3";
     for (const std::wstring_view d : {L"COM", L"LPT"}) {
-        device = device || (stem.size() == 4 && equalNoCase(stem.substr(0, 3), d) && stem[3] >= L'1' && stem[3] <= L'9');
+        device = device || (stem.size() == 4 && equalNoCase(stem.substr(0, 3), d) &&
+                            kPortDigits.find(stem[3]) != std::wstring_view::npos);
     }
     if (device) return L"\"" + std::wstring(stem) + L"\" is the name of a device, not of a file.";
     return {};

@@ -36,7 +36,11 @@ void SettingsPanel::refreshMoved() {
         refreshHz_ = static_cast<std::int16_t>(kRefreshRates[static_cast<std::size_t>(p - 1)]);
     }
     refreshCaption.setCaption(L"Refresh: " + decimal(refreshHz_) + L"Hz");
-    trueColour.setEnabled(refreshHz_ > kTrueColourAbove);
+    // Never ticked where it can't be: the file would force 24 bits at a rate
+    // the box says it is off for.
+    const bool trueColourAllowed = refreshHz_ > kTrueColourAbove;
+    if (!trueColourAllowed && trueColour.value() == 1) trueColour.setValue(0);
+    trueColour.setEnabled(trueColourAllowed);
     if (onChanged) onChanged();
 }
 

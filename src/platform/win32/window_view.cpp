@@ -132,13 +132,19 @@ void WindowView::makeToolTips() {
 void WindowView::show() {
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
+    focusModelsControl();
+    api::post(hwnd_, kMakeRest, 0, 0);
+}
+
+// The control the model holds the focus at, or the first in the focus order
+// where it can't take it.
+void WindowView::focusModelsControl() {
     Control* focus = model_.focus();
-    if (focus != nullptr && nativeOf(*focus) != nullptr) {
+    if (focus != nullptr && nativeOf(*focus) != nullptr && focus->usable()) {
         SetFocus(nativeOf(*focus));
     } else {
         moveFocus(false);
     }
-    api::post(hwnd_, kMakeRest, 0, 0);
 }
 
 void WindowView::destroy() {
@@ -349,6 +355,15 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
                 input::dropFiles(model_, paths);
             }
             return 0;
+        case WM_ACTIVATE:
+            // Windows gives a plain window's focus to no control when it is
+            // active again (after a modal window, or restored): the control
+            // that had it takes it back.
+            if (LOWORD(w) != WA_INACTIVE && HIWORD(w) == 0) {
+                focusModelsControl();
+                return 0;
+            }
+            return api::defWindowProc(hwnd_, msg, w, l);
         case WM_ENABLE:
             if (w != FALSE && !handed_.empty()) api::post(hwnd_, kPickHanded, 0, 0);
             return 0;
@@ -435,8 +450,15 @@ bool WindowView::keyDown(const MSG& msg) {
             if ((wants & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)) != 0) return false;
             if (msg.wParam == VK_ESCAPE) return input::escape(model_);
             const NativeControl* focused = controlOf(msg.hwnd);
-            if (focused == nullptr || focused->model().kind() != Kind::CommandButton) return false;
-            api::send(msg.hwnd, BM_CLICK, 0, 0);
+            if (focused == nullptr) return false;
+            HWND button = focused->model().kind() == Kind::CommandButton ? msg.hwnd : nullptr;
+            if (const ControlRow* presses = focused->model().row().enterPresses) {
+                for (auto& c : controls_) {
+                    if (&c->model().row() == presses && c->model().usable()) button = c->hwnd();
+                }
+            }
+            if (button == nullptr) return false;
+            api::send(button, BM_CLICK, 0, 0);
             return true;
         }
         default:

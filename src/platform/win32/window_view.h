@@ -79,6 +79,7 @@ private:
     void setTitleIcons();
     void placeWindow(const RECT* suggested);
     void moveFocus(bool backwards);
+    void focusModelsControl();
     bool keyDown(const MSG& msg);
     bool switchPage(int step);
     LRESULT toolTipText(NMHDR& n, const api::ToolTipAsk& ask);

@@ -85,20 +85,26 @@ bool deleteFile(const std::wstring& path) {
 }
 
 DWORD tempFileName(const std::wstring& folder, const wchar_t* prefix, std::wstring& path) {
+    // The name is read within MAX_PATH characters, whatever the system
+    // wrote: Wine's leaves a name that fills the buffer without its end.
     if (nt()) {
-        wchar_t name[MAX_PATH + 16];
+        wchar_t name[MAX_PATH + 16] = {};
         if (seam::fails("GetTempFileNameW") || GetTempFileNameW(folder.c_str(), prefix, 0, name) == 0) {
             return GetLastError();
         }
-        path = name;
+        const wchar_t* end = std::find(name, name + MAX_PATH, L'\0');
+        if (end == name + MAX_PATH) return ERROR_FILENAME_EXCED_RANGE;
+        path.assign(name, end);
     } else {
         std::string a;
         if (!narrowPath(folder, a)) return kNoMapping;
-        char name[MAX_PATH + 16];
+        char name[MAX_PATH + 16] = {};
         if (seam::fails("GetTempFileNameA") || GetTempFileNameA(a.c_str(), narrow(prefix).c_str(), 0, name) == 0) {
             return GetLastError();
         }
-        path = widen(name);
+        const char* end = std::find(name, name + MAX_PATH, '\0');
+        if (end == name + MAX_PATH) return ERROR_FILENAME_EXCED_RANGE;
+        path = widen(std::string(name, end));
     }
     // Wine's answers a name even where it could make no file there (a folder
     // or a drive that can't be written), and the reason is lost: the file is
