@@ -868,7 +868,9 @@ TEST_F(Make, WriteFailuresAreReportedAndCostNothing) {
     }
 }
 
-TEST_F(Make, NamesTheCodePageCannotHoldAreRefused) {
+// Only what the file holds must be in its code page: the name the start
+// line runs, not the long name beside a short one, nor the batch name.
+TEST_F(Make, NamesTheFileHoldsOutsideItsCodePageAreRefused) {
     choose(L"C:\\Games", L"\u65e5\u672c Racer.exe");
     input::type(f.controls.batchName, L"fine");
     ASSERT_TRUE(input::press(f.controls.makeButton));
@@ -887,8 +889,16 @@ TEST_F(Make, NamesTheCodePageCannotHoldAreRefused) {
     input::type(q.form.controls.batchName, L"\u0152uvre");  // Œ is in the ANSI code page, not in the OEM one
     input::press(q.form.controls.makeButton);
     ASSERT_EQ(q.messages.shown.size(), 1u);
-    EXPECT_NE(q.messages.shown[0].prompt.find(L"batch name"), std::wstring::npos);
-    EXPECT_EQ(q.disk.paths().size(), 2u);
+    EXPECT_EQ(q.messages.shown[0].prompt, L"Make C:\\\u0152uvre.bat?");
+    EXPECT_EQ(startOf(q.disk.read(L"C:\\\u0152uvre.bat").value_or("")), "Racer");
+
+    Rig t;  // Þ is in neither; the disk's short name is plain ASCII
+    t.disk.addFile(L"C:\\\u00DE\u00F3r.exe");
+    t.disk.setShortName(L"C:\\\u00DE\u00F3r.exe", L"__R~~ADX.EXE");
+    t.start();
+    input::pickFile(t.form.controls.programs, 0);
+    input::press(t.form.controls.makeButton);
+    EXPECT_EQ(startOf(t.disk.read(L"C:\\\u00DE\u00F3r.bat").value_or("")), "__R~~ADX");
 }
 
 // COMMAND.COM and CMD read the file in the OEM code page: 437 here, where é is 0x82 (0xE9 in 1252).

@@ -258,6 +258,8 @@ TEST_F(Drop, WhatIsPickedFromADrop) {
         {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games", L"D:\\Games\\Hover\\setup.exe", L"C:\\Games\\Hover\\Hover Tank.exe"},
          L"D:\\Games\\Hover", L"setup"},
         {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games", L"C:\\Games"}, L"D:\\Games", L""},
+        // A name outside the OEM code page is picked: only the file's start line must be in it.
+        {{L"D:\\Games\\\x0152uvre.exe"}, L"D:\\Games", L"\x0152uvre"},
     };
     for (const Case& c : cases) {
         DropRig d;
@@ -279,7 +281,6 @@ TEST_F(Drop, WhatCannotBePickedIsSaidAndChangesNothing) {
         {{L"D:\\Games\\Hover\\readme.txt"}, L"\nD:\\Games\\Hover\\readme.txt"},
         {{L"E:\\Gone\\Hover Tank.exe"}, L"\nE:\\Gone\\Hover Tank.exe (not found)"},
         {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games\\Hover\\gone.exe"}, L"readme.txt\nD:\\Games\\Hover\\gone.exe (not found)"},
-        {{L"D:\\Games\\\x0152uvre.exe"}, L"(code page 437) cannot hold"},
     };
     for (const Case& c : cases) {
         DropRig d;

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "app/main_window.h"
-#include "platform/codepage.h"
 #include "platform/decimal.h"
 #include "platform/input.h"
 #include "platform/names.h"
@@ -82,16 +81,6 @@ void MainWindow::pickFromOutside(const std::vector<std::wstring>& paths) {
                  services.app.title);
         return;
     }
-    if (program) {
-        const std::wstring stem = program->name.substr(0, program->name.size() - 4);
-        if (!services.oemCodePage.encode(stem)) {
-            box.show(L"Cannot pick " + joinPath(program->folder, program->name) + L".\n\n" +
-                         codePageLacks(L"program name", stem, services.oemCodePage.number()),
-                     kExclamation, services.app.title);
-            return;
-        }
-    }
-
     picker.showFolder(program ? program->folder : *folder);
     input::clickTab(controls.tabs, 1);
     if (program) picker.pick(program->name);

@@ -68,8 +68,14 @@ BatchMaker::BatchMaker(const BatchControls& controls, const BatchServices& servi
 void BatchMaker::makeBatchFile() {
     const std::wstring ruleName = shortName(scratch, programName_);
     const std::wstring path = batchPathShown();
-    if (!confirmed(path)) return;
-    if (write(path, batchFile(settingsFor(path, ruleName)))) batchName.setText(L"");
+    if (batchName.text().empty()) {
+        services_.messages.show(L"Don't forget a name!", kExclamation, L"Oops!");
+        batchName.setFocus();
+        return;
+    }
+    const std::wstring startName = startNameFor(services_.folderService, programPath.caption(), ruleName, programName_);
+    if (!confirmed(path, startName)) return;
+    if (write(path, batchFile(settingsFor(path, startName)))) batchName.setText(L"");
 }
 
 std::wstring batchPathFor(std::wstring_view folder, std::wstring_view name) {
@@ -88,17 +94,12 @@ std::wstring BatchMaker::batchPathShown() {
     return path;
 }
 
-// A name of a file in the program's folder, one that the batch file's code
-// page holds, and the user's OK.
-bool BatchMaker::confirmed(const std::wstring& path) {
+// A name of a file in the program's folder, a start line that the batch
+// file's code page holds, and the user's OK.
+bool BatchMaker::confirmed(const std::wstring& path, const std::wstring& startName) {
     MessageBoxService& box = services_.messages;
     const std::wstring& title = services_.app.title;
-    if (batchName.text().empty()) {
-        box.show(L"Don't forget a name!", kExclamation, L"Oops!");
-        batchName.setFocus();
-        return false;
-    }
-    if (const std::wstring why = refusal(path); !why.empty()) {
+    if (const std::wstring why = refusal(path, startName); !why.empty()) {
         box.show(L"Cannot make " + path + L".\n\n" + why, kExclamation, title);
         return false;
     }
@@ -106,7 +107,7 @@ bool BatchMaker::confirmed(const std::wstring& path) {
     return ask && box.show(ask->prompt, ask->buttons, title) == kAnswerOk;
 }
 
-std::wstring BatchMaker::refusal(const std::wstring& path) const {
+std::wstring BatchMaker::refusal(const std::wstring& path, const std::wstring& startName) const {
     std::wstring why = fileNameFault(batchName.text());
     if (!why.empty()) return why;
     if (const std::size_t folder = folderOf(path).size() - 1; folder > kLongestFolder) {
@@ -120,11 +121,10 @@ std::wstring BatchMaker::refusal(const std::wstring& path) const {
                decimal(static_cast<long long>(kLongestPath)) + L".";
     }
     // COMMAND.COM and CMD read the file in this code page: a name it can't
-    // hold would be written with stand-in characters and start nothing.
+    // hold would be written with stand-in characters and start nothing. Only
+    // what the file holds counts: the name its start line runs.
     const CodePageService& cp = services_.codePage;
-    for (const auto& [what, name] : {std::pair{L"program name", programName_}, std::pair{L"batch name", batchName.text()}}) {
-        if (!cp.encode(name)) return codePageLacks(what, name, cp.number());
-    }
+    if (!cp.encode(startName)) return codePageLacks(L"program name", startName, cp.number());
     return {};
 }
 
@@ -167,7 +167,7 @@ std::optional<BatchMaker::Question> BatchMaker::question(const std::wstring& pat
     return Question{prompt, kOkCancel | kExclamation | kSecondDefault};
 }
 
-BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstring& ruleName) {
+BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstring& startName) {
     BatchSettings settings;
     for (const auto& [setting, box] : values.boxes()) settings.set(setting, ticked(*box) ? 1 : 0);
     settings.gammaPosition = values.gamma.value();
@@ -176,7 +176,7 @@ BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstri
     settings.cards = cards_;
     settings.batchPath = path;
     settings.version = services_.app.version();
-    settings.startName = startNameFor(services_.folderService, programPath.caption(), ruleName, programName_);
+    settings.startName = startName;
     return settings;
 }
 

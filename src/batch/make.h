@@ -49,9 +49,9 @@ public:
 private:
     // The steps of "&Make": the path, the question, the settings, the write.
     std::wstring batchPathShown();
-    bool confirmed(const std::wstring& path);
+    bool confirmed(const std::wstring& path, const std::wstring& startName);
     // Why the file can't be made at `path`, in words; empty where it can.
-    std::wstring refusal(const std::wstring& path) const;
+    std::wstring refusal(const std::wstring& path, const std::wstring& startName) const;
     // The question before the file at `path` is made or replaced; nullopt
     // after saying why it can't be.
     struct Question {
@@ -59,7 +59,7 @@ private:
         int buttons;
     };
     std::optional<Question> question(const std::wstring& path);
-    BatchSettings settingsFor(const std::wstring& path, const std::wstring& ruleName);
+    BatchSettings settingsFor(const std::wstring& path, const std::wstring& startName);
     bool write(const std::wstring& path, const BatchFile& file);
 
     BatchServices services_;
