@@ -36,7 +36,9 @@ public:
     }
     FileStatus replace(const std::wstring& from, const std::wstring& to) override { return inner_.replace(from, to); }
     void remove(const std::wstring& path) override { inner_.remove(path); }
-    FileStatus recover(const std::wstring& target) override { return inner_.recover(target); }
+    FileStatus recover(const std::wstring& target, std::string_view written) override {
+        return inner_.recover(target, written);
+    }
 
 private:
     FileStore& inner_;

@@ -102,12 +102,13 @@ TEST_F(ModelTest, DirectoryListShowsTheWayDownAndSortedSubfolders) {
     disk.addFolder(L"C:\\Games\\Quake\\base");
     disk.addFolder(L"C:\\Games\\Quake\\Addons");
     disk.addFile(L"C:\\Games\\Quake\\quake.exe");
+    disk.addFolder(L"D:\\");
     DirList& dir = w.get<DirList>("Dir");
     std::vector<std::wstring> paths;
     dir.onChange = [&] { paths.push_back(dir.path()); };
     dir.setPath(L"C:\\Games\\Quake");
     const auto& e = dir.entries();
-    ASSERT_EQ(e.size(), 6u);
+    ASSERT_EQ(e.size(), 8u);
     EXPECT_EQ(e[0].name, L"C:\\");
     EXPECT_EQ(e[1].name, L"Games");
     EXPECT_EQ(e[1].path, L"C:\\Games");
@@ -120,11 +121,17 @@ TEST_F(ModelTest, DirectoryListShowsTheWayDownAndSortedSubfolders) {
     EXPECT_FALSE(e[5].open);
     EXPECT_EQ(e[5].level, 3);
     EXPECT_EQ(e[5].path, L"C:\\Games\\Quake\\id1");
+    // Then every drive, as Windows' own lists show them.
+    EXPECT_EQ(e[6].name + e[7].name, L"[-c-][-d-]");
+    EXPECT_TRUE(e[7].drive);
+    EXPECT_FALSE(e[5].drive);
 
     ASSERT_TRUE(input::openDirEntry(dir, 0));
     EXPECT_EQ(dir.path(), L"C:\\");
-    EXPECT_EQ(dir.entries().size(), 2u);  // C:\ and Games
-    EXPECT_EQ(paths, (std::vector<std::wstring>{L"C:\\Games\\Quake", L"C:\\"}));
+    EXPECT_EQ(dir.entries().size(), 4u);  // C:\, Games and the two drives
+    ASSERT_TRUE(input::openDirEntry(dir, 3));
+    EXPECT_EQ(dir.path(), L"D:\\");
+    EXPECT_EQ(paths, (std::vector<std::wstring>{L"C:\\Games\\Quake", L"C:\\", L"D:\\"}));
     EXPECT_FALSE(input::openDirEntry(dir, 7));
 }
 
@@ -162,7 +169,7 @@ TEST_F(ModelTest, UnreadableFolderGivesOnlyTheWayDown) {
     DirList& dir = w.get<DirList>("Dir");
     dir.setPath(L"C:\\Locked");
     EXPECT_TRUE(dir.unreadable());
-    EXPECT_EQ(dir.entries().size(), 2u);
+    EXPECT_EQ(dir.entries().size(), 3u);  // the way down and the way out: the drive
     FileList& files = w.get<FileList>("Files");
     files.setPath(L"C:\\Locked");
     EXPECT_TRUE(files.unreadable());

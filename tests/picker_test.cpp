@@ -160,17 +160,29 @@ TEST_F(Picker, AnEntryNamedOnlyDotExeLeavesAnEmptyName) {
     EXPECT_EQ(f.window.focus(), &f.controls.batchName);
 }
 
+// A folder that can't be read, or a drive without its disk, which Corvane
+// says in words of its own; the list still leads to every drive.
 TEST_F(Picker, UnreadableFolderLeavesBrowsingWithAnEmptyList) {
     r.disk.addFile(L"C:\\GAME.EXE");
     r.disk.addFile(L"C:\\Denied\\x.exe");
     r.disk.unreadable.insert(L"C:\\Denied");
+    r.disk.addFolder(L"A:\\");
+    r.disk.unreadable.insert(L"A:\\");
     r.start();
-    pick(L"GAME.EXE");
-    open(L"C:\\Denied");
-    expectBrowsing();
-    EXPECT_EQ(f.controls.programs.listCount(), 0);
-    EXPECT_EQ(f.controls.folders.path(), L"C:\\Denied");
-    EXPECT_EQ(r.program.ends, 0);
+    for (const wchar_t* folder : {L"C:\\Denied", L"A:\\"}) {
+        pick(L"GAME.EXE");
+        open(folder);
+        expectBrowsing();
+        EXPECT_EQ(f.controls.programs.listCount(), 0);
+        EXPECT_EQ(f.controls.folders.path(), folder);
+        EXPECT_EQ(f.controls.folders.entries().back().name, L"[-c-]");
+        EXPECT_EQ(r.program.ends, 0);
+        open(L"C:\\");
+    }
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].prompt,
+              L"Drive A: can't be read. It may have no disk in it: put one in, or choose another drive.");
+    EXPECT_EQ(r.messages.shown[0].buttons, 48);
 }
 
 TEST_F(Picker, HiddenAndSystemProgramsAreNotListed) {
@@ -200,6 +212,7 @@ struct DropRig {
         r.disk.addFile(L"D:\\Games\\Hover\\readme.txt");
         r.disk.addFile(L"D:\\Games\\Hover\\setup.exe");
         r.disk.addFile(L"D:\\Games\\\x0152uvre.exe");
+        r.disk.setShortName(L"D:\\Games", L"GAMES~1");
         r.start();
         input::clickTab(f.controls.tabs, 2);
     }
@@ -252,8 +265,10 @@ TEST_F(Drop, WhatIsPickedFromADrop) {
         {{L"D:\\Games\\Hover\\"}, L"D:\\Games\\Hover", L""},
         {{L"D:\\"}, L"D:\\", L""},
         {{L"D:/Games/Hover/setup.exe"}, L"D:\\Games\\Hover", L"setup"},
-        // The folder as named, the program as its folder lists it.
-        {{L"d:\\games\\hover\\SETUP.EXE"}, L"d:\\games\\hover", L"setup"},
+        // The folder and the program as the disk names them, in any form the system takes.
+        {{L"d:\\games\\hover\\SETUP.EXE"}, L"D:\\Games\\Hover", L"setup"},
+        {{L"D:\\GAMES\\HOVER\\HOVERT~1.EXE"}, L"D:\\Games\\Hover", L"Hover Tank"},
+        {{L"D:\\GAMES~1\\HOVER\\setup.exe"}, L"D:\\Games\\Hover", L"setup"},
         // The first program wins over folders and other files, wherever it stands.
         {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games", L"D:\\Games\\Hover\\setup.exe", L"C:\\Games\\Hover\\Hover Tank.exe"},
          L"D:\\Games\\Hover", L"setup"},

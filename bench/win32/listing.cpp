@@ -61,6 +61,8 @@ public:
     }
     std::optional<std::wstring> shortName(const std::wstring& path) override { return real.shortName(path); }
     std::wstring systemFolder() override { return real.systemFolder(); }
+    std::vector<std::wstring> drives() override { return real.drives(); }
+    std::optional<std::wstring> longPath(const std::wstring& path) override { return real.longPath(path); }
 };
 
 double median(std::vector<double> v) {

@@ -47,7 +47,10 @@ void MainWindow::pickFromOutside(const std::vector<std::wstring>& paths) {
     std::optional<std::wstring> folder;
     std::vector<std::wstring> notFound;
     for (const std::wstring& path : paths) {
-        const Place p = placeOf(path);
+        // Any form the system takes: short names become the long ones.
+        std::wstring given = path;
+        std::replace(given.begin(), given.end(), L'/', L'\\');
+        const Place p = placeOf(services.folders.longPath(given).value_or(given));
         if (p.name.empty()) {
             if (!p.folder.empty() && !folder) folder = p.folder;
             continue;

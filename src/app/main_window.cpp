@@ -14,7 +14,7 @@ MainWindow::MainWindow(Services& s)
               .batchNameCaption = controls.batchNameCaption,
               .programPath = controls.programPath,
               .make = controls.makeButton},
-             programName),
+             {.messages = s.messages, .app = s.app}, programName),
       settings({.clock = controls.clock,
                 .refresh = controls.refresh,
                 .gamma = controls.gamma,

@@ -191,7 +191,14 @@ bool BatchMaker::write(const std::wstring& path, const BatchFile& file) {
     std::wstring temp;
     FileStatus status;
     if (!first || !second) status.error = L"The text can't be written in code page " + decimal(cp.number()) + L".";
-    if (status.ok()) status = files.recover(path);
+    // Every file Corvane writes begins so, whatever its version: the lines
+    // up to the words that say Corvane made it.
+    const std::optional<std::string> madeBy = cp.encode(kMadeBy);
+    std::string_view written;
+    if (first && madeBy && first->find(*madeBy) != std::string::npos) {
+        written = std::string_view(*first).substr(0, first->find(*madeBy) + madeBy->size());
+    }
+    if (status.ok()) status = files.recover(path, written);
     if (status.ok()) status = files.createTemp(folderOf(path), temp);
     if (status.ok()) status = files.append(temp, *first);
     if (status.ok()) status = files.append(temp, *second);

@@ -142,16 +142,23 @@ void DirList::buildEntries() {
     }
     const auto& listing = host().folderReads().list(path_);
     unreadable_ = !listing.has_value();
-    if (!listing) return;
-    // Sorted by reference into the listing: a folder of thousands costs no copies.
-    std::vector<const std::wstring*> subfolders;
-    for (const auto& e : *listing) {
-        if (e.isFolder && e.name != L"." && e.name != L"..") subfolders.push_back(&e.name);
+    if (listing) {
+        // Sorted by reference into the listing: a folder of thousands costs no copies.
+        std::vector<const std::wstring*> subfolders;
+        for (const auto& e : *listing) {
+            if (e.isFolder && e.name != L"." && e.name != L"..") subfolders.push_back(&e.name);
+        }
+        std::sort(subfolders.begin(), subfolders.end(),
+                  [](const std::wstring* a, const std::wstring* b) { return byNameNoCase(*a, *b); });
+        entries_.reserve(entries_.size() + subfolders.size());
+        for (const std::wstring* s : subfolders) entries_.push_back({*s, joinPath(walked, *s), level + 1, false});
     }
-    std::sort(subfolders.begin(), subfolders.end(),
-              [](const std::wstring* a, const std::wstring* b) { return byNameNoCase(*a, *b); });
-    entries_.reserve(entries_.size() + subfolders.size());
-    for (const std::wstring* s : subfolders) entries_.push_back({*s, joinPath(walked, *s), level + 1, false});
+    // Every drive, the way out of a folder that can't be read too.
+    for (const std::wstring& drive : host().folderReads().service().drives()) {
+        if (drive.size() != 3) continue;
+        const wchar_t letter = static_cast<wchar_t>(drive[0] | 0x20);
+        entries_.push_back({std::wstring(L"[-") + letter + L"-]", drive, 0, false, true});
+    }
 }
 
 void FileList::setPath(std::wstring p) {

@@ -168,6 +168,7 @@ struct DirListEntry {
     std::wstring path;  // the folder it opens
     int level = 0;      // indentation steps
     bool open = false;  // on the way down to the current folder, or the current one
+    bool drive = false;  // a drive, listed after the folders as "[-d-]"; it opens its root
 };
 
 class DirList final : public Control {

@@ -45,10 +45,13 @@ public:
     virtual void remove(const std::wstring& path) = 0;
     // Puts right what earlier writes left where they were cut short (the
     // machine stopped, a delete failed): removes their temporary files in
-    // the target's folder (the names isWriteTempName tells), and puts the
-    // target's old file back where one was left aside without it, or
-    // removes it beside it. An error when the old file can't go back.
-    virtual FileStatus recover(const std::wstring& target) = 0;
+    // the target's folder (the names isWriteTempName tells) that begin with
+    // `written`, what every such write begins with, or with a part of it
+    // (nothing at all too), so that a user's file of such a name stays; and
+    // puts the target's old
+    // file back where one was left aside without it, or removes it beside
+    // it. An error when the old file can't go back.
+    virtual FileStatus recover(const std::wstring& target, std::string_view written) = 0;
 };
 
 // The files that writing a batch file makes beside it. The new text goes

@@ -49,6 +49,13 @@ public:
     // The system's own system folder, as the system names it: SYSTEM in the
     // Windows folder on 9x, System32 on NT; empty when it can't say.
     virtual std::wstring systemFolder() = 0;
+    // The roots of the system's drives ("A:\", "C:\"), in order; none when
+    // it can't say.
+    virtual std::vector<std::wstring> drives() = 0;
+    // An absolute path ("C:\PROG~FBU\HOVE~4WI.EXE") with each of its names
+    // as the disk keeps it, short names given becoming the long ones;
+    // nullopt where a name is not there, or holds a wildcard.
+    virtual std::optional<std::wstring> longPath(const std::wstring& path) = 0;
 };
 
 // One of the system's code pages: the ANSI one, which version strings and

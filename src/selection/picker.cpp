@@ -16,8 +16,8 @@ constexpr int kListsShort = 1455;
 
 }  // namespace
 
-Picker::Picker(const PickerControls& controls, std::wstring& programName)
-    : PickerControls(controls), programName_(programName) {
+Picker::Picker(const PickerControls& controls, const PickerServices& services, std::wstring& programName)
+    : PickerControls(controls), services_(services), programName_(programName) {
     folders.onChange = [this] { folderOpened(); };
     programs.onPathChange = [this] { programsFolderChanged(); };
     programs.onClick = [this] { programPicked(); };
@@ -29,6 +29,13 @@ void Picker::folderOpened() {
     programs.setPath(folders.path());
     programPath.setCaption(folders.path());
     folders.setToolTip(folders.path());
+    // A drive opened without its disk: Corvane says so, not the system.
+    const std::wstring& path = folders.path();
+    if (folders.unreadable() && path.size() == 3 && path[1] == L':') {
+        services_.messages.show(L"Drive " + path.substr(0, 2) +
+                                    L" can't be read. It may have no disk in it: put one in, or choose another drive.",
+                                kExclamation, services_.app.title);
+    }
 }
 
 void Picker::programsFolderChanged() {

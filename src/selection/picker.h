@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/model.h"
+#include "platform/services.h"
 
 namespace corvane {
 
@@ -18,11 +19,16 @@ struct PickerControls {
     CommandButton& make;     // Command1
 };
 
+struct PickerServices {
+    MessageBoxService& messages;  // a drive that can't be read
+    const AppInfo& app;
+};
+
 class Picker : PickerControls {
 public:
     // `programName` is the window's, which the picker sets. The
     // picker's handlers are wired to its controls' events here.
-    Picker(const PickerControls& controls, std::wstring& programName);
+    Picker(const PickerControls& controls, const PickerServices& services, std::wstring& programName);
     Picker(const Picker&) = delete;
     Picker& operator=(const Picker&) = delete;
 
@@ -43,6 +49,7 @@ public:
     std::function<void()> onPicked;
 
 private:
+    PickerServices services_;
     std::wstring& programName_;
 };
 

@@ -65,6 +65,16 @@ std::wstring FaultyServices::Folders::systemFolder() {
     return s.disk_.systemFolder();
 }
 
+std::vector<std::wstring> FaultyServices::Folders::drives() {
+    if (s.plan_.hit("drives")) return {};
+    return s.disk_.drives();
+}
+
+std::optional<std::wstring> FaultyServices::Folders::longPath(const std::wstring& path) {
+    if (s.plan_.hit("long path")) return std::nullopt;
+    return s.disk_.longPath(path);
+}
+
 FileStart FaultyServices::Files::readStart(const std::wstring& path, std::size_t most) {
     if (s.plan_.hit("read")) {
         FileStart failed;
@@ -99,9 +109,9 @@ void FaultyServices::Files::remove(const std::wstring& path) {
     s.disk_.remove(path);
 }
 
-FileStatus FaultyServices::Files::recover(const std::wstring& target) {
+FileStatus FaultyServices::Files::recover(const std::wstring& target, std::string_view written) {
     if (s.plan_.hit("recover")) return s.plan_.failure();
-    return s.disk_.recover(target);
+    return s.disk_.recover(target, written);
 }
 
 std::optional<std::string> FaultyServices::CodePage::encode(std::wstring_view text) const {

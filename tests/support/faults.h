@@ -56,6 +56,8 @@ private:
         std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
         std::optional<std::wstring> shortName(const std::wstring& path) override;
         std::wstring systemFolder() override;
+        std::vector<std::wstring> drives() override;
+        std::optional<std::wstring> longPath(const std::wstring& path) override;
     } folders_{*this};
     struct Files final : FileStore {
         FaultyServices& s;
@@ -65,7 +67,7 @@ private:
         FileStatus append(const std::wstring& path, std::string_view bytes) override;
         FileStatus replace(const std::wstring& from, const std::wstring& to) override;
         void remove(const std::wstring& path) override;
-        FileStatus recover(const std::wstring& target) override;
+        FileStatus recover(const std::wstring& target, std::string_view written) override;
     } files_{*this};
     struct CodePage final : CodePageService {
         FaultyServices& s;

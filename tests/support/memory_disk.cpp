@@ -1,5 +1,6 @@
 #include "support/memory_disk.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "platform/names.h"
@@ -73,6 +74,34 @@ std::wstring MemoryDisk::makeShortName(const std::wstring& parent, const std::ws
 
 void MemoryDisk::setShortName(const std::wstring& path, std::optional<std::wstring> answer) {
     nodes_.at(key(path)).shortName = std::move(answer);
+}
+
+std::vector<std::wstring> MemoryDisk::drives() {
+    std::vector<std::wstring> out;
+    for (const auto& [k, n] : nodes_) {
+        if (k.size() == 3) out.push_back(n.path);
+    }
+    return out;
+}
+
+std::optional<std::wstring> MemoryDisk::longPath(const std::wstring& path) {
+    const std::wstring given = key(path);
+    if (given.size() < 3 || nodes_.count(given.substr(0, 3)) == 0) return std::nullopt;
+    std::wstring out = nodes_.at(given.substr(0, 3)).path;
+    for (std::size_t start = 3; start < given.size();) {
+        const std::size_t end = std::min(given.find(L'\\', start), given.size());
+        const std::wstring part = given.substr(start, end - start);
+        const Node* found = nullptr;
+        for (const auto& [k, n] : nodes_) {
+            const bool named = equalNoCase(k.substr(k.find_last_of(L'\\') + 1), part) ||
+                               (n.shortName && equalNoCase(*n.shortName, part));
+            if (k.size() > 3 && parentKey(k) == key(out) && named) found = &n;
+        }
+        if (found == nullptr) return std::nullopt;
+        out = found->path;
+        start = end + 1;
+    }
+    return out;
 }
 
 std::optional<std::wstring> MemoryDisk::shortName(const std::wstring& path) {

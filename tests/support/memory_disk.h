@@ -41,6 +41,9 @@ public:
     // The system's own system folder: as 9x names the fixed one, unless set.
     std::wstring systemDir = L"C:\\WINDOWS\\SYSTEM";
     std::wstring systemFolder() override { return systemDir; }
+    // The roots it holds; a root in `unreadable` is a drive without its disk.
+    std::vector<std::wstring> drives() override;
+    std::optional<std::wstring> longPath(const std::wstring& path) override;
 
     std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
     FileStart readStart(const std::wstring& path, std::size_t most) override;
@@ -49,7 +52,7 @@ public:
     FileStatus replace(const std::wstring& from, const std::wstring& to) override;
     // Keeps nothing of its own to put right: what the real store recovers is
     // tested on the real one.
-    FileStatus recover(const std::wstring&) override { return {}; }
+    FileStatus recover(const std::wstring&, std::string_view) override { return {}; }
 
 private:
     struct Node {

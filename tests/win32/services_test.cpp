@@ -111,14 +111,15 @@ TEST(FilesUnderWine, TemporaryFileReplacesTheTargetWhole) {
     DeleteFileW(target.c_str());
 
     // What cut-short writes left goes: the temporary files the store itself
-    // names, and nothing else.
+    // names that hold nothing or what a write begins with, and nothing else.
+    const std::string written = "@echo off\r\nREM Made by X ";
     const std::wstring theirs[] = {L"cvn1A.tmp", L"CVNFF00.TMP"};
-    const std::wstring others[] = {L"cvnotes.tmp", L"other.tmp", L"cvn12345.tmp", L"cvoFF00.tmp"};
+    const std::wstring others[] = {L"cvnotes.tmp", L"other.tmp", L"cvn12345.tmp", L"cvoFF00.tmp", L"CVN1.TMP"};
     ASSERT_TRUE(files.createTemp(dir, temp).ok());
-    for (const std::wstring& n : theirs) put(dir + L"\\" + n, "left");
+    for (const std::wstring& n : theirs) put(dir + L"\\" + n, written + "1.0\r\nSET SST_GAMMA=");
     for (const std::wstring& n : others) put(dir + L"\\" + n, "keep");
     const std::wstring run = dir + L"\\run.bat";
-    EXPECT_TRUE(files.recover(run).ok());
+    EXPECT_TRUE(files.recover(run, written).ok());
     EXPECT_EQ(GetFileAttributesW(temp.c_str()), INVALID_FILE_ATTRIBUTES);
     for (const std::wstring& n : theirs) EXPECT_EQ(GetFileAttributesW((dir + L"\\" + n).c_str()), INVALID_FILE_ATTRIBUTES);
     for (const std::wstring& n : others) {
@@ -128,10 +129,10 @@ TEST(FilesUnderWine, TemporaryFileReplacesTheTargetWhole) {
     // The old file left aside: put back where the file is gone, removed
     // where the new one took its place.
     put(run + L".cvo", "old");
-    EXPECT_TRUE(files.recover(run).ok());
+    EXPECT_TRUE(files.recover(run, written).ok());
     EXPECT_EQ(get(run), "old");
     put(run + L".cvo", "older");
-    EXPECT_TRUE(files.recover(run).ok());
+    EXPECT_TRUE(files.recover(run, written).ok());
     EXPECT_EQ(get(run), "old");
     EXPECT_EQ(GetFileAttributesW((run + L".cvo").c_str()), INVALID_FILE_ATTRIBUTES);
     DeleteFileW(run.c_str());

@@ -73,6 +73,8 @@ struct ShortNamesAsSaid final : FolderService {
     std::map<std::wstring, std::wstring> said;  // by the file's name; empty: the real one
     std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override { return real.list(folder); }
     std::wstring systemFolder() override { return real.systemFolder(); }
+    std::vector<std::wstring> drives() override { return real.drives(); }
+    std::optional<std::wstring> longPath(const std::wstring& path) override { return real.longPath(path); }
     std::optional<std::wstring> shortName(const std::wstring& path) override {
         const auto it = said.find(path.substr(path.find_last_of(L'\\') + 1));
         return it == said.end() || it->second.empty() ? real.shortName(path) : std::optional(it->second);

@@ -121,6 +121,8 @@ bool moveFile(const std::wstring& from, const std::wstring& to);
 // through to the disk. Fails with ERROR_CALL_NOT_IMPLEMENTED on 9x.
 bool moveFileOver(const std::wstring& from, const std::wstring& to);
 std::optional<std::wstring> shortPathName(const std::wstring& path);
+// The drives there are, a bit each from A: on; 0 where the call fails.
+DWORD logicalDrives();
 std::wstring fullPathName(const std::wstring& path);
 
 // An open file's bytes.

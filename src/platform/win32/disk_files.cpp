@@ -109,7 +109,7 @@ FileStatus Files::replace(const std::wstring& from, const std::wstring& to) {
 
 void Files::remove(const std::wstring& path) { api::deleteFile(path); }
 
-FileStatus Files::recover(const std::wstring& target) {
+FileStatus Files::recover(const std::wstring& target, std::string_view written) {
     // The new texts of writes cut short: never the only copy of anything.
     const std::wstring folder = folderOf(target);
     std::vector<std::wstring> names;
@@ -121,7 +121,11 @@ FileStatus Files::recover(const std::wstring& target) {
             }
         } while (search.next());
     }
-    for (const std::wstring& n : names) api::deleteFile(folder + n);
+    for (const std::wstring& n : names) {
+        const FileStart start = readStart(folder + n, written.size());
+        // Cut short, a write may have left a part of what it begins with.
+        if (start.found && written.starts_with(start.bytes)) api::deleteFile(folder + n);
+    }
     // The old file set aside: stale beside the file, its only copy without it.
     const std::wstring aside = asideName(target);
     if (!exists(aside)) return {};

@@ -14,7 +14,7 @@ public:
     FileStatus append(const std::wstring& path, std::string_view bytes) override;
     FileStatus replace(const std::wstring& from, const std::wstring& to) override;
     void remove(const std::wstring& path) override;
-    FileStatus recover(const std::wstring& target) override;
+    FileStatus recover(const std::wstring& target, std::string_view written) override;
 };
 
 }  // namespace corvane::win32

@@ -1,5 +1,7 @@
 #include "platform/win32/system_services.h"
 
+#include <algorithm>
+
 #include "platform/names.h"
 #include "platform/wrap.h"
 #include "platform/win32/api.h"
@@ -46,6 +48,39 @@ std::optional<std::wstring> Folders::shortName(const std::wstring& path) {
 }
 
 std::wstring Folders::systemFolder() { return api::systemDirectory(); }
+
+std::vector<std::wstring> Folders::drives() {
+    std::vector<std::wstring> out;
+    const DWORD present = api::logicalDrives();
+    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+        if ((present >> (letter - L'A') & 1u) != 0) out.push_back(std::wstring(1, letter) + L":\\");
+    }
+    return out;
+}
+
+// Name by name from the drive's root, each as the system finds it: asked for
+// a short name, it answers with the long one.
+std::optional<std::wstring> Folders::longPath(const std::wstring& path) {
+    if (path.size() < 3 || path[1] != L':' || path[2] != L'\\' || path.find_first_of(L"*?") != std::wstring::npos) {
+        return std::nullopt;
+    }
+    std::wstring out = path.substr(0, 3);
+    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    bool found = true;
+    for (std::size_t start = 3; found && start < path.size();) {
+        const std::size_t end = std::min(path.find(L'\\', start), path.size());
+        const std::wstring part = path.substr(start, end - start);
+        if (part == L"." || part == L"..") found = false;
+        if (found && !part.empty()) {
+            api::FileSearch search(joinPath(out, part));
+            found = search.found();
+            if (found) out = joinPath(out, search.name());
+        }
+        start = end + 1;
+    }
+    SetErrorMode(oldMode);
+    return found ? std::optional(out) : std::nullopt;
+}
 
 std::optional<std::string> SystemCodePage::encode(std::wstring_view text) const {
     if (text.empty()) return std::string();

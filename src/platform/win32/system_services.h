@@ -17,6 +17,8 @@ public:
     std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
     std::optional<std::wstring> shortName(const std::wstring& path) override;
     std::wstring systemFolder() override;
+    std::vector<std::wstring> drives() override;
+    std::optional<std::wstring> longPath(const std::wstring& path) override;
 };
 
 // The ANSI code page (CP_ACP) or the OEM one (CP_OEMCP), converted as the

@@ -195,6 +195,8 @@ std::optional<std::uint64_t> fileSize(HANDLE f) {
     return (static_cast<std::uint64_t>(high) << 32) | low;
 }
 
+DWORD logicalDrives() { return seam::fails("GetLogicalDrives") ? 0 : GetLogicalDrives(); }
+
 std::optional<std::wstring> shortPathName(const std::wstring& path) {
     if (nt()) {
         if (seam::fails("GetShortPathNameW")) return std::nullopt;

@@ -113,7 +113,7 @@ protected:
         const DirListEntry& e = model().entries()[id];
         const int size = iconSize();  // the window's DPI, which may not be the system's
         x += e.level * scaled(8);
-        drawFolder(dc, x, r.top + (r.bottom - r.top - size) / 2, size, e.open);
+        if (!e.drive) drawFolder(dc, x, r.top + (r.bottom - r.top - size) / 2, size, e.open);
         x += size + 3;
         return &e.name;
     }
