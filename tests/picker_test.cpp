@@ -213,6 +213,8 @@ struct DropRig {
         r.disk.addFile(L"D:\\Games\\Hover\\setup.exe");
         r.disk.addFile(L"D:\\Games\\\x0152uvre.exe");
         r.disk.setShortName(L"D:\\Games", L"GAMES~1");
+        r.shell.links = {{L"D:\\Desktop\\Hover.lnk", L"D:\\GAMES\\HOVER\\HOVERT~1.EXE"},
+                         {L"D:\\Desktop\\Games.LNK", L"D:\\Games"}};
         r.start();
         input::clickTab(f.controls.tabs, 2);
     }
@@ -269,6 +271,9 @@ TEST_F(Drop, WhatIsPickedFromADrop) {
         {{L"d:\\games\\hover\\SETUP.EXE"}, L"D:\\Games\\Hover", L"setup"},
         {{L"D:\\GAMES\\HOVER\\HOVERT~1.EXE"}, L"D:\\Games\\Hover", L"Hover Tank"},
         {{L"D:\\GAMES~1\\HOVER\\setup.exe"}, L"D:\\Games\\Hover", L"setup"},
+        // A shortcut picks what it points at, a program or a folder.
+        {{L"D:\\Desktop\\Hover.lnk"}, L"D:\\Games\\Hover", L"Hover Tank"},
+        {{L"D:\\Desktop\\Games.LNK"}, L"D:\\Games", L""},
         // The first program wins over folders and other files, wherever it stands.
         {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games", L"D:\\Games\\Hover\\setup.exe", L"C:\\Games\\Hover\\Hover Tank.exe"},
          L"D:\\Games\\Hover", L"setup"},
@@ -296,6 +301,7 @@ TEST_F(Drop, WhatCannotBePickedIsSaidAndChangesNothing) {
         {{L"D:\\Games\\Hover\\readme.txt"}, L"\nD:\\Games\\Hover\\readme.txt"},
         {{L"E:\\Gone\\Hover Tank.exe"}, L"\nE:\\Gone\\Hover Tank.exe (not found)"},
         {{L"D:\\Games\\Hover\\readme.txt", L"D:\\Games\\Hover\\gone.exe"}, L"readme.txt\nD:\\Games\\Hover\\gone.exe (not found)"},
+        {{L"D:\\Desktop\\Broken.lnk"}, L"\nD:\\Desktop\\Broken.lnk (a shortcut that can't be read)"},
     };
     for (const Case& c : cases) {
         DropRig d;

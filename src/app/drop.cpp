@@ -46,10 +46,20 @@ void MainWindow::pickFromOutside(const std::vector<std::wstring>& paths) {
     std::optional<Place> program;
     std::optional<std::wstring> folder;
     std::vector<std::wstring> notFound;
+    std::vector<std::wstring> unreadableLinks;
     for (const std::wstring& path : paths) {
-        // Any form the system takes: short names become the long ones.
+        // Any form the system takes: short names become the long ones, and a
+        // shortcut stands for what it points at.
         std::wstring given = path;
         std::replace(given.begin(), given.end(), L'/', L'\\');
+        if (given.size() > 4 && equalNoCase(std::wstring_view(given).substr(given.size() - 4), L".lnk")) {
+            const std::optional<std::wstring> target = services.shell.linkTarget(given);
+            if (!target) {
+                unreadableLinks.push_back(path);
+                continue;
+            }
+            given = *target;
+        }
         const Place p = placeOf(services.folders.longPath(given).value_or(given));
         if (p.name.empty()) {
             if (!p.folder.empty() && !folder) folder = p.folder;
@@ -78,6 +88,9 @@ void MainWindow::pickFromOutside(const std::vector<std::wstring>& paths) {
         for (std::size_t i = 0; i < paths.size() && i < kNamesShown; ++i) {
             names += L"\n" + paths[i];
             if (std::find(notFound.begin(), notFound.end(), paths[i]) != notFound.end()) names += L" (not found)";
+            if (std::find(unreadableLinks.begin(), unreadableLinks.end(), paths[i]) != unreadableLinks.end()) {
+                names += L" (a shortcut that can't be read)";
+            }
         }
         if (paths.size() > kNamesShown) names += L"\n(and " + decimal(static_cast<long long>(paths.size() - kNamesShown)) + L" more)";
         box.show(L"There is no program (.exe) or folder to pick in what was dropped:\n" + names, kExclamation,

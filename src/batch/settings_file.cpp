@@ -59,10 +59,13 @@ void SettingsFile::programPicked() {
     const std::optional<int> hz = valueIn(found.settings, Setting::Refresh, rates);
     const bool refreshShown = hz && panel_.showRefresh(*hz);
     for (const auto& [setting, box] : values.boxes()) {
-        std::optional<int> v = valueIn(found.settings, setting, std::vector<int>{0, 1});
-        if (v == 1 && !box->enabled()) v.reset();
-        if (v) box->setValue(*v);
-        if (!v) notTaken.push_back(box->caption());
+        // A box that can't be ticked now ("24-Bit Color" at 75 Hz and below) takes no tick.
+        const std::optional<int> v = valueIn(found.settings, setting, std::vector<int>{0, 1});
+        if (v && (*v == 0 || box->enabled())) {
+            box->setValue(*v);
+        } else {
+            notTaken.push_back(box->caption());
+        }
     }
     const std::tuple<Setting, Slider*, const wchar_t*> sliders[] = {{Setting::Clock, &values.clock, L"Clock Speed"},
                                                                      {Setting::Gamma, &values.gamma, L"Gamma"}};

@@ -113,6 +113,9 @@ public:
     // Opens `target` with the operation "open"; returns the shell's result
     // code, where 32 or less means failure.
     virtual std::intptr_t open(const std::wstring& target) = 0;
+    // The path a shortcut (a .lnk file) points at, read through the shell's
+    // own link reader; nullopt where it can't be read or points at no file.
+    virtual std::optional<std::wstring> linkTarget(const std::wstring& link) = 0;
 };
 
 class Window;

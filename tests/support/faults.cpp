@@ -152,6 +152,11 @@ std::intptr_t FaultyServices::Shell::open(const std::wstring& target) {
     return s.shellInner_.open(target);
 }
 
+std::optional<std::wstring> FaultyServices::Shell::linkTarget(const std::wstring& link) {
+    if (s.plan_.hit("link")) return std::nullopt;
+    return s.shellInner_.linkTarget(link);
+}
+
 // A window the system refuses to make ends the program, as the real view does.
 void FaultyServices::Windows::showModal(Window& dialog, Window& owner, const std::function<bool()>& unloaded,
                                         const std::function<void()>& closeButton) {

@@ -96,6 +96,7 @@ private:
         FaultyServices& s;
         explicit Shell(FaultyServices& o) : s(o) {}
         std::intptr_t open(const std::wstring& target) override;
+        std::optional<std::wstring> linkTarget(const std::wstring& link) override;
     } shell_{*this};
     struct Windows final : WindowService {
         FaultyServices& s;

@@ -91,6 +91,11 @@ public:
         opened.push_back(target);
         return result;
     }
+    std::map<std::wstring, std::wstring> links;  // shortcuts by path, and what each points at
+    std::optional<std::wstring> linkTarget(const std::wstring& link) override {
+        const auto it = links.find(link);
+        return it == links.end() ? std::nullopt : std::optional(it->second);
+    }
 };
 
 // Shows a modal window by running a script of what the user does in it.

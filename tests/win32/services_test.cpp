@@ -116,7 +116,7 @@ TEST(FilesUnderWine, TemporaryFileReplacesTheTargetWhole) {
     const std::wstring theirs[] = {L"cvn1A.tmp", L"CVNFF00.TMP"};
     const std::wstring others[] = {L"cvnotes.tmp", L"other.tmp", L"cvn12345.tmp", L"cvoFF00.tmp", L"CVN1.TMP"};
     ASSERT_TRUE(files.createTemp(dir, temp).ok());
-    for (const std::wstring& n : theirs) put(dir + L"\\" + n, written + "1.0\r\nSET SST_GAMMA=");
+    for (const std::wstring& n : theirs) put(dir + L"\\" + n, (written + "1.0\r\nSET SST_GAMMA=").c_str());
     for (const std::wstring& n : others) put(dir + L"\\" + n, "keep");
     const std::wstring run = dir + L"\\run.bat";
     EXPECT_TRUE(files.recover(run, written).ok());

@@ -147,6 +147,7 @@ BOOL initCommonControls();
 // The major version of a loaded comctl32: 4 up to 4.72, 5, or 6.
 DWORD commonControlsVersion(HMODULE comctl);
 HINSTANCE shellOpen(const std::wstring& target);
+std::optional<std::wstring> linkTarget(const std::wstring& link);
 void acceptDrops(HWND h);
 std::vector<std::wstring> droppedFiles(HDROP drop);
 

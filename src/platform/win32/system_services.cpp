@@ -147,4 +147,6 @@ std::intptr_t Shell::open(const std::wstring& target) {
     return reinterpret_cast<std::intptr_t>(api::shellOpen(target));
 }
 
+std::optional<std::wstring> Shell::linkTarget(const std::wstring& link) { return api::linkTarget(link); }
+
 }  // namespace corvane::win32

@@ -61,6 +61,7 @@ public:
 class Shell final : public ShellService {
 public:
     std::intptr_t open(const std::wstring& target) override;
+    std::optional<std::wstring> linkTarget(const std::wstring& link) override;
 };
 
 }  // namespace corvane::win32

@@ -94,7 +94,7 @@ DWORD tempFileName(const std::wstring& folder, const wchar_t* prefix, std::wstri
         }
         const wchar_t* end = std::find(name, name + MAX_PATH, L'\0');
         if (end == name + MAX_PATH) return ERROR_FILENAME_EXCED_RANGE;
-        path.assign(name, end);
+        path.assign(name, static_cast<std::size_t>(end - name));
     } else {
         std::string a;
         if (!narrowPath(folder, a)) return kNoMapping;
@@ -104,7 +104,7 @@ DWORD tempFileName(const std::wstring& folder, const wchar_t* prefix, std::wstri
         }
         const char* end = std::find(name, name + MAX_PATH, '\0');
         if (end == name + MAX_PATH) return ERROR_FILENAME_EXCED_RANGE;
-        path = widen(std::string(name, end));
+        path = widen(std::string(name, static_cast<std::size_t>(end - name)));
     }
     // Wine's answers a name even where it could make no file there (a folder
     // or a drive that can't be written), and the reason is lost: the file is
