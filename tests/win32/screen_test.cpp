@@ -3,7 +3,10 @@
 // the screen, at the DPIs people run.
 #include <gtest/gtest.h>
 
+#include <shobjidl.h>
+
 #include <algorithm>
+#include <bit>
 #include <string>
 #include <vector>
 
@@ -395,6 +398,25 @@ struct HoverTankOnC {
     }
 };
 
+// A shortcut to `target`, as the shell saves one.
+bool saveShortcut(const std::wstring& link, const std::wstring& target) {
+    bool saved = false;
+    const bool initialized = SUCCEEDED(CoInitialize(nullptr));
+    IShellLinkW* shellLink = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&shellLink)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(shellLink->SetPath(target.c_str())) &&
+            SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            saved = SUCCEEDED(file->Save(link.c_str(), TRUE));
+            file->Release();
+        }
+        shellLink->Release();
+    }
+    if (initialized) CoUninitialize();
+    return saved;
+}
+
 TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
     const HoverTankOnC game;
     const std::wstring& games = game.games;
@@ -403,15 +425,32 @@ TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
     const std::vector<std::wstring> top = subfolders(L"C:\\");
     const auto at = std::find(top.begin(), top.end(), L"Games");
     ASSERT_NE(at, top.end());
+    // After the folders, every drive the system has.
+    const DWORD present = GetLogicalDrives();
+    const int drives = std::popcount(present), driveC = std::popcount(present & 3u);
+    ASSERT_TRUE((present & 4u) != 0 && (present & (1u << 25)) != 0) << "Wine's C: and Z:";
     {
         test::RunningCorvane program;
         ASSERT_NE(program.main(), nullptr) << "the main window was not shown";
         HWND dir = program.control("Dir1");
-        ASSERT_TRUE(listHolds(dir, 1 + static_cast<int>(top.size())));
+        const int onC = 1 + static_cast<int>(top.size());
+        ASSERT_TRUE(listHolds(dir, onC + drives));
+        // Z:, the last drive, by keys (the drives may stand below what the
+        // list shows), and back to C: by its row there.
+        test::click(test::centre(test::itemOnScreen(program.process(), dir, LB_GETITEMRECT, 0)));
+        test::key(VK_END);
+        test::key(VK_RETURN);
+        const int onZ = 1 + static_cast<int>(subfolders(L"Z:\\").size());
+        ASSERT_TRUE(listHolds(dir, onZ + drives)) << "Z: was not opened";
+        EXPECT_EQ(test::textOf(program.main(), "Label3"), L"Z:\\");
+        test::key(VK_END);
+        for (int up = drives - 1; up > driveC; --up) test::key(VK_UP);
+        test::key(VK_RETURN);
+        ASSERT_TRUE(listHolds(dir, onC + drives)) << "C: was not opened again";
         // C:\ is row 0, its folders follow; then Games is row 1 and Hover row 2.
         test::doubleClick(test::centre(test::itemOnScreen(program.process(), dir, LB_GETITEMRECT,
                                                           1 + static_cast<int>(at - top.begin()))));
-        ASSERT_TRUE(listHolds(dir, 1 + 1 + static_cast<int>(subfolders(games + L"\\").size())));
+        ASSERT_TRUE(listHolds(dir, 1 + 1 + static_cast<int>(subfolders(games + L"\\").size()) + drives));
         test::doubleClick(test::centre(test::itemOnScreen(program.process(), dir, LB_GETITEMRECT, 2)));
         ASSERT_TRUE(listHolds(program.control("File1"), 1)) << "Hover Tank.exe is not listed";
         program.clickListEntry("File1", 0);
@@ -422,9 +461,18 @@ TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
     }
     // The start line: the system's short name (Wine makes its own kind).
     EXPECT_EQ(test::fileBytes(batch), test::workedExample(test::shortStem(exe)));
-    // Picked again, from the command line: the settings page says where its
-    // values came from, drawn whole.
-    test::RunningCorvane again(L"\"" + exe + L"\"");
+    // Picked again, from the command line, through a shortcut to the
+    // program's short path: the settings page says where its values came
+    // from, drawn whole.
+    wchar_t shortPath[MAX_PATH] = {};
+    ASSERT_NE(GetShortPathNameW(exe.c_str(), shortPath, MAX_PATH), 0u);
+    const std::wstring link = games + L"\\Hover Tank.lnk";
+    ASSERT_TRUE(saveShortcut(link, shortPath));
+    const struct RemovedAfter {
+        const std::wstring& path;
+        ~RemovedAfter() { DeleteFileW(path.c_str()); }
+    } removed{link};
+    test::RunningCorvane again(L"\"" + link + L"\"");
     ASSERT_NE(again.main(), nullptr);
     ASSERT_EQ(test::textBecomes(again.main(), "Text1", L"Hover Tank"), L"Hover Tank");
     again.clickTab(2);

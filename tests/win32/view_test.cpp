@@ -564,7 +564,7 @@ TEST_F(MainWindowUnderWine, AltKeysReachMakeAndAbout) {
     walkTo(root + L"\\Hover");
     HWND fileList = native("File1");
     mouse(fileList, listItem(fileList, 0), WM_LBUTTONDOWN, WM_LBUTTONUP);
-    messages.answers = {2};  // Cancel the question
+    messages.answers = {2, 2};  // Cancel both questions
     MSG msg{};
     msg.hwnd = GetFocus();
     msg.message = WM_SYSCHAR;
@@ -574,6 +574,11 @@ TEST_F(MainWindowUnderWine, AltKeysReachMakeAndAbout) {
     pump(view);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].prompt.substr(0, 5), L"Make ");
+    // Enter in the batch name is "&Make" too.
+    SetFocus(native("Text1"));
+    key(native("Text1"), VK_RETURN);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].prompt.substr(0, 5), L"Make ");
 }
 
 TEST_F(MainWindowUnderWine, TabKeyFollowsTheFocusOrder) {
@@ -661,6 +666,8 @@ TEST_F(MainWindowUnderWine, AboutOpensTheHelpWindowModally) {
     pump(view);
     user.join();
     ASSERT_TRUE(visit.found);
+    // The click gave "&About..." the focus; it has it again.
+    EXPECT_EQ(GetFocus(), native("Command3")) << "the focus did not come back";
     EXPECT_EQ(visit.caption, L"About 3dfx Corvane");
     EXPECT_EQ(visit.version, L"Version 1.0.35");
     EXPECT_EQ(visit.before, L"Select a topic above.");
