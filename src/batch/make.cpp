@@ -25,12 +25,6 @@ constexpr std::size_t kLongestLineShown = 60;
 
 bool ticked(const CheckBox& box) { return box.value() == 1; }
 
-// The folder part of a path: everything before its last separator.
-std::wstring folderOf(const std::wstring& path) {
-    const std::size_t cut = path.find_last_of(L"\\/");
-    return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
-}
-
 // The rule's short name. The scratch box ends holding the name, its last
 // piece selected, as where the name was cut at its blanks in it.
 std::wstring shortName(TextBox& scratch, const std::wstring& name) {
@@ -79,11 +73,7 @@ void BatchMaker::makeBatchFile() {
 }
 
 std::wstring batchPathFor(std::wstring_view folder, std::wstring_view name) {
-    std::wstring path(folder);
-    if (path.empty() || path.back() != L'\\') path += L'\\';
-    path += name;
-    path += L".bat";
-    return path;
+    return joinPath(folder, std::wstring(name) + L".bat");
 }
 
 // The folder of the directory list, the batch name and ".bat"; kept in the

@@ -1,6 +1,6 @@
 // The file store: how the program writes a file so that a target is never
 // left half-written, and the names of the files the writing makes beside
-// it, all in one place. The real store is platform/win32/file_store.cpp.
+// it, all in one place. The real store is platform/win32/disk_files.cpp.
 #pragma once
 
 #include <cstddef>

@@ -114,6 +114,11 @@ std::wstring fileNameFault(std::wstring_view name) {
     return {};
 }
 
+std::wstring folderOf(std::wstring_view path) {
+    const std::size_t cut = path.find_last_of(L"\\/");
+    return cut == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, cut + 1));
+}
+
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name) {
     std::wstring out;
     out.reserve(folder.size() + 1 + name.size());

@@ -31,5 +31,8 @@ std::wstring fileNameFault(std::wstring_view name);
 
 // folder + "\" + name, without doubling the backslash of a drive root.
 std::wstring joinPath(std::wstring_view folder, std::wstring_view name);
+// The folder part of a path: everything up to and including its last
+// separator; empty where it has none.
+std::wstring folderOf(std::wstring_view path);
 
 }  // namespace corvane

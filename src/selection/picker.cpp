@@ -53,10 +53,7 @@ void Picker::programPicked() {
     folders.setHeight(kListsShort);
     batchNameCaption.setVisible(true);
     batchName.setVisible(true);
-    std::wstring full = folders.path();
-    if (full.empty() || full.back() != L'\\') full += L'\\';
-    full += programs.list(programs.listIndex());
-    programPath.setCaption(std::move(full));
+    programPath.setCaption(joinPath(folders.path(), programs.list(programs.listIndex())));
     make.setEnabled(true);
     // Drops the extension: exactly four characters, whatever they are.
     programName_.resize(programName_.size() - std::min<std::size_t>(programName_.size(), 4));

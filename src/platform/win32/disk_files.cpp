@@ -11,11 +11,6 @@ FileStatus failure(DWORD code) { return {errorText(code)}; }
 
 bool exists(const std::wstring& path) { return api::fileAttributes(path) != INVALID_FILE_ATTRIBUTES; }
 
-std::wstring folderOf(const std::wstring& path) {
-    const std::size_t cut = path.find_last_of(L"\\/");
-    return cut == std::wstring::npos ? std::wstring() : path.substr(0, cut + 1);
-}
-
 // Said where the old file could not go back under its name.
 FileStatus keptAside(DWORD code, const std::wstring& aside) {
     FileStatus s = failure(code);
