@@ -708,6 +708,7 @@ TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
         {"@echo off\r\n" + std::string(test::kWorkedSettings) + "HoverT~1\r\n", L"did not make it"},
         {std::string("MZ\x90\0\x03\r\n", 7) + std::string(5000, '\x1A'), L"It begins:\n\n    MZ\x00C9??\n    " + std::wstring(60, L'?') + L"...\n"},
         {"", L"It is empty."},
+        {made + "REM " + std::string(5000, 'x') + "\r\n", L"too long to be Corvane's (over 4096 bytes). It begins:\n\n    @echo off"},
     };
     choose(L"C:\\Games\\Hover", L"Hover Tank.exe");
     const std::wstring batch = L"C:\\Games\\Hover\\Hover Tank.bat";

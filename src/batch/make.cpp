@@ -144,8 +144,11 @@ std::optional<BatchMaker::Question> BatchMaker::question(const std::wstring& pat
     const FoundBatch found = readBack(services_.codePage.decode(there.bytes), there.whole);
     if (found.maker == FoundBatch::Maker::Corvane) return Question{L"Make " + path + L"?", kOkCancel};
     const bool stranger = found.maker == FoundBatch::Maker::Stranger;
-    std::wstring prompt = path + (stranger ? L" is there already, and Corvane did not make it."
-                                           : L" was made by Corvane, and lines were added to it.");
+    // Longer than Corvane reads, a file is none of Corvane's, whatever it begins with.
+    std::wstring prompt = path + (!there.whole ? L" is there already, and it is too long to be Corvane's (over " +
+                                                     decimal(static_cast<long long>(kLongestOwnFile)) + L" bytes)."
+                                  : stranger   ? L" is there already, and Corvane did not make it."
+                                               : L" was made by Corvane, and lines were added to it.");
     if (found.shown.empty()) {
         prompt += L" It is empty.\n\n";
     } else {
