@@ -20,6 +20,8 @@ UINT windowDpi(HWND hwnd);
 
 // Twips to pixels at `dpi` (1440 twips an inch).
 inline int twips(int value, UINT dpi) { return MulDiv(value, static_cast<int>(dpi), 1440); }
+// A size in pixels at 96 DPI, the system's default, at `dpi`.
+inline int fromDefaultDpi(int pixels, UINT dpi) { return MulDiv(pixels, static_cast<int>(dpi), 96); }
 
 // The default dialog font, MS Shell Dlg at 8 points, at `dpi`: the font the
 // windows' twips were drawn for. It does not follow the system's message

@@ -55,7 +55,7 @@ RECT NativeControl::box() const {
 
 void NativeControl::restyle() { api::send(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(site_.font()), FALSE); }
 
-int NativeControl::scaled(int pixelsAt96) const { return MulDiv(pixelsAt96, static_cast<int>(site_.dpi()), 96); }
+int NativeControl::scaled(int pixelsAt96) const { return fromDefaultDpi(pixelsAt96, site_.dpi()); }
 
 void NativeControl::place() {
     const RECT r = box();

@@ -123,7 +123,7 @@ void WindowView::makeToolTips() {
     if (tips_ == nullptr) return;
     // Common controls 4.00 (Windows 95 retail) ignore it: a long tip shows
     // on one line there.
-    api::send(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
+    api::send(tips_, TTM_SETMAXTIPWIDTH, 0, fromDefaultDpi(320, dpi_));
     for (auto& c : controls_) {
         if (c->hwnd() != nullptr) c->addToolTips();
     }
@@ -170,7 +170,7 @@ void WindowView::destroy() {
 // A window without its own icon in the title bar shows the program's, at
 // the window's DPI.
 void WindowView::setTitleIcons() {
-    smallIcon_ = programIcon(MulDiv(16, static_cast<int>(dpi_), 96));
+    smallIcon_ = programIcon(fromDefaultDpi(16, dpi_));
     api::send(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon()));
     api::send(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
@@ -249,7 +249,7 @@ HBRUSH WindowView::brush(std::uint32_t colour) {
 }
 
 HICON WindowView::icon() {
-    if (icon_ == nullptr) icon_ = programIcon(MulDiv(32, static_cast<int>(dpi_), 96));
+    if (icon_ == nullptr) icon_ = programIcon(fromDefaultDpi(32, dpi_));
     return icon_;
 }
 
@@ -390,7 +390,7 @@ void WindowView::rescale(UINT dpi, const RECT* suggested) {
     for (HICON i : oldIcons) {
         if (i != nullptr) DestroyIcon(i);
     }
-    if (tips_ != nullptr) api::send(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(320, static_cast<int>(dpi_), 96));
+    if (tips_ != nullptr) api::send(tips_, TTM_SETMAXTIPWIDTH, 0, fromDefaultDpi(320, dpi_));
     placeWindow(suggested);
 }
 
