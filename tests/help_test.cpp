@@ -37,24 +37,26 @@ TEST_F(Help, LoadSetsCaptionsTooltipsVersionAndTopics) {
     EXPECT_EQ(help.window.get<Label>("Label1").caption(), L"Corvane");
 }
 
+// The three answers, whole, as the window shows them.
+const std::wstring kAnswers[] = {
+    L"On the Select Program tab, browse for the program folder and select the program in the list to the "
+    L"right. You can then type a name for the batch file, or use the one that Corvane provides. Then click "
+    L"Make.",
+    L"Go to the Choose Settings tab. Set the sliders to the desired settings. Note: on the Clock Speed "
+    L"slider, when the display turns red, you've exceeded the manufacturers suggested limit and can damage "
+    L"your card! Then select whatever options you wish to the right.",
+    L"Corvane will write your settings to a batch file in the program folder. Simply double-click this file "
+    L"to launch the program with the selected settings applied.",
+};
+
 TEST_F(Help, AnswersAreJoinedFromTheirPieces) {
-    EXPECT_EQ(help.answers[0],
-              L"On the Select Program tab, browse for the program folder and select the program in the list to the "
-              L"right. You can then type a name for the batch file, or use the one that Corvane provides. Then click "
-              L"Make.");
-    EXPECT_EQ(help.answers[1],
-              L"Go to the Choose Settings tab. Set the sliders to the desired settings. Note: on the Clock Speed "
-              L"slider, when the display turns red, you've exceeded the manufacturers suggested limit and can damage "
-              L"your card! Then select whatever options you wish to the right.");
-    EXPECT_EQ(help.answers[2],
-              L"Corvane will write your settings to a batch file in the program folder. Simply double-click this file "
-              L"to launch the program with the selected settings applied.");
+    for (std::size_t i = 0; i < std::size(kAnswers); ++i) EXPECT_EQ(help.answers[i], kAnswers[i]);
 }
 
 TEST_F(Help, PickingATopicShowsItsAnswerLeftAligned) {
     for (const int i : {1, 1, 0, 2}) {
         ASSERT_TRUE(input::pickEntry(help.controls.topicList, i));
-        EXPECT_EQ(help.controls.answer.caption(), help.answers[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(help.controls.answer.caption(), kAnswers[static_cast<std::size_t>(i)]);
         EXPECT_EQ(help.controls.answer.alignment(), Align::Left);
     }
 }
