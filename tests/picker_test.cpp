@@ -180,8 +180,7 @@ TEST_F(Picker, UnreadableFolderLeavesBrowsingWithAnEmptyList) {
         open(L"C:\\");
     }
     ASSERT_EQ(r.messages.shown.size(), 1u);
-    EXPECT_EQ(r.messages.shown[0].prompt,
-              L"Drive A: can't be read. It may have no disk in it: put one in, or choose another drive.");
+    EXPECT_EQ(r.messages.shown[0].prompt, L"Drive A: can't be read. It may have no disk in it: put one in, or choose another drive.");
     EXPECT_EQ(r.messages.shown[0].buttons, 48);
 }
 

@@ -65,16 +65,6 @@ std::wstring FaultyServices::Folders::systemFolder() {
     return s.disk_.systemFolder();
 }
 
-std::vector<std::wstring> FaultyServices::Folders::drives() {
-    if (s.plan_.hit("drives")) return {};
-    return s.disk_.drives();
-}
-
-std::optional<std::wstring> FaultyServices::Folders::longPath(const std::wstring& path) {
-    if (s.plan_.hit("long path")) return std::nullopt;
-    return s.disk_.longPath(path);
-}
-
 FileStart FaultyServices::Files::readStart(const std::wstring& path, std::size_t most) {
     if (s.plan_.hit("read")) {
         FileStart failed;
@@ -150,11 +140,6 @@ bool FaultyServices::Versions::query(std::vector<std::uint8_t>& block, std::stri
 std::intptr_t FaultyServices::Shell::open(const std::wstring& target) {
     if (s.plan_.hit("shell")) return 5;
     return s.shellInner_.open(target);
-}
-
-std::optional<std::wstring> FaultyServices::Shell::linkTarget(const std::wstring& link) {
-    if (s.plan_.hit("link")) return std::nullopt;
-    return s.shellInner_.linkTarget(link);
 }
 
 // A window the system refuses to make ends the program, as the real view does.

@@ -56,8 +56,8 @@ private:
         std::optional<std::vector<DirEntry>> list(const std::wstring& folder) override;
         std::optional<std::wstring> shortName(const std::wstring& path) override;
         std::wstring systemFolder() override;
-        std::vector<std::wstring> drives() override;
-        std::optional<std::wstring> longPath(const std::wstring& path) override;
+        std::vector<std::wstring> drives() override { return s.plan_.hit("drives") ? decltype(drives()){} : s.disk_.drives(); }
+        std::optional<std::wstring> longPath(const std::wstring& p) override { return s.plan_.hit("long path") ? std::nullopt : s.disk_.longPath(p); }
     } folders_{*this};
     struct Files final : FileStore {
         FaultyServices& s;
@@ -96,7 +96,7 @@ private:
         FaultyServices& s;
         explicit Shell(FaultyServices& o) : s(o) {}
         std::intptr_t open(const std::wstring& target) override;
-        std::optional<std::wstring> linkTarget(const std::wstring& link) override;
+        std::optional<std::wstring> linkTarget(const std::wstring& l) override { return s.plan_.hit("link") ? std::nullopt : s.shellInner_.linkTarget(l); }
     } shell_{*this};
     struct Windows final : WindowService {
         FaultyServices& s;

@@ -78,30 +78,25 @@ void MemoryDisk::setShortName(const std::wstring& path, std::optional<std::wstri
 
 std::vector<std::wstring> MemoryDisk::drives() {
     std::vector<std::wstring> out;
-    for (const auto& [k, n] : nodes_) {
-        if (k.size() == 3) out.push_back(n.path);
-    }
+    for (const auto& [k, n] : nodes_) if (k.size() == 3) out.push_back(n.path);
     return out;
 }
 
+// Down from the root, each name matched by its long or its short name.
 std::optional<std::wstring> MemoryDisk::longPath(const std::wstring& path) {
-    const std::wstring given = key(path);
-    if (given.size() < 3 || nodes_.count(given.substr(0, 3)) == 0) return std::nullopt;
-    std::wstring out = nodes_.at(given.substr(0, 3)).path;
-    for (std::size_t start = 3; start < given.size();) {
-        const std::size_t end = std::min(given.find(L'\\', start), given.size());
-        const std::wstring part = given.substr(start, end - start);
-        const Node* found = nullptr;
+    std::wstring rest = key(path), out = rest.substr(0, 3);
+    for (std::size_t end = 3; nodes_.count(out) != 0 && end < rest.size();) {
+        const std::size_t start = end + (rest[end] == L'\\'), stop = std::min(rest.find(L'\\', start), rest.size());
+        const std::wstring part = rest.substr(start, stop - start);
+        std::wstring next = L"?";
         for (const auto& [k, n] : nodes_) {
-            const bool named = equalNoCase(k.substr(k.find_last_of(L'\\') + 1), part) ||
-                               (n.shortName && equalNoCase(*n.shortName, part));
-            if (k.size() > 3 && parentKey(k) == key(out) && named) found = &n;
+            const bool named = k.size() > 3 && parentKey(k) == out && (k == key(joinPath(out, part)) || (n.shortName && equalNoCase(*n.shortName, part)));
+            if (named) next = k;
         }
-        if (found == nullptr) return std::nullopt;
-        out = found->path;
-        start = end + 1;
+        out = next;
+        end = stop;
     }
-    return out;
+    return nodes_.count(out) != 0 ? std::optional(nodes_.at(out).path) : std::nullopt;
 }
 
 std::optional<std::wstring> MemoryDisk::shortName(const std::wstring& path) {

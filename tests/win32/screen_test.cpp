@@ -398,23 +398,16 @@ struct HoverTankOnC {
     }
 };
 
-// A shortcut to `target`, as the shell saves one.
+// A shortcut to `target`, as the shell saves one (COM stays loaded for the test's short life).
 bool saveShortcut(const std::wstring& link, const std::wstring& target) {
-    bool saved = false;
-    const bool initialized = SUCCEEDED(CoInitialize(nullptr));
     IShellLinkW* shellLink = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&shellLink)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(shellLink->SetPath(target.c_str())) &&
-            SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            saved = SUCCEEDED(file->Save(link.c_str(), TRUE));
-            file->Release();
-        }
-        shellLink->Release();
-    }
-    if (initialized) CoUninitialize();
-    return saved;
+    IPersistFile* file = nullptr;
+    CoInitialize(nullptr);
+    return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                      reinterpret_cast<void**>(&shellLink))) &&
+           SUCCEEDED(shellLink->SetPath(target.c_str())) &&
+           SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+           SUCCEEDED(file->Save(link.c_str(), TRUE));
 }
 
 TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
@@ -468,10 +461,7 @@ TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
     ASSERT_NE(GetShortPathNameW(exe.c_str(), shortPath, MAX_PATH), 0u);
     const std::wstring link = games + L"\\Hover Tank.lnk";
     ASSERT_TRUE(saveShortcut(link, shortPath));
-    const struct RemovedAfter {
-        const std::wstring& path;
-        ~RemovedAfter() { DeleteFileW(path.c_str()); }
-    } removed{link};
+    const struct Removed { const std::wstring& path; ~Removed() { DeleteFileW(path.c_str()); } } removed{link};
     test::RunningCorvane again(L"\"" + link + L"\"");
     ASSERT_NE(again.main(), nullptr);
     ASSERT_EQ(test::textBecomes(again.main(), "Text1", L"Hover Tank"), L"Hover Tank");
