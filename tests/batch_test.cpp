@@ -276,11 +276,8 @@ void expectEveryRoomEndsRight(const std::string& bytes, const std::string& what)
 // ("SET NAME=") to say "off". A Voodoo Graphics gets no clock. Each file,
 // run as a double-click runs it, gives the program every value.
 TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
-    const std::vector<std::string> voodoo2 = {"SET SSTV2_GRXCLK=90",          "SET SSTV2_FASTPCIRD=",
-                                              "SET SSTV2_FASTMEM_RAS_READS=", "SET SSTV2_SCREENREFRESH=0",
-                                              "SET SSTV2_VIDEO_24BPP=",       "SET SSTV2_GAMMA=0.25"};
-    const std::vector<std::string> later = {"SET SSTH3_RGAMMA=0.25", "SET SSTH3_GGAMMA=0.25", "SET SSTH3_BGAMMA=0.25",
-                                            "SET FX_GLIDE_REFRESH="};
+    const auto linesOf = [](std::string_view block) { return test::crlfLines(std::string(block.substr(0, block.size() - 2))); };
+    const std::vector<std::string> voodoo2 = linesOf(test::kWorkedVoodoo2), later = linesOf(test::kWorkedLater);
     struct Case {
         const char* control;
         int value;
@@ -524,13 +521,8 @@ TEST_F(Make, WorkedExampleForAVoodoo2) {
     choose(L"C:\\Games\\Hover", L"Hover Tank.exe");
     f.installedGlide.voodoo2 = true;
     ASSERT_TRUE(input::press(f.controls.makeButton));
-    std::string settings(test::kWorkedSettings);
-    const std::size_t clock = settings.find("REM SST_GRXCLK=90");
-    settings.replace(clock, settings.find('\r', clock) - clock, "SET SST_GRXCLK=90");
     EXPECT_EQ(afterCheck(file(L"C:\\Games\\Hover\\Hover Tank.bat")),
-              settings +
-                  "SET SSTV2_GRXCLK=90\r\nSET SSTV2_FASTPCIRD=\r\nSET SSTV2_FASTMEM_RAS_READS=\r\n"
-                  "SET SSTV2_SCREENREFRESH=0\r\nSET SSTV2_VIDEO_24BPP=\r\nSET SSTV2_GAMMA=0.25\r\nHoverT~1\r\n:DONE\r\n");
+              test::workedSettingsWithClock() + std::string(test::kWorkedVoodoo2) + "HoverT~1\r\n:DONE\r\n");
 }
 
 TEST_F(Make, GreyedBoxCountsAsClearAndTrueColourIsClearedWhenDisabled) {

@@ -67,6 +67,21 @@ inline constexpr std::string_view kWorkedSettings =
     "REM SST_GRXCLK=90 not set: a Voodoo Graphics runs at its own clock\r\n"
     "SET SST_SCREENREFRESH=0\r\n";
 
+// The same settings where the card's Glide takes the clock the file sets.
+inline std::string workedSettingsWithClock() {
+    std::string s(kWorkedSettings);
+    const std::size_t at = s.find("REM SST_GRXCLK=90");
+    return s.replace(at, s.find('\r', at) - at, "SET SST_GRXCLK=90");
+}
+
+// After them, Voodoo2's lines where its Glide is installed, then those of
+// Banshee's to Voodoo5's.
+inline constexpr std::string_view kWorkedVoodoo2 =
+    "SET SSTV2_GRXCLK=90\r\nSET SSTV2_FASTPCIRD=\r\nSET SSTV2_FASTMEM_RAS_READS=\r\nSET SSTV2_SCREENREFRESH=0\r\n"
+    "SET SSTV2_VIDEO_24BPP=\r\nSET SSTV2_GAMMA=0.25\r\n";
+inline constexpr std::string_view kWorkedLater =
+    "SET SSTH3_RGAMMA=0.25\r\nSET SSTH3_GGAMMA=0.25\r\nSET SSTH3_BGAMMA=0.25\r\nSET FX_GLIDE_REFRESH=\r\n";
+
 // What follows the start line where the file holds a check.
 inline constexpr std::string_view kWorkedEnd = "\r\n:DONE\r\n";
 

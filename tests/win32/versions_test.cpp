@@ -272,17 +272,8 @@ TEST(VersionsUnderWine, MakeWritesTheLinesOfTheInstalledGlidesCards) {
                                                          {0x04B00409}))}});
     };
     const std::string noClock(kWorkedSettings);
-    const std::string settings = [&] {
-        std::string s = noClock;
-        const std::size_t at = s.find("REM SST_GRXCLK=90");
-        s.replace(at, s.find('\r', at) - at, "SET SST_GRXCLK=90");
-        return s;
-    }();
-    const std::string voodoo2 =
-        "SET SSTV2_GRXCLK=90\r\nSET SSTV2_FASTPCIRD=\r\nSET SSTV2_FASTMEM_RAS_READS=\r\nSET SSTV2_SCREENREFRESH=0\r\n"
-        "SET SSTV2_VIDEO_24BPP=\r\nSET SSTV2_GAMMA=0.25\r\n";
-    const std::string later =
-        "SET SSTH3_RGAMMA=0.25\r\nSET SSTH3_GGAMMA=0.25\r\nSET SSTH3_BGAMMA=0.25\r\nSET FX_GLIDE_REFRESH=\r\n";
+    const std::string settings = test::workedSettingsWithClock();
+    const std::string voodoo2(test::kWorkedVoodoo2), later(test::kWorkedLater);
     const std::u16string sst1 = u"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE 95/98";
     const std::u16string v5 =
         u"Glide\u00AE for Voodoo Banshee\u00AE, Velocity(tm)100/200, Voodoo3\u00AE , Voodoo4\u00AE, & Voodoo5\u00AE";
