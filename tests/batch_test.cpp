@@ -81,7 +81,7 @@ TEST_F(Make, WorkedExampleWritesTwoBlocks) {
     EXPECT_EQ(r.messages.shown[0].title, L"3dfx Corvane");
     EXPECT_EQ(r.messages.shown[0].buttons, 1);
     const std::string bytes = file(L"C:\\Games\\Hover\\Hover Tank.bat");
-    EXPECT_EQ(bytes, workedExample("HoverT~1"));
+    EXPECT_EQ(bytes, workedExample("HoverT~1.exe"));
     // "@echo off", the check and the six switches; then the rest.
     const std::size_t first = bytes.find("SET SST_GAMMA=");
     EXPECT_EQ(counting.writes, (std::vector<std::size_t>{first, bytes.size() - first}));
@@ -114,7 +114,7 @@ TEST_F(Make, EveryBoxAndSliderReachesItsLine) {
               "SET SST_GAMMA=1.3\r\n"
               "REM SST_GRXCLK=107 not set: a Voodoo Graphics runs at its own clock\r\n"
               "SET SST_SCREENREFRESH=85\r\n"
-              "Racer\r\n:DONE\r\n");
+              "Racer.exe\r\n:DONE\r\n");
 }
 
 // Each box ticked, clear and greyed, and each slider moved, the others as
@@ -318,7 +318,7 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
         {"sRefresh", 5, {"SET SST_SCREENREFRESH=120", "SET SSTV2_SCREENREFRESH=120", "SET FX_GLIDE_REFRESH=120"}},
     };
     // The settings, the start line, the end label and the empty rest.
-    std::vector<std::string> example = test::crlfLines(afterCheck(workedExample("HoverT~1")));
+    std::vector<std::string> example = test::crlfLines(afterCheck(workedExample("HoverT~1.exe")));
     for (std::string& line : example) {
         if (line.rfind("REM SST_GRXCLK=", 0) == 0) line = "SET SST_GRXCLK=90";
     }
@@ -522,7 +522,7 @@ TEST_F(Make, WorkedExampleForAVoodoo2) {
     f.installedGlide.voodoo2 = true;
     ASSERT_TRUE(input::press(f.controls.makeButton));
     EXPECT_EQ(afterCheck(file(L"C:\\Games\\Hover\\Hover Tank.bat")),
-              test::workedSettingsWithClock() + std::string(test::kWorkedVoodoo2) + "HoverT~1\r\n:DONE\r\n");
+              test::workedSettingsWithClock() + std::string(test::kWorkedVoodoo2) + "HoverT~1.exe\r\n:DONE\r\n");
 }
 
 TEST_F(Make, GreyedBoxCountsAsClearAndTrueColourIsClearedWhenDisabled) {
@@ -553,23 +553,23 @@ TEST_F(Make, StartLineNamesThePickedProgram) {
         const char* line;
     };
     const Case cases[] = {
-        {L"Hover Tank", {}, "HoverT~1"},
-        {L"Racer", {}, "Racer"},
-        {L"Overdrive", {}, "Overdr~1"},
-        {L"Big Red Car Race", {}, "BigRed~1"},
-        {L"a b c d e", {}, "abcde~1"},
-        {L"12345678", {}, "12345678"},
-        {L"A  B  C  D", {}, "ABCD~1"},
-        {L"100%", {}, "100%%"},
-        {L"  lead", {}, "LEAD~1"},
-        {L"Q.U.A.K.E", {}, "QUAKE~1"},
-        {L"My Game", {}, "MYGAME~1"},
-        {L"Hover Tank", std::optional<std::wstring>(L"HOVE~4WI.EXE"), "HOVE~4WI"},
-        {L"Hover Tank", std::optional<std::wstring>(L"Hover Tank.exe"), "\"Hover Tank\""},
-        {L"Hover Tank", std::optional<std::wstring>(), "\"Hover Tank\""},
-        {L"100% Speed", std::optional<std::wstring>(L"100% Speed.exe"), "\"100%% Speed\""},
-        {L"R&D Racer", std::optional<std::wstring>(), "\"R&D Racer\""},
-        {L"Odd(1)", std::optional<std::wstring>(L"ODD(1)~1.EXE"), "\"ODD(1)~1\""},
+        {L"Hover Tank", {}, "HoverT~1.exe"},
+        {L"Racer", {}, "Racer.exe"},
+        {L"Overdrive", {}, "Overdr~1.exe"},
+        {L"Big Red Car Race", {}, "BigRed~1.exe"},
+        {L"a b c d e", {}, "abcde~1.exe"},
+        {L"12345678", {}, "12345678.exe"},
+        {L"A  B  C  D", {}, "ABCD~1.exe"},
+        {L"100%", {}, "100%%.exe"},
+        {L"  lead", {}, "LEAD~1.EXE"},
+        {L"Q.U.A.K.E", {}, "QUAKE~1.EXE"},
+        {L"My Game", {}, "MYGAME~1.EXE"},
+        {L"Hover Tank", std::optional<std::wstring>(L"HOVE~4WI.EXE"), "HOVE~4WI.EXE"},
+        {L"Hover Tank", std::optional<std::wstring>(L"Hover Tank.exe"), "\"Hover Tank.exe\""},
+        {L"Hover Tank", std::optional<std::wstring>(), "\"Hover Tank.exe\""},
+        {L"100% Speed", std::optional<std::wstring>(L"100% Speed.exe"), "\"100%% Speed.exe\""},
+        {L"R&D Racer", std::optional<std::wstring>(), "\"R&D Racer.exe\""},
+        {L"Odd(1)", std::optional<std::wstring>(L"ODD(1)~1.EXE"), "\"ODD(1)~1.EXE\""},
     };
     for (const Case& c : cases) {
         Rig q;
@@ -595,8 +595,8 @@ TEST_F(Make, ProgramsSharingTheirFirstSixCharactersEachStartThemselves) {
         input::press(f.controls.makeButton);
     }
     // Listed by name: "Tomb Raider Setup.exe" first, made second.
-    EXPECT_EQ(startOf(file(L"C:\\b0.bat")), "TOMBRA~2");
-    EXPECT_EQ(startOf(file(L"C:\\b1.bat")), "TombRa~1");
+    EXPECT_EQ(startOf(file(L"C:\\b0.bat")), "TOMBRA~2.EXE");
+    EXPECT_EQ(startOf(file(L"C:\\b1.bat")), "TombRa~1.exe");
 }
 
 // The batch name is a file's name in the program's folder: taken as typed
@@ -674,7 +674,7 @@ TEST_F(Make, CancelWritesNothingAndKeepsTheName) {
 // other file there, or one with lines added, is asked about with its first
 // lines shown and Cancel the default, and Cancel leaves it byte for byte.
 TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
-    const std::string made = workedExample("HoverT~1");
+    const std::string made = workedExample("HoverT~1.exe");
     const std::string beforeItsMark = made.substr(0, 11) + made.substr(made.find("REM Under"));
     const std::string launcher = "@echo off\r\nCALL SOUND.BAT\r\nHOVER.EXE /F\r\n";
     const struct {
@@ -726,7 +726,7 @@ TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
 // missing, leaves its control as it was, and the page names it; a file
 // Corvane did not make is not read; one that can't be read, the page says why.
 TEST_F(Make, PickingAGameShowsTheSettingsItsFileHolds) {
-    const std::string made = workedExample("HoverT~1");
+    const std::string made = workedExample("HoverT~1.exe");
     const auto edited = [&](const std::string& line, const std::string& to) {
         std::string out = made;
         const std::size_t at = out.find(line);
@@ -879,17 +879,17 @@ TEST_F(Make, NamesTheFileHoldsOutsideItsCodePageAreRefused) {
     input::press(q.form.controls.makeButton);
     ASSERT_EQ(q.messages.shown.size(), 1u);
     EXPECT_EQ(q.messages.shown[0].prompt, L"Make C:\\\u0152uvre.bat?");
-    EXPECT_EQ(startOf(q.disk.read(L"C:\\\u0152uvre.bat").value_or("")), "Racer");
+    EXPECT_EQ(startOf(q.disk.read(L"C:\\\u0152uvre.bat").value_or("")), "Racer.exe");
     input::pickFile(q.form.controls.programs, 1);
     input::press(q.form.controls.makeButton);
-    EXPECT_EQ(startOf(q.disk.read(L"C:\\\u00DE\u00F3r.bat").value_or("")), "__R~~ADX");
+    EXPECT_EQ(startOf(q.disk.read(L"C:\\\u00DE\u00F3r.bat").value_or("")), "__R~~ADX.EXE");
 }
 
 // COMMAND.COM and CMD read the file in the OEM code page: 437 here, where é is 0x82 (0xE9 in 1252).
 TEST_F(Make, LatinNamesAreWrittenInTheCodePage) {
     choose(L"C:\\Jeux", L"Caf\u00e9.exe");
     input::press(f.controls.makeButton);
-    EXPECT_EQ(startOf(file(L"C:\\Jeux\\Caf\u00e9.bat")), "Caf\x82");
+    EXPECT_EQ(startOf(file(L"C:\\Jeux\\Caf\u00e9.bat")), "Caf\x82.exe");
 }
 
 TEST(StartLine, OnlyNamesTheInterpreterWouldMisreadChange) {
@@ -933,7 +933,7 @@ TEST_F(Make, BlankInALongNameIsQuotedSoTheRightProgramStarts) {
     r.disk.setShortName(L"C:\\My Game.exe", L"My Game.exe");  // a volume without short names
     input::press(f.controls.makeButton);
     const std::string bytes = file(L"C:\\My Game.bat");
-    EXPECT_EQ(afterCheck(bytes), afterCheck(workedExample("\"My Game\"")));
+    EXPECT_EQ(afterCheck(bytes), afterCheck(workedExample("\"My Game.exe\"")));
 }
 
 }  // namespace

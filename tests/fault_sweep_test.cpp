@@ -121,7 +121,7 @@ std::string cleanBytes(const Scenario& s) {
 // its long name where the system could not give its short one.
 bool whole(const std::string& batch, const std::string& fresh) {
     const std::size_t start = fresh.size() - kWorkedEnd.size() - startOf(fresh).size();
-    return batch == fresh || batch == fresh.substr(0, start) + "\"Hover Tank\"" + std::string(kWorkedEnd);
+    return batch == fresh || batch == fresh.substr(0, start) + "\"Hover Tank.exe\"" + std::string(kWorkedEnd);
 }
 
 // What must hold after any run of `s`, where `fresh` is the new batch

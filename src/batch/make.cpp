@@ -42,13 +42,16 @@ std::wstring shortName(TextBox& scratch, const std::wstring& name) {
 // characters, or the system made another short name, it starts the wrong
 // program or none. So the system is asked: where it agrees with the rule the
 // rule's spelling stays; where it differs its own short name is used; where
-// the volume keeps no short names the long name is.
-std::wstring startNameFor(FolderService& folders, const std::wstring& program, const std::wstring& ruleName,
-                          const std::wstring& longName) {
+// the volume keeps no short names the long name is. Each with its extension:
+// a bare name would run a .COM of that name first, and where the program is
+// gone, the batch file itself, again and again.
+std::wstring startNameFor(FolderService& folders, const std::wstring& program, const std::wstring& ruleName) {
+    const std::wstring fileName = program.substr(program.find_last_of(L"\\/") + 1);
     const std::optional<std::wstring> system = folders.shortName(program);
-    if (!system || !isDosName(*system)) return longName;
+    if (!system || !isDosName(*system)) return fileName;
     const std::wstring stem = system->substr(0, system->find(L'.'));
-    return equalNoCase(stem, ruleName) ? ruleName : stem;
+    const std::size_t dot = fileName.rfind(L'.');
+    return equalNoCase(stem, ruleName) && dot != std::wstring::npos ? ruleName + fileName.substr(dot) : *system;
 }
 
 }  // namespace
@@ -67,7 +70,7 @@ void BatchMaker::makeBatchFile() {
         batchName.setFocus();
         return;
     }
-    const std::wstring startName = startNameFor(services_.folderService, programPath.caption(), ruleName, programName_);
+    const std::wstring startName = startNameFor(services_.folderService, programPath.caption(), ruleName);
     if (!confirmed(path, startName)) return;
     if (write(path, batchFile(settingsFor(path, startName)))) batchName.setText(L"");
 }

@@ -51,7 +51,7 @@ DosBoxRun runInDosBox(const std::string& batch, const std::vector<std::string>& 
     const fs::path folder = root / "GAMES" / "HOVER";
     fs::create_directories(folder);
     std::ofstream(folder / "HOVER.BAT", std::ios::binary) << batch;
-    fs::copy_file(CORVANE_DOS_GAME, folder / (test::startOf(batch) + ".COM"));
+    fs::copy_file(CORVANE_DOS_GAME, folder / test::startOf(batch));
     {
         std::ofstream conf(root / "dosbox.conf");
         conf << "[sdl]\noutput=surface\n[mixer]\nnosound=true\n[autoexec]\nmount c " << root.string()
@@ -86,7 +86,7 @@ std::string workedFile(const GlideCards& cards) {
     BatchSettings s;
     s.splash = true;
     s.cards = cards;
-    s.startName = L"HOVERT~1";
+    s.startName = L"HOVERT~1.COM";  // the game a DOS program of its own
     s.batchPath = L"C:\\GAMES\\HOVER\\HOVER.BAT";
     const BatchFile f = batchFile(s);
     const std::wstring all = f.checkAndSwitches + f.numbersAndStart;

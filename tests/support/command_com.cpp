@@ -238,7 +238,8 @@ struct Interpreter {
             std::string name = line;
             if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
             if (name.rfind(".\\", 0) == 0) name.erase(0, 2);
-            if (upper(name) == upper(machine.program)) {
+            const std::string programFile = upper(machine.program), startWord = upper(name);
+            if (startWord == programFile || (startWord.find('.') == std::string::npos && startWord == programFile.substr(0, programFile.rfind('.')))) {
                 result.started.push_back(env);
             } else {
                 result.unknown.push_back(line);

@@ -34,7 +34,9 @@ struct DosMachine {
     std::size_t environmentSize = 256;  // bytes, as /E or the default gives it
     bool nt = false;                    // CMD: no limit of room or line length, %OS% set
     std::vector<std::string> environment = stockWindow98();
-    std::string program = "HoverT~1";   // what the start line runs; case is ignored
+    // The program's file; a start line names it so, or by its name alone
+    // without the extension (as COMMAND.COM looks a bare name up). Case is ignored.
+    std::string program = "HoverT~1.exe";
 
     // Runs `file` (its bytes) started as `self` (%0).
     DosRun run(const std::string& file, const std::string& self) const;

@@ -158,7 +158,7 @@ protected:
     // by its long name where the system could not give its short one.
     bool whole(const std::string& bytes) const {
         const std::size_t start = fresh.size() - test::kWorkedEnd.size() - test::startOf(fresh).size();
-        return bytes == fresh || bytes == fresh.substr(0, start) + "\"Hover Tank\"" + std::string(test::kWorkedEnd);
+        return bytes == fresh || bytes == fresh.substr(0, start) + "\"Hover Tank.exe\"" + std::string(test::kWorkedEnd);
     }
 
     // What must hold after a run of `s` whose fault was `error`; "" when it does.

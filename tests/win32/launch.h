@@ -149,13 +149,12 @@ inline std::string fileBytes(const std::wstring& path) {
     return out;
 }
 
-// The last part of the system's short form of `path`, without its extension.
-inline std::string shortStem(const std::wstring& path) {
+// The last part of the system's short form of `path`.
+inline std::string shortName(const std::wstring& path) {
     wchar_t out[MAX_PATH];
     const DWORD n = GetShortPathNameW(path.c_str(), out, MAX_PATH);
     std::wstring s(out, n);
     s = s.substr(s.find_last_of(L'\\') + 1);
-    s = s.substr(0, s.find(L'.'));
     return std::string(s.begin(), s.end());
 }
 

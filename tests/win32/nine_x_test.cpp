@@ -140,7 +140,7 @@ TEST(NineXPath, CallsOnlyWhatWindows9xHas) {
     EXPECT_TRUE(gone(L"CorvaneWindow", L"About 3dfx Corvane"));
     EXPECT_TRUE(test::endCorvane(p));
 
-    EXPECT_EQ(slurp(batch), test::workedExample(test::shortStem(game.program)));
+    EXPECT_EQ(slurp(batch), test::workedExample(test::shortName(game.program)));
     DeleteFileW(batch.c_str());
 
     // The calls whose return address lies in the program's image.

@@ -453,7 +453,7 @@ TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
         EXPECT_EQ(test::textOf(program.main(), "Text1"), L"") << "the name field was not emptied";
     }
     // The start line: the system's short name (Wine makes its own kind).
-    EXPECT_EQ(test::fileBytes(batch), test::workedExample(test::shortStem(exe)));
+    EXPECT_EQ(test::fileBytes(batch), test::workedExample(test::shortName(exe)));
     // Picked again, from the command line, through a shortcut to the
     // program's short path: the settings page says where its values came
     // from, drawn whole.

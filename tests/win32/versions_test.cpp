@@ -306,8 +306,8 @@ TEST(VersionsUnderWine, MakeWritesTheLinesOfTheInstalledGlidesCards) {
         }
         if (!c.dll.empty()) DeleteFileW(c.dll.c_str());
         const std::string bytes = slurp(batch);
-        EXPECT_EQ(afterCheck(bytes), c.settings + shortStem(game.program) + std::string(kWorkedEnd)) << c.what;
-        if (c.settings == noClock) { EXPECT_EQ(bytes, workedExample(shortStem(game.program))) << c.what; }
+        EXPECT_EQ(afterCheck(bytes), c.settings + shortName(game.program) + std::string(kWorkedEnd)) << c.what;
+        if (c.settings == noClock) { EXPECT_EQ(bytes, workedExample(shortName(game.program))) << c.what; }
     }
     DeleteFileW(batch.c_str());
     if (made) RemoveDirectoryW(fixed.c_str());

@@ -289,7 +289,7 @@ TEST_F(MainWindowUnderWine, UserMakesABatchFileWithMouseAndKeys) {
               "SET SST_GAMMA=0.25\r\n"
               "REM SST_GRXCLK=92 not set: a Voodoo Graphics runs at its own clock\r\n"
               "SET SST_SCREENREFRESH=120\r\n" +
-                  test::shortStem(root + L"\\Hover\\Hover Tank.exe") + std::string(test::kWorkedEnd));
+                  test::shortName(root + L"\\Hover\\Hover Tank.exe") + std::string(test::kWorkedEnd));
     GetWindowTextW(name, text, 128);
     EXPECT_STREQ(text, L"");
     EXPECT_FALSE(IsWindowEnabled(native("Command1")));
