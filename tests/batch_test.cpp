@@ -318,10 +318,8 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
         {"sRefresh", 5, {"SET SST_SCREENREFRESH=120", "SET SSTV2_SCREENREFRESH=120", "SET FX_GLIDE_REFRESH=120"}},
     };
     // The settings, the start line, the end label and the empty rest.
-    std::vector<std::string> example = test::crlfLines(afterCheck(workedExample("HoverT~1.exe")));
-    for (std::string& line : example) {
-        if (line.rfind("REM SST_GRXCLK=", 0) == 0) line = "SET SST_GRXCLK=90";
-    }
+    const std::vector<std::string> example =
+        test::crlfLines(test::workedSettingsWithClock() + "HoverT~1.exe" + std::string(test::kWorkedEnd));
     const GlideCards families[] = {{}, {true, false, false}, {false, true, false}, {false, false, true}, {false, true, true}};
     for (const GlideCards cards : families) {
         // The room sweep, per family: every amount of room for the start-up
