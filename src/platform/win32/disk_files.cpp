@@ -116,7 +116,8 @@ FileStatus Files::recover(const std::wstring& target, std::string_view written) 
             }
         } while (search.next());
     }
-    for (const std::wstring& n : names) {
+    // Told by what they hold: nothing is removed where that is not known.
+    for (const std::wstring& n : written.empty() ? std::vector<std::wstring>() : names) {
         const FileStart start = readStart(folder + n, written.size());
         // Cut short, a write may have left a part of what it begins with.
         if (start.found && written.starts_with(start.bytes)) api::deleteFile(folder + n);
