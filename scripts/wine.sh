@@ -81,6 +81,6 @@ with_display() {
     if [ -n "${DISPLAY:-}" ]; then
         "$@"
     else
-        xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+        xvfb-run -a -n "${CORVANE_FIRST_DISPLAY:-99}" -s "-screen 0 1024x768x24" "$@"
     fi
 }
