@@ -9,6 +9,7 @@
 #include <set>
 
 #include "batch/batch_text.h"
+#include "batch/read_back.h"
 #include "platform/names.h"
 #include "platform/wrap.h"
 #include "support/command_com.h"
@@ -374,6 +375,20 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
             EXPECT_EQ(again.controls.settingsPage.caption(), L"Read from Hover Tank.bat") << what;
             ASSERT_TRUE(input::press(again.controls.makeButton));
             EXPECT_EQ(r.disk.read(L"C:\\Games\\Hover\\Hover Tank.bat"), bytes) << what;
+            // So too with the game's switches and a line of the user's in each
+            // place: before the settings, before the start line, after it.
+            std::string own = bytes;
+            own.insert(own.find(":GLIDE\r\n") + 8, "SET BLASTER=A220 I5\r\n");
+            own.replace(own.find("HoverT~1.exe"), 12, "CD \\GAMES\\HOVER\r\nHoverT~1.exe -3dfx 50%%");
+            r.disk.addFile(L"C:\\Games\\Hover\\Hover Tank.bat", own += "ECHO Bye");
+            MainWindow third(r.services);
+            third.load();
+            third.installedGlide = cards;
+            third.controls.folders.setPath(L"C:\\Games\\Hover");
+            ASSERT_TRUE(input::pickFile(third.controls.programs, 0));
+            EXPECT_EQ(third.controls.switches.text(), L"-3dfx 50%") << what;
+            ASSERT_TRUE(input::press(third.controls.makeButton));
+            EXPECT_EQ(r.disk.read(L"C:\\Games\\Hover\\Hover Tank.bat"), own) << what;
             if (startUp.empty()) std::tie(startUp, startUpWhat) = std::pair(bytes, what);
             if (afterCheck(bytes).size() > afterCheck(longest).size()) std::tie(longest, longestWhat) = std::pair(bytes, what);
         }
@@ -610,8 +625,21 @@ TEST_F(Make, BatchNameIsAFileNameInTheProgramsFolder) {
         std::wstring typed;
         const wchar_t* says;  // the message, or the question where it is made
         std::wstring folder = L"C:\\";
+        std::wstring switches = L"";  // and, where made with them, the start line
+        const char* start = "Racer.exe";
     } cases[] = {
         {L"race.bat", L"Make C:\\race.bat.bat?"},
+        // The switches arrive as typed, under COMMAND.COM and CMD alike.
+        {L"s1", L"Make C:\\s1.bat?", L"C:\\", L"-a \"x & y^\" 50%", "Racer.exe -a \"x & y^\" 50%%"},
+        {L"s2", L"The switches hold \"|\", which the batch interpreter takes for its own.", L"C:\\", L"-a \"x|y\""},
+        {L"s3", L"The switches hold \">\", which", L"C:\\", L"-a >x"},
+        {L"s4", L"The switches hold \"&\" outside double quotes, which the batch interpreter takes for its own there.",
+         L"C:\\", L"-a & del x"},
+        {L"s5", L"The switches hold \"^\" outside double quotes", L"C:\\", L"-a^b"},
+        {L"s6", L"The line that starts the game would be 126 characters long; COMMAND.COM reads lines of at most 125.",
+         L"C:\\", std::wstring(116, L'%')},
+        {L"s7", L"Make C:\\s7.bat?", L"C:\\", std::wstring(115, L'x'), "Racer.exe "},
+        {L"s8", L"The switches \"\u65e5\" holds characters that batch files on this system (code page 437)", L"C:\\", L"\u65e5"},
         {L"com10", L"Make C:\\com10.bat?"},
         {L"my game ", L"Make C:\\my game .bat?"},
         {L"   ", L"cannot be only blanks and dots."},
@@ -639,6 +667,7 @@ TEST_F(Make, BatchNameIsAFileNameInTheProgramsFolder) {
         }
         r.messages.shown.clear();
         input::type(f.controls.batchName, c.typed);
+        input::type(f.controls.switches, c.switches);
         ASSERT_TRUE(input::press(f.controls.makeButton));
         const std::wstring& prompt = r.messages.shown.at(0).prompt;
         const std::wstring path = joinPath(c.folder, c.typed + L".bat");
@@ -646,8 +675,9 @@ TEST_F(Make, BatchNameIsAFileNameInTheProgramsFolder) {
         EXPECT_NE(prompt.find(c.says), std::wstring::npos) << prompt;
         if (!made) { EXPECT_EQ(prompt.rfind(L"Cannot make " + path + L".\n\n", 0), 0u) << prompt; }
         EXPECT_EQ(r.disk.exists(path), made) << prompt;
+        if (made) { EXPECT_EQ(startOf(file(path)).rfind(c.start, 0), 0u) << startOf(file(path)); }
     }
-    EXPECT_EQ(r.disk.paths().size(), 10u);  // C:\, two deep folders, three programs and the four files made
+    EXPECT_EQ(r.disk.paths().size(), 12u);  // C:\, two deep folders, three programs and the six files made
     const std::wstring fitted = breakLongRuns(L"Cannot make C:\\" + longName + L".bat.");
     for (std::size_t at = 0, end; at < fitted.size(); at = end + 1) {
         end = std::min(fitted.find(L'\n', at), fitted.size());
@@ -668,28 +698,52 @@ TEST_F(Make, CancelWritesNothingAndKeepsTheName) {
     EXPECT_EQ(f.controls.lastBatchPath.caption(), L"C:\\Games\\Racer.bat");
 }
 
-// A file of one of Corvane's forms is replaced after the one question; any
-// other file there, or one with lines added, is asked about with its first
-// lines shown and Cancel the default, and Cancel leaves it byte for byte.
+// A file of one of Corvane's forms, made again the same from its values, is
+// replaced after the one question, the user's lines kept; any other file
+// there is asked about with its first lines, or the line that Corvane would
+// not make, shown and Cancel the default, and Cancel leaves it byte for byte.
 TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
     const std::string made = workedExample("HoverT~1.exe");
     const std::string beforeItsMark = made.substr(0, 11) + made.substr(made.find("REM Under"));
     const std::string launcher = "@echo off\r\nCALL SOUND.BAT\r\nHOVER.EXE /F\r\n";
+    const auto edited = [&](const std::string& line, const std::string& to) {
+        std::string out = made;
+        return out.replace(out.find(line), line.size(), to);
+    };
+    const std::wstring notAsMade = L"but this line is not as Corvane makes it:\n\n    ";
     const struct {
         std::string there;
         std::wstring asked;  // a part of the question; empty for the plain one
+        std::string kept;    // the file after OK, where it is not `made`
     } cases[] = {
         {made, L""},
         {beforeItsMark, L""},
         {std::string(test::kFirstForm), L""},
-        {made.substr(0, made.find("SET SST_GAMMA")) + "SET SST_GAMMA=1.55\r\n\r\n" + made.substr(made.find("REM SST_GRX")), L""},
-        {launcher, L"Corvane did not make it. It begins:\n\n    @echo off\n    CALL SOUND.BAT\n\nReplace it? What it holds"},
-        {made + "SET BLASTER=A220 I5\r\n", L"lines were added to it. They begin:\n\n    SET BLASTER=A220 I5\n\nReplace it? The added"},
         {std::string(test::kFirstForm) + "\r\n", L""},
+        {edited("HoverT~1.exe", "HoverT~1"), L""},  // before start lines named the extension
+        {edited("SET SST_GAMMA=0.25\r\n", "SET SST_GAMMA=1.55\r\n\r\n"), L"", edited("0.25\r\n", "0.25\r\n\r\n")},
+        {made + "SET BLASTER=A220 I5\r\n", L"", made + "SET BLASTER=A220 I5\r\n"},
+        {edited("HoverT~1.exe", "CD \\GAMES\r\nHoverT~1.exe -3dfx"), L"", edited("HoverT~1.exe", "CD \\GAMES\r\nHoverT~1.exe")},
+        {launcher, L"Corvane did not make it. It begins:\n\n    @echo off\n    CALL SOUND.BAT\n\nReplace it? What it holds"},
         {"@echo off\r\n" + std::string(test::kWorkedSettings) + "HoverT~1\r\n", L"did not make it"},
         {std::string("MZ\x90\0\x03\r\n", 7) + std::string(5000, '\x1A'), L"It begins:\n\n    MZ\x00C9??\n    " + std::wstring(60, L'?') + L"...\n"},
         {"", L"It is empty."},
         {made + "REM " + std::string(5000, 'x') + "\r\n", L"too long to be Corvane's (over 4096 bytes). It begins:\n\n    @echo off"},
+        // What the window would show is not what the game gets.
+        {"REM Made by Corvane \r\nDEL *.EXE\r\n:DONE\r\n", notAsMade + L"DEL *.EXE\n"},
+        {edited("SET SST_GAMMA=0.25", "SET SST_GAMMA=1.3 & ECHO X>C:\\x.txt"), notAsMade + L"SET SST_GAMMA=1.3 & ECHO X>C:\\x.txt\n"},
+        {edited("SET SST_GAMMA=0.25", "SET SST_GAMMA=0.25\rDEL X"), notAsMade + L"SET SST_GAMMA=0.25?DEL X\n"},
+        {edited(":GLIDE\r\n", ":GLIDE\r\nECHO A\nDEL X\r\n"), notAsMade + L"ECHO A?DEL X\n"},
+        {edited(":GLIDE\r\n", ":GLIDE\r\n\x1A\r\n"), notAsMade + L"?\n"},
+        {edited(":GLIDE\r\n", std::string(":GLIDE\r\nECHO \0\r\n", 16)), notAsMade + L"ECHO ?\n"},
+        {edited(":GLIDE\r\n", ":GLIDE\r\nREM x > C:\\AUTOEXEC.BAT\r\n"), notAsMade + L"REM x > C:\\AUTOEXEC.BAT\n"},
+        {edited(":GLIDE\r\n", ":GLIDE\r\nGOTO GLIDE\r\n"), notAsMade + L"GOTO GLIDE\n"},
+        {edited("SET SST_FASTMEM=0", "SET SST_FASTMEM=1\r\nSET SST_FASTMEM=0"), notAsMade + L"SET SST_FASTMEM=0\n"},
+        {edited("SET SST_FASTMEM=0", "set sst_fastmem=0"), notAsMade + L"set sst_fastmem=0\n"},
+        {edited("SET SST_FASTMEM=0\r\n", ""), L"lacks this line of Corvane's:\n\n    SET SST_FASTMEM=0\n"},
+        {edited("HoverT~1.exe", "HoverT~1.exe&DEL X"), notAsMade + L"HoverT~1.exe&DEL X\n"},
+        {edited(":DONE\r\n", ":DONE"), notAsMade + L":DONE\n"},
+        {workedExample("GLQUAKE.EXE"), L"was made by Corvane to start GLQUAKE.EXE.\n\nMake it start HoverT~1.exe instead?"},
     };
     choose(L"C:\\Games\\Hover", L"Hover Tank.exe");
     const std::wstring batch = L"C:\\Games\\Hover\\Hover Tank.bat";
@@ -707,7 +761,7 @@ TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
             if (plain) { EXPECT_EQ(m.prompt, L"Make " + batch + L"?"); }
             if (!plain) { EXPECT_EQ(m.prompt.find(batch + L" "), 0u) << c.there; }
             EXPECT_NE(m.prompt.find(c.asked), std::wstring::npos) << m.prompt;
-            EXPECT_EQ(file(batch), answer == 1 ? made : c.there) << c.there;
+            EXPECT_EQ(file(batch), answer == 2 ? c.there : c.kept.empty() ? made : c.kept) << c.there;
             EXPECT_TRUE(temps().empty());
         }
     }
@@ -740,25 +794,22 @@ TEST_F(Make, PickingAGameShowsTheSettingsItsFileHolds) {
         std::string settings;  // as the window shows them after the pick
     } cases[] = {
         {made, L"Read from Hover Tank.bat", shown},
-        {std::string(test::kFirstForm), L"Read from Hover Tank.bat", shown},
+        // Fast PCI and no splash screen: the driver tests these for being set at all.
+        {std::string(test::kFirstForm), L"Read from Hover Tank.bat", "cMem 0 cPci 1 cBuff 0 cRefresh 0 cColor 0 Check1 0 sGamma 25 sClock 90 RefreshHz 0"},
         {first, L"Read from Hover Tank.bat", "cMem 0 cPci 1 cBuff 0 cRefresh 0 cColor 0 Check1 0 sGamma 25 sClock 90 RefreshHz 100"},
-        {edited("SET SST_GAMMA=", "SET SST_GAMMA=2.5"), L"Hover Tank.bat: Gamma not read", shown},
-        {edited("SET SST_GAMMA=", "SET SST_GAMMA=0.255"), L"Hover Tank.bat: Gamma not read", shown},
-        {edited("REM SST_GRXCLK=", "REM SST_GRXCLK=x9 not set: a Voodoo Graphics runs at its own clock"),
-         L"Hover Tank.bat: Clock Speed not read", shown},
-        {edited("SET SST_SCREENREFRESH=", "SET SST_SCREENREFRESH=72"), L"Hover Tank.bat: Refresh not read", shown},
-        {edited("SET SST_FASTMEM=", "SET SST_FASTMEM=yes"), L"Hover Tank.bat: Fast Memory not read", shown},
-        {edited("SET SST_FASTMEM=0", "SET SST_FASTMEM=1\r\nSET SST_FASTMEM=0"), L"Read from Hover Tank.bat",
-         "cMem 1 cPci 0 cBuff 0 cRefresh 0 cColor 0 Check1 1 sGamma 25 sClock 90 RefreshHz 0"},
-        {edited("SET SST_GAMMA=", "SET SST_GAMMA=1.3\r\nSET SSTV2_GAMMA=0.5\r\nSET FX_GLIDE_REFRESH=100"),
-         L"Read from Hover Tank.bat", "cMem 0 cPci 0 cBuff 0 cRefresh 0 cColor 0 Check1 1 sGamma 130 sClock 90 RefreshHz 0"},
-        {edited("SET SST_SCREENREFRESH=", "SET SST_SCREENREFRESH=85\r\nSET FX_GLIDE_REFRESH=100"), L"Read from Hover Tank.bat",
-         "cMem 0 cPci 0 cBuff 0 cRefresh 0 cColor 0 Check1 1 sGamma 25 sClock 90 RefreshHz 100"},
-        {edited("SET SST_GAMMA=", ""), L"Hover Tank.bat: Gamma not read", shown},
+        {edited("SET SST_GAMMA=0.25", "SET SST_GAMMA=2.55"), L"Hover Tank.bat: Gamma not read", shown},
+        {edited("SET SST_GAMMA=0.25", "SET SST_GAMMA=2.5"), L"Hover Tank.bat: not as Corvane makes it", shown},  // its check asks for more room
         {edited("SET SST_VIDEO_24BPP=", "SET SST_VIDEO_24BPP=1"), L"Hover Tank.bat: 24-Bit Color not read", shown},
-        {edited("SET FX_GLIDE_SWAPINTERVAL=", "SET FX_GLIDE_SWAPINTERVAL=2\r\nSET SST_VIDEO_24BPP=on\r\nSET SST_GAMMA=-1"),
-         L"Hover Tank.bat: 3 settings not read", shown},
-        {made + "SET BLASTER=A220\r\n", L"Set Parameters", shown},
+        {edited("HoverT~1.exe", "HoverT~1.exe -3dfx +set 100%%"), L"Read from Hover Tank.bat", shown + " -3dfx +set 100%"},
+        {made + "SET BLASTER=A220\r\n", L"Read from Hover Tank.bat", shown},
+        // What the game would get is not what the window would show.
+        {edited("SET SST_GAMMA=", "SET SST_GAMMA=0.255"), L"Hover Tank.bat: not as Corvane makes it", shown},
+        {edited("REM SST_GRXCLK=", "REM SST_GRXCLK=x9 not set: a Voodoo Graphics runs at its own clock"),
+         L"Hover Tank.bat: not as Corvane makes it", shown},
+        {edited("SET SST_SCREENREFRESH=", "SET SST_SCREENREFRESH=72"), L"Hover Tank.bat: not as Corvane makes it", shown},
+        {edited("SET SST_FASTMEM=0", "SET SST_FASTMEM=1\r\nSET SST_FASTMEM=0"), L"Hover Tank.bat: not as Corvane makes it", shown},
+        {edited("SET SST_GAMMA=", "SET SST_GAMMA=1.3\r\nSET SSTV2_GAMMA=0.5"), L"Hover Tank.bat: not as Corvane makes it", shown},
+        {edited("SET SST_GAMMA=", ""), L"Hover Tank.bat: not as Corvane makes it", shown},
         {"@echo off\r\nSET SST_GAMMA=1.3\r\nHOVER\r\n", L"Set Parameters", shown},
         {"<folder>", L"Hover Tank.bat: A folder has this name.", shown},
     };
@@ -771,8 +822,9 @@ TEST_F(Make, PickingAGameShowsTheSettingsItsFileHolds) {
         for (const char* box : {"cMem", "cPci", "cBuff", "cRefresh", "cColor", "Check1"}) {
             out += std::string(box) + " " + std::to_string(f.window.get<CheckBox>(box).value()) + " ";
         }
+        const std::wstring& switches = f.controls.switches.text();
         return out + "sGamma " + std::to_string(f.controls.gamma.value()) + " sClock " + std::to_string(f.controls.clock.value()) +
-               " RefreshHz " + std::to_string(f.refreshHz);
+               " RefreshHz " + std::to_string(f.refreshHz) + (switches.empty() ? "" : " ") + std::string(switches.begin(), switches.end());
     };
     const std::wstring batch = L"C:\\Games\\Hover\\Hover Tank.bat";
     for (const auto& c : cases) {
@@ -888,6 +940,41 @@ TEST_F(Make, LatinNamesAreWrittenInTheCodePage) {
     choose(L"C:\\Jeux", L"Caf\u00e9.exe");
     input::press(f.controls.makeButton);
     EXPECT_EQ(startOf(file(L"C:\\Jeux\\Caf\u00e9.bat")), "Caf\x82.exe");
+}
+
+// Every value of each setting, for every set of cards, with switches and
+// without: the file reads back as Corvane's, to those values (a refresh a
+// card can't keep, to the one it keeps), and made again it is the same file.
+TEST(ReadBack, EveryFileTheWriterMakesReadsBackToItsValues) {
+    const Cp437 cp;
+    std::vector<std::pair<Setting, int>> values;
+    for (const Setting box : {Setting::FastMemory, Setting::FastPci, Setting::FastBuffering, Setting::FastRefresh,
+                              Setting::TrueColour, Setting::Splash}) {
+        values.insert(values.end(), {{box, 0}, {box, 1}});
+    }
+    for (int gamma = 25; gamma <= 195; ++gamma) values.emplace_back(Setting::Gamma, gamma);
+    for (int clock = 90; clock <= 110; ++clock) values.emplace_back(Setting::Clock, clock);
+    for (const int hz : {0, 60, 75, 85, 100, 120}) values.emplace_back(Setting::Refresh, hz);
+    for (int cards = 0; cards < 8; ++cards) {
+        for (const auto& [setting, value] : values) {
+            BatchSettings s;
+            s.cards = {(cards & 1) != 0, (cards & 2) != 0, (cards & 4) != 0};
+            s.set(setting, value);
+            s.startName = L"HOVERT~1.EXE";
+            s.switches = value % 2 == 0 ? L"" : L"-3dfx \"a & b\" 9%";
+            s.batchPath = L"C:\\GAMES\\HOVER\\HOVER.BAT";
+            s.version = L"1.2.3";
+            const BatchFile file = batchFile(s);
+            const std::string bytes = *cp.encode(file.checkAndSwitches + file.numbersAndStart);
+            const FoundBatch found = readBack(bytes, true, cp, s.batchPath);
+            const std::string what = std::to_string(static_cast<int>(setting)) + " = " + std::to_string(value) + ", cards " + std::to_string(cards);
+            ASSERT_EQ(found.maker, FoundBatch::Maker::Corvane) << what;
+            if (setting != Setting::Refresh || cards == 4 || value == 0) EXPECT_EQ(found.settings.value(setting), value) << what;
+            EXPECT_EQ(found.settings.switches, s.switches) << what;
+            const BatchFile again = batchFile(found.settings);
+            EXPECT_EQ(again.checkAndSwitches + again.numbersAndStart, file.checkAndSwitches + file.numbersAndStart) << what;
+        }
+    }
 }
 
 TEST(StartLine, OnlyNamesTheInterpreterWouldMisreadChange) {

@@ -39,6 +39,8 @@ struct MainControls {
     FileList& programs;          // File1
     Label& batchNameCaption;     // Label1
     TextBox& batchName;          // Text1
+    Label& switchesCaption;      // Label10
+    TextBox& switches;           // Text3
     Label& programPath;          // Label3, never shown
     // "Choose Settings"
     Slider& clock;               // sClock

@@ -10,42 +10,42 @@ namespace {
 using K = Kind;
 
 constexpr ControlRow kAboutButton = {.name = "Command3", .kind = K::CommandButton, .caption = L"&About...",
-    .box = {1500, 3660, 1215, 375}, .tab = 38, .tooltip = L"Find out more about Corvane."};
-constexpr ControlRow kDriverFiles = {.name = "File2", .kind = K::FileListBox, .box = {360, 3720, 735, 285}, .tab = 37,
+    .box = {1500, 3660, 1215, 375}, .tab = 40, .tooltip = L"Find out more about Corvane."};
+constexpr ControlRow kDriverFiles = {.name = "File2", .kind = K::FileListBox, .box = {360, 3720, 735, 285}, .tab = 39,
     .hidden = true, .listsHiddenAndSystem = true};
 constexpr ControlRow kDriversPage = {.name = "Frame3", .kind = K::Frame, .caption = L"Driver Information",
-    .box = {120, 360, 3855, 3135}, .tab = 24};
+    .box = {120, 360, 3855, 3135}, .tab = 26};
 constexpr ControlRow kDirectX32Caption = {.name = "Label9", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"32-bit DirectX version:", .box = {240, 2280, 1695, 255}, .tab = 36};
+    .caption = L"32-bit DirectX version:", .box = {240, 2280, 1695, 255}, .tab = 38};
 constexpr ControlRow kDirectX16Caption = {.name = "Label8", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"16-bit DirectX version:", .box = {240, 1800, 1695, 255}, .tab = 35};
+    .caption = L"16-bit DirectX version:", .box = {240, 1800, 1695, 255}, .tab = 37};
 constexpr ControlRow kDirectX32Version = {.name = "l8", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"Not Available", .box = {2040, 2280, 1695, 255}, .tab = 34, .border = true};
+    .caption = L"Not Available", .box = {2040, 2280, 1695, 255}, .tab = 36, .border = true};
 constexpr ControlRow kDirectX16Version = {.name = "l7", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"Not Available", .box = {2040, 1800, 1695, 255}, .tab = 33, .border = true};
+    .caption = L"Not Available", .box = {2040, 1800, 1695, 255}, .tab = 35, .border = true};
 constexpr ControlRow kOpenGlCaption = {.name = "Label6", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"OpenGL version:", .box = {240, 2760, 1695, 255}, .tab = 32};
+    .caption = L"OpenGL version:", .box = {240, 2760, 1695, 255}, .tab = 34};
 constexpr ControlRow kGlide3Caption = {.name = "Label5", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"Glide3 version:", .box = {240, 1320, 1695, 255}, .tab = 31};
+    .caption = L"Glide3 version:", .box = {240, 1320, 1695, 255}, .tab = 33};
 constexpr ControlRow kGlideCaption = {.name = "Label4", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"Glide version:", .box = {240, 840, 1695, 255}, .tab = 30};
+    .caption = L"Glide version:", .box = {240, 840, 1695, 255}, .tab = 32};
 // Four pixels wider than its neighbours, so that the caption shows whole in the dialog font.
 constexpr ControlRow kVoodooCaption = {.name = "Label2", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"Voodoo driver version:", .box = {240, 360, 1755, 255}, .tab = 29};
+    .caption = L"Voodoo driver version:", .box = {240, 360, 1755, 255}, .tab = 31};
 constexpr ControlRow kOpenGlVersion = {.name = "l4", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"Not Available", .box = {2040, 2760, 1695, 255}, .tab = 28, .border = true};
+    .caption = L"Not Available", .box = {2040, 2760, 1695, 255}, .tab = 30, .border = true};
 constexpr ControlRow kGlide3Version = {.name = "l3", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"Not Available", .box = {2040, 1320, 1695, 255}, .tab = 27, .border = true};
+    .caption = L"Not Available", .box = {2040, 1320, 1695, 255}, .tab = 29, .border = true};
 constexpr ControlRow kGlideVersion = {.name = "l2", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"Not Available", .box = {2040, 840, 1695, 255}, .tab = 26, .border = true};
+    .caption = L"Not Available", .box = {2040, 840, 1695, 255}, .tab = 28, .border = true};
 constexpr ControlRow kVoodooVersion = {.name = "l1", .kind = K::Label, .container = &kDriversPage,
-    .caption = L"Not Available", .box = {2040, 360, 1695, 255}, .tab = 25, .border = true};
+    .caption = L"Not Available", .box = {2040, 360, 1695, 255}, .tab = 27, .border = true};
 constexpr ControlRow kSettingsPage = {.name = "Frame1", .kind = K::Frame, .caption = L"Set Parameters",
     .box = {120, 360, 3855, 3135}, .tab = 4};
 // "Splash Screen" and "Fast Buffering" are four pixels wider than the other boxes: their
 // captions need it beside the box in the dialog font.
 constexpr ControlRow kSplash = {.name = "Check1", .kind = K::CheckBox, .container = &kSettingsPage,
-    .caption = L"Splash Screen", .box = {2400, 2760, 1395, 255}, .tab = 23,
+    .caption = L"Splash Screen", .box = {2400, 2760, 1395, 255}, .tab = 25,
     .tooltip = L"Clearing the checkbox will remove the 3dfx splash screen."};
 constexpr ControlRow kFastMemory = {.name = "cMem", .kind = K::CheckBox, .container = &kSettingsPage,
     .caption = L"Fast Memory", .box = {2400, 240, 1335, 255}, .tab = 9,
@@ -82,13 +82,20 @@ constexpr ControlRow kGammaCaption = {.name = "lblGamma", .kind = K::Label, .con
 constexpr ControlRow kLastBatchPath = {.name = "lbl1", .kind = K::Label, .container = &kSettingsPage,
     .caption = L"Label1", .box = {2040, 2760, 255, 255}, .tab = 13, .hidden = true};
 constexpr ControlRow kScratch = {.name = "Text2", .kind = K::TextBox, .caption = L"Text2",
-    .box = {120, 3720, 615, 285}, .tab = 22, .hidden = true};
+    .box = {120, 3720, 615, 285}, .tab = 24, .hidden = true};
 constexpr ControlRow kProgramPage = {.name = "Frame2", .kind = K::Frame, .caption = L"Select 3dfx Program",
     .box = {120, 360, 3855, 3135}, .tab = 0};
 constexpr ControlRow kMakeButton = {.name = "Command1", .kind = K::CommandButton, .caption = L"&Make",
-    .box = {120, 3660, 1215, 375}, .tab = 19, .tooltip = L"Create batch file.", .disabled = true};
+    .box = {120, 3660, 1215, 375}, .tab = 21, .tooltip = L"Create batch file.", .disabled = true};
 constexpr ControlRow kBatchName = {.name = "Text1", .kind = K::TextBox, .container = &kProgramPage,
     .box = {780, 2400, 2415, 285}, .tab = 17, .tooltip = L"Enter a name for the batch file. ", .hidden = true,
+    .enterPresses = &kMakeButton};
+// The game's switches, below the batch name and in the focus order after it.
+constexpr ControlRow kSwitchesCaption = {.name = "Label10", .kind = K::Label, .container = &kProgramPage,
+    .caption = L"Game &switches:", .box = {780, 2790, 1095, 255}, .tab = 18, .hidden = true};
+constexpr ControlRow kSwitches = {.name = "Text3", .kind = K::TextBox, .container = &kProgramPage,
+    .box = {1920, 2745, 1275, 285}, .tab = 19,
+    .tooltip = L"What the game is started with after its name, such as -3dfx.", .hidden = true,
     .enterPresses = &kMakeButton};
 constexpr ControlRow kFolders = {.name = "Dir1", .kind = K::DirListBox, .container = &kProgramPage,
     .box = {120, 240, 1815, 2790}, .tab = 2, .tooltip = L"Select directory containing desired program."};
@@ -96,13 +103,13 @@ constexpr ControlRow kPrograms = {.name = "File1", .kind = K::FileListBox, .cont
     .box = {2040, 240, 1695, 2820}, .tab = 1, .tooltip = L"Select desired program.", .pattern = L"*.exe"};
 // Wider than the batch-name box below it, so that the caption shows on one line.
 constexpr ControlRow kBatchNameCaption = {.name = "Label1", .kind = K::Label, .container = &kProgramPage,
-    .caption = L"Type name for batchfile (if desired)", .box = {780, 2160, 2805, 255}, .tab = 18, .hidden = true};
+    .caption = L"Type name for batchfile (if desired)", .box = {780, 2160, 2805, 255}, .tab = 20, .hidden = true};
 constexpr ControlRow kProgramPath = {.name = "Label3", .kind = K::Label, .container = &kProgramPage,
     .box = {120, 480, 1095, 285}, .tab = 3, .tooltip = L"Shows path of selected program.", .hidden = true,
     .border = true, .colour = kCaptionText};
-constexpr ControlRow kTabs = {.name = "TabStrip1", .kind = K::TabStrip, .box = {0, 0, 4095, 3615}, .tab = 21};
+constexpr ControlRow kTabs = {.name = "TabStrip1", .kind = K::TabStrip, .box = {0, 0, 4095, 3615}, .tab = 23};
 constexpr ControlRow kExitButton = {.name = "Command2", .kind = K::CommandButton, .caption = L"E&xit",
-    .box = {2880, 3660, 1215, 375}, .tab = 20, .tooltip = L"Goodbye."};
+    .box = {2880, 3660, 1215, 375}, .tab = 22, .tooltip = L"Goodbye."};
 
 // In the order the controls are made.
 constexpr const ControlRow* kControls[] = {
@@ -138,6 +145,8 @@ constexpr const ControlRow* kControls[] = {
     &kScratch,
     &kProgramPage,
     &kBatchName,
+    &kSwitchesCaption,
+    &kSwitches,
     &kFolders,
     &kPrograms,
     &kBatchNameCaption,
@@ -183,6 +192,8 @@ MainControls::MainControls(const Window& w)
       programs(w.get<FileList>(kPrograms)),
       batchNameCaption(w.get<Label>(kBatchNameCaption)),
       batchName(w.get<TextBox>(kBatchName)),
+      switchesCaption(w.get<Label>(kSwitchesCaption)),
+      switches(w.get<TextBox>(kSwitches)),
       programPath(w.get<Label>(kProgramPath)),
       clock(w.get<Slider>(kClock)),
       refresh(w.get<Slider>(kRefresh)),

@@ -43,11 +43,11 @@ BatchFile batchFile(const BatchSettings& s) {
     BatchFile file;
     dos::line(file.checkAndSwitches, {L"@echo off"});
     dos::line(file.checkAndSwitches,
-              {kMadeBy, s.version, L". Change these settings in Corvane: lines added here are not kept."});
+              {kMadeBy, s.version, kMadeByEnds[1]});
     file.checkAndSwitches += check;
     add(file.checkAndSwitches, lines.switches);
     add(file.numbersAndStart, lines.numbers);
-    file.numbersAndStart += startLine(s.startName);
+    file.numbersAndStart += startLine(s.startName, s.switches);
     // COMMAND.COM runs the command before a last line that is a label, and
     // has no line end, a second time: this label ends in CR LF.
     if (!check.empty()) {
@@ -72,6 +72,55 @@ std::wstring startLine(std::wstring_view startName) {
     // "@" that would only hide the line: named as the program in this folder.
     if (!line.empty() && (line.front() == L'@' || ownCommand(line))) line.insert(0, L".\\");
     return line;
+}
+
+std::wstring startLine(std::wstring_view startName, std::wstring_view switches) {
+    std::wstring line = startLine(startName);
+    if (switches.empty()) return line;
+    line += L' ';
+    for (const wchar_t c : switches) {
+        line += c;
+        if (c == L'%') line += L'%';
+    }
+    return line;
+}
+
+std::wstring switchesFault(std::wstring_view switches) {
+    bool quoted = false;
+    for (const wchar_t c : switches) {
+        if (c == L'"') quoted = !quoted;
+        const bool everywhere = c == L'|' || c == L'<' || c == L'>';
+        if (everywhere || (!quoted && (c == L'&' || c == L'^'))) {
+            return std::wstring(L"The switches hold \"") + c +
+                   (everywhere ? L"\", which the batch interpreter takes for its own."
+                               : L"\" outside double quotes, which the batch interpreter takes for its own there.");
+        }
+        if (c < 0x20) return L"The switches hold a control character.";
+    }
+    return {};
+}
+
+std::optional<StartLine> readStartLine(std::wstring_view line) {
+    StartLine out;
+    std::size_t end = 0;
+    if (line.starts_with(L'"')) {
+        end = line.find(L'"', 1);
+        if (end == std::wstring_view::npos) return std::nullopt;
+        out.startName = line.substr(1, end - 1);
+        ++end;
+    } else {
+        end = std::min(line.find(L' '), line.size());
+        out.startName = line.substr(line.starts_with(L".\\") ? 2 : 0, end - (line.starts_with(L".\\") ? 2 : 0));
+    }
+    if (end < line.size()) out.switches = line.substr(end + 1);
+    for (std::wstring* part : {&out.startName, &out.switches}) {
+        for (std::size_t at = part->find(L"%%"); at != std::wstring::npos; at = part->find(L"%%", at + 1)) part->erase(at, 1);
+    }
+    // Only a line that startLine writes, so that nothing runs that the window does not show.
+    if (out.startName.empty() || !switchesFault(out.switches).empty() || startLine(out.startName, out.switches) != line) {
+        return std::nullopt;
+    }
+    return out;
 }
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,12 +16,18 @@ struct BatchSettings : GlideSettings {
     // The program as the start line names it: its short name, or its long
     // name where the disk keeps none.
     std::wstring startName;
+    std::wstring switches;   // what follows the name on the start line, as the game gets it
     std::wstring batchPath;  // where the file goes: how long its own name may be when run
     std::wstring version;    // Corvane's, for the line that says it made the file
 };
 
-// The line that says Corvane made a file begins so; the version follows.
+// The line that says Corvane made a file begins so; the version follows,
+// then one of these (the first in files made before lines added were kept).
 inline constexpr std::wstring_view kMadeBy = L"REM Made by Corvane ";
+inline constexpr std::wstring_view kMadeByEnds[] = {
+    L". Change these settings in Corvane: lines added here are not kept.",
+    L". Change these settings in Corvane; lines added here are kept.",
+};
 
 // The file, in the two pieces it is written in.
 struct BatchFile {
@@ -41,6 +48,22 @@ BatchFile batchFile(const BatchSettings& s);
 // name of one of the interpreter's own commands (START, PAUSE...) gets ".\"
 // before it.
 std::wstring startLine(std::wstring_view startName);
+// The start line with the game's switches after the name and one blank,
+// each "%" doubled.
+std::wstring startLine(std::wstring_view startName, std::wstring_view switches);
+
+// Why the switches would not reach the game as typed, in words; empty where
+// they would. COMMAND.COM takes "|", "<" and ">" for its own anywhere on a
+// line, CMD "&" and "^" outside double quotes.
+std::wstring switchesFault(std::wstring_view switches);
+
+// A start line read back: the name it starts and the switches after it,
+// as the game gets them; nullopt for a line that startLine does not write.
+struct StartLine {
+    std::wstring startName;
+    std::wstring switches;
+};
+std::optional<StartLine> readStartLine(std::wstring_view line);
 
 // The short name of a program name without its extension: a name of at most eight
 // characters stays as it is; a longer one loses its blanks and keeps its

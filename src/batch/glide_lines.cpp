@@ -193,11 +193,15 @@ std::optional<int> valueIn(std::span<const GlideLine> lines, Setting setting, st
         if (row.setting != setting) continue;
         const auto line = std::find_if(lines.begin(), lines.end(), [&](const GlideLine& l) { return l.variable == row.variable; });
         if (line == lines.end()) continue;
+        // The driver tests a presence-read variable for being set at all.
+        const bool presence = row.form == Form::PresentIfTicked || row.form == Form::PresentIfClear;
         std::vector<int> held;
         for (const int candidate : left) {
             GlideSettings s;
             s.set(setting, candidate);
-            if (valueOf(row, s, row.form) == line->value || valueOf(row, s, row.firstForm) == line->value) {
+            const std::wstring written = valueOf(row, s, row.form);
+            if (presence ? written.empty() == line->value.empty()
+                         : written == line->value || valueOf(row, s, row.firstForm) == line->value) {
                 held.push_back(candidate);
             }
         }
@@ -207,6 +211,38 @@ std::optional<int> valueIn(std::span<const GlideLine> lines, Setting setting, st
     }
     if (first) return std::nullopt;
     return left.front();
+}
+
+bool firstFormWrites(const GlideLine& line) {
+    for (const Row& row : kRows) {
+        if (row.variable != line.variable) continue;
+        GlideSettings s;
+        for (const int v : {0, 1}) {
+            s.set(row.setting, v);
+            if (valueOf(row, s, row.firstForm) == line.value) return true;
+        }
+        return row.block == Block::Numbers;  // numbers: any value valueIn takes
+    }
+    return false;
+}
+
+GlideCards cardsOf(std::span<const GlideLine> lines) {
+    GlideCards cards;
+    for (const GlideLine& line : lines) {
+        const auto row = std::find_if(std::begin(kRows), std::end(kRows), [&](const Row& r) { return r.variable == line.variable; });
+        if (row == std::end(kRows)) continue;
+        cards.voodooGraphics = cards.voodooGraphics || line.remark;
+        cards.voodoo2 = cards.voodoo2 || row->readBy == ReadBy::Voodoo2;
+        cards.later = cards.later || row->readBy == ReadBy::Later;
+    }
+    return cards;
+}
+
+bool mentionsSettingVariable(std::wstring_view text) {
+    const auto same = [](wchar_t a, wchar_t b) { return (a >= L'a' && a <= L'z' ? a - L'a' + L'A' : a) == b; };
+    return std::any_of(std::begin(kRows), std::end(kRows), [&](const Row& r) {
+        return std::search(text.begin(), text.end(), r.variable.begin(), r.variable.end(), same) != text.end();
+    });
 }
 
 std::vector<std::wstring_view> everyFileVariables() {

@@ -69,8 +69,18 @@ GlideLines glideLines(const GlideSettings& s);
 // writes, or the one Corvane's first files wrote; narrowed by its other
 // lines where any candidate agrees with them (85 Hz on a Voodoo2's line and
 // 100 on a later card's: 100); the lowest left. nullopt where the file has
-// no line of the setting, or its first stands for no candidate.
+// no line of the setting, or its first stands for no candidate. A variable
+// the driver reads for presence reads as the driver tests it: set to
+// anything, it is on.
 std::optional<int> valueIn(std::span<const GlideLine> lines, Setting setting, std::span<const int> candidates);
+
+// Whether a line of Corvane's first files holds a value those files wrote.
+bool firstFormWrites(const GlideLine& line);
+// The cards whose lines `lines` hold: a clock written as a REM stands for a
+// Voodoo Graphics.
+GlideCards cardsOf(std::span<const GlideLine> lines);
+// Whether `text` names a variable of the settings, in any case.
+bool mentionsSettingVariable(std::wstring_view text);
 
 // The variables of the lines that every file holds, in their order: the
 // nine SET lines of Corvane's first files.

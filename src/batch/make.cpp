@@ -1,5 +1,6 @@
 #include "batch/make.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -96,7 +97,7 @@ bool BatchMaker::confirmed(const std::wstring& path, const std::wstring& startNa
         box.show(L"Cannot make " + path + L".\n\n" + why, kExclamation, title);
         return false;
     }
-    const std::optional<Question> ask = question(path);
+    const std::optional<Question> ask = question(path, startName);
     return ask && box.show(ask->prompt, ask->buttons, title) == kAnswerOk;
 }
 
@@ -118,6 +119,16 @@ std::wstring BatchMaker::refusal(const std::wstring& path, const std::wstring& s
     // what the file holds counts: the name its start line runs.
     const CodePageService& cp = services_.codePage;
     if (!cp.encode(startName)) return codePageLacks(L"program name", startName, cp.number());
+    // The switches arrive as typed, on a line COMMAND.COM reads whole.
+    if (why = switchesFault(switches.text()); !why.empty()) return why;
+    if (!cp.encode(switches.text())) return codePageLacks(L"switches", switches.text(), cp.number());
+    const std::size_t length = cp.encode(startLine(startName, switches.text()))->size() -
+                               static_cast<std::size_t>(std::count(switches.text().begin(), switches.text().end(), L'%'));
+    if (length > kLongestLine) {
+        return L"The line that starts the game would be " + decimal(static_cast<long long>(length)) +
+               L" characters long; COMMAND.COM reads lines of at most " + decimal(static_cast<long long>(kLongestLine)) +
+               L". Shorten the switches.";
+    }
     return {};
 }
 
@@ -132,35 +143,52 @@ std::wstring shown(std::wstring_view line) {
     return L"    " + out + L"\n";
 }
 
+// Whether a file's start line starts the program: by its start name, or in
+// the form of earlier files, by the name without its extension.
+bool starts(const std::wstring& named, const std::wstring& startName) {
+    return equalNoCase(named, startName) || equalNoCase(named, startName.substr(0, startName.rfind(L'.')));
+}
+
 }  // namespace
 
-// A file of Corvane's is replaced after the one question. Anything else is
-// the user's: the question says what it is and what would be lost, and
-// Cancel, which leaves it as it is, is what Enter answers.
-std::optional<BatchMaker::Question> BatchMaker::question(const std::wstring& path) {
+// A file of Corvane's for this program is replaced after the one question,
+// its user's lines kept. Anything else is the user's: the question says what
+// it is and what would be lost, and Cancel, which leaves it as it is, is
+// what Enter answers.
+std::optional<BatchMaker::Question> BatchMaker::question(const std::wstring& path, const std::wstring& startName) {
+    kept_.clear();
     const FileStart there = services_.files.readStart(path, kLongestOwnFile);
     if (!there.error.empty()) {
         services_.messages.show(L"Could not make " + path + L".\n\n" + there.error, kExclamation, services_.app.title);
         return std::nullopt;
     }
     if (!there.found) return Question{L"Make " + path + L"?", kOkCancel};
-    const FoundBatch found = readBack(services_.codePage.decode(there.bytes), there.whole);
-    if (found.maker == FoundBatch::Maker::Corvane) return Question{L"Make " + path + L"?", kOkCancel};
+    FoundBatch found = readBack(there.bytes, there.whole, services_.codePage, path);
+    constexpr int kAsk = kOkCancel | kExclamation | kSecondDefault;
+    if (found.maker == FoundBatch::Maker::Corvane) {
+        kept_ = std::move(found.userLines);
+        const std::wstring& named = found.settings.startName;
+        if (starts(named, startName)) return Question{L"Make " + path + L"?", kOkCancel};
+        return Question{path + L" was made by Corvane to start " + named + L".\n\nMake it start " + startName +
+                            L" instead?",
+                        kAsk};
+    }
     const bool stranger = found.maker == FoundBatch::Maker::Stranger;
     // Longer than Corvane reads, a file is none of Corvane's, whatever it begins with.
     std::wstring prompt = path + (!there.whole ? L" is there already, and it is too long to be Corvane's (over " +
                                                      decimal(static_cast<long long>(kLongestOwnFile)) + L" bytes)."
                                   : stranger   ? L" is there already, and Corvane did not make it."
-                                               : L" was made by Corvane, and lines were added to it.");
+                                  : found.lineMissing ? L" was made by Corvane, but it lacks this line of Corvane's:"
+                                                      : L" was made by Corvane, but this line is not as Corvane makes it:");
     if (found.shown.empty()) {
         prompt += L" It is empty.\n\n";
     } else {
-        prompt += stranger ? L" It begins:\n\n" : L" They begin:\n\n";
+        prompt += stranger ? L" It begins:\n\n" : L"\n\n";
         for (const std::wstring& line : found.shown) prompt += shown(line);
         prompt += L"\n";
     }
-    prompt += stranger ? L"Replace it? What it holds now would be lost." : L"Replace it? The added lines would be lost.";
-    return Question{prompt, kOkCancel | kExclamation | kSecondDefault};
+    prompt += L"Replace it? What it holds now would be lost.";
+    return Question{prompt, kAsk};
 }
 
 BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstring& startName) {
@@ -173,6 +201,7 @@ BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstri
     settings.batchPath = path;
     settings.version = services_.app.version();
     settings.startName = startName;
+    settings.switches = switches.text();
     return settings;
 }
 
@@ -181,12 +210,13 @@ BatchSettings BatchMaker::settingsFor(const std::wstring& path, const std::wstri
 // after saying why it failed.
 bool BatchMaker::write(const std::wstring& path, const BatchFile& file) {
     const CodePageService& cp = services_.codePage;
-    const std::optional<std::string> first = cp.encode(file.checkAndSwitches);
-    const std::optional<std::string> second = cp.encode(file.numbersAndStart);
+    const std::optional<std::pair<std::string, std::string>> pieces = withUserLines(file, kept_, cp);
+    const std::string* first = pieces ? &pieces->first : nullptr;
+    const std::string* second = pieces ? &pieces->second : nullptr;
     FileStore& files = services_.files;
     std::wstring temp;
     FileStatus status;
-    if (!first || !second) status.error = L"The text can't be written in code page " + decimal(cp.number()) + L".";
+    if (!pieces) status.error = L"The text can't be written in code page " + decimal(cp.number()) + L".";
     // Every file Corvane writes begins so, whatever its version: the lines
     // up to the words that say Corvane made it.
     const std::optional<std::string> madeBy = cp.encode(kMadeBy);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "batch/batch_text.h"
+#include "batch/read_back.h"
 #include "batch/value_controls.h"
 #include "drivers/glide_family.h"
 #include "platform/model.h"
@@ -20,6 +21,7 @@ std::wstring batchPathFor(std::wstring_view folder, std::wstring_view name);
 struct BatchControls {
     DirList& folders;         // Dir1: the folder the file goes to
     TextBox& batchName;       // Text1
+    TextBox& switches;        // Text3: what the game is started with after its name
     TextBox& scratch;         // Text2: a long name is cut at its blanks here
     Label& programPath;       // Label3: the picked program's full path
     Label& batchPath;         // lbl1: the batch file's path, last made or asked
@@ -58,7 +60,7 @@ private:
         std::wstring prompt;
         int buttons;
     };
-    std::optional<Question> question(const std::wstring& path);
+    std::optional<Question> question(const std::wstring& path, const std::wstring& startName);
     BatchSettings settingsFor(const std::wstring& path, const std::wstring& startName);
     bool write(const std::wstring& path, const BatchFile& file);
 
@@ -66,6 +68,7 @@ private:
     const std::wstring& programName_;
     const std::int16_t& refreshHz_;
     const GlideCards& cards_;
+    std::vector<UserLine> kept_;  // the user's lines of the file there, kept by the next write
 };
 
 }  // namespace corvane

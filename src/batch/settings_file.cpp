@@ -1,6 +1,5 @@
 #include "batch/settings_file.h"
 
-#include <numeric>
 #include <utility>
 
 #include "batch/glide_lines.h"
@@ -23,12 +22,6 @@ std::wstring shortened(std::wstring_view name) {
     return std::wstring(name.substr(0, kept)) + L"..." + std::wstring(name.substr(name.size() - kept));
 }
 
-std::vector<int> from(int lowest, int highest) {
-    std::vector<int> out(static_cast<std::size_t>(std::max(highest - lowest + 1, 0)));
-    std::iota(out.begin(), out.end(), lowest);
-    return out;
-}
-
 }  // namespace
 
 SettingsFile::SettingsFile(const SettingsFileControls& controls, const SettingsFileServices& services,
@@ -40,29 +33,29 @@ SettingsFile::SettingsFile(const SettingsFileControls& controls, const SettingsF
 
 void SettingsFile::programPicked() {
     say({});
+    switches.setText(L"");
     const std::wstring& name = batchName.text();
     if (name.empty() || !fileNameFault(name).empty()) return;
     const std::wstring file = name + L".bat";
-    const FileStart there = services_.files.readStart(batchPathFor(folders.path(), name), kLongestOwnFile);
+    const std::wstring path = batchPathFor(folders.path(), name);
+    const FileStart there = services_.files.readStart(path, kLongestOwnFile);
     if (!there.error.empty()) return say(failedWords(file, there.error));
     if (!there.found) return;
-    const FoundBatch found = readBack(services_.codePage.decode(there.bytes), there.whole);
+    const FoundBatch found = readBack(there.bytes, there.whole, services_.codePage, path);
+    if (found.maker == FoundBatch::Maker::Altered) return say(failedWords(file, L"not as Corvane makes it"));
     if (found.maker != FoundBatch::Maker::Corvane) return;
 
     // Each value as the user would set it; one the window can't show leaves
     // its control as it is.
     // The refresh first: it decides whether "24-Bit Color" can be ticked.
+    const BatchSettings& held = found.settings;
     std::vector<std::wstring> notTaken;
     showing_ = true;
-    std::vector<int> rates = {0};
-    for (const int hz : SettingsPanel::refreshRates()) rates.push_back(hz);
-    const std::optional<int> hz = valueIn(found.settings, Setting::Refresh, rates);
-    const bool refreshShown = hz && panel_.showRefresh(*hz);
+    const bool refreshShown = panel_.showRefresh(held.refreshHz);
     for (const auto& [setting, box] : values.boxes()) {
         // A box that can't be ticked now ("24-Bit Color" at 75 Hz and below) takes no tick.
-        const std::optional<int> v = valueIn(found.settings, setting, std::vector<int>{0, 1});
-        if (v && (*v == 0 || box->enabled())) {
-            box->setValue(*v);
+        if (held.value(setting) == 0 || box->enabled()) {
+            box->setValue(held.value(setting));
         } else {
             notTaken.push_back(box->caption());
         }
@@ -70,11 +63,15 @@ void SettingsFile::programPicked() {
     const std::tuple<Setting, Slider*, const wchar_t*> sliders[] = {{Setting::Clock, &values.clock, L"Clock Speed"},
                                                                      {Setting::Gamma, &values.gamma, L"Gamma"}};
     for (const auto& [setting, slider, what] : sliders) {
-        const std::optional<int> v = valueIn(found.settings, setting, from(slider->range().min, slider->range().max));
-        if (v) slider->setValue(*v);
-        if (!v) notTaken.emplace_back(what);
+        const int v = held.value(setting);
+        if (v >= slider->range().min && v <= slider->range().max) {
+            slider->setValue(v);
+        } else {
+            notTaken.emplace_back(what);
+        }
     }
     if (!refreshShown) notTaken.emplace_back(L"Refresh");
+    switches.setText(held.switches);
     showing_ = false;
     say(readWords(file, notTaken));
 }

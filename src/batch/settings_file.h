@@ -1,7 +1,8 @@
 // The batch file beside a game is its settings: when a program is picked,
 // the file at the batch path proposed for it is read, and where Corvane
 // made it, the settings page shows what it holds, as if the user had set
-// each value by hand, and says so. A file Corvane did not make is not read.
+// each value by hand, and the switches its start line gives the game, and
+// says so. A file Corvane did not make is not read.
 #pragma once
 
 #include <string>
@@ -16,6 +17,7 @@ namespace corvane {
 struct SettingsFileControls {
     DirList& folders;         // Dir1: the program's folder
     TextBox& batchName;       // Text1: the batch name proposed
+    TextBox& switches;        // Text3: the game's switches, from the file's start line
     Frame& settingsPage;      // Frame1: its caption says where the values came from
     ValueControls values;     // what the file carries
 };

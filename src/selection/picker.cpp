@@ -42,6 +42,8 @@ void Picker::programsFolderChanged() {
     batchName.setText(L"");
     batchName.setVisible(false);
     batchNameCaption.setVisible(false);
+    switches.setVisible(false);
+    switchesCaption.setVisible(false);
     programs.setHeight(kFileListFull);
     folders.setHeight(kDirListFull);
 }
@@ -53,6 +55,8 @@ void Picker::programPicked() {
     folders.setHeight(kListsShort);
     batchNameCaption.setVisible(true);
     batchName.setVisible(true);
+    switchesCaption.setVisible(true);
+    switches.setVisible(true);
     programPath.setCaption(joinPath(folders.path(), programs.list(programs.listIndex())));
     make.setEnabled(true);
     // Drops the extension: exactly four characters, whatever they are.

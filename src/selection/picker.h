@@ -15,6 +15,8 @@ struct PickerControls {
     FileList& programs;      // File1
     TextBox& batchName;      // Text1
     Label& batchNameCaption;  // Label1
+    TextBox& switches;       // Text3: shown with the batch name
+    Label& switchesCaption;  // Label10
     Label& programPath;      // Label3: the folder, then the picked program's full path
     CommandButton& make;     // Command1
 };

@@ -1,14 +1,15 @@
-// libFuzzer target: a batch file read back. Every file the writer makes,
-// for any settings, cards and program name, is Corvane's and reads back to
-// its settings (a refresh a card can't keep, to the one it keeps), so that
-// making it again gives the same bytes. Any bytes, alone or put anywhere
-// into such a file, are read within their bounds, and what is shown of a
-// file not Corvane's is at most two of its lines.
+// libFuzzer target: a batch file read back. Any bytes, alone or put
+// anywhere into a file the writer made for settings, switches and a program
+// name of the input's, are read within their bounds; what is shown of a file
+// not Corvane's is at most two of its lines; and a file read as Corvane's,
+// made again from what was read of it (its values, program, switches and the
+// user's lines), gives the same bytes. That every file the writer makes
+// reads back to its settings is swept in the native tests.
 #include <cstdlib>
-#include <numeric>
 
 #include "batch/batch_text.h"
 #include "batch/read_back.h"
+#include "support/code_pages.h"
 
 using namespace corvane;
 
@@ -17,66 +18,53 @@ namespace {
 constexpr Setting kSettings[] = {Setting::FastMemory, Setting::FastPci, Setting::FastBuffering, Setting::FastRefresh,
                                  Setting::TrueColour, Setting::Splash,  Setting::Gamma,         Setting::Clock,
                                  Setting::Refresh};
+constexpr int kRates[] = {0, 60, 75, 85, 100, 120};
 
-// The values the window can show of each setting.
-std::vector<int> candidates(Setting s) {
-    const auto range = [](int lowest, int highest) {
-        std::vector<int> out(static_cast<std::size_t>(highest - lowest + 1));
-        std::iota(out.begin(), out.end(), lowest);
-        return out;
-    };
-    if (s == Setting::Gamma) return range(25, 195);
-    if (s == Setting::Clock) return range(90, 110);
-    if (s == Setting::Refresh) return {0, 60, 75, 85, 100, 120};
-    return {0, 1};
-}
-
-std::wstring text(const std::uint8_t* data, std::size_t size) {
+// Printable characters of the input, for a name or switches.
+std::wstring printable(const std::uint8_t* data, std::size_t size, std::wstring_view without) {
     std::wstring out;
-    for (std::size_t i = 0; i < size; ++i) out += static_cast<wchar_t>(data[i]);
+    for (std::size_t i = 0; i < size; ++i) {
+        const wchar_t c = static_cast<wchar_t>(0x20 + data[i] % 0x5F);
+        if (without.find(c) == std::wstring_view::npos) out += c;
+    }
     return out;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 8) return 0;
+    if (size < 10) return 0;
+    static const Cp437 cp;
+    constexpr std::wstring_view kPath = L"C:\\GAMES\\GAME.BAT";
     BatchSettings s;
     for (std::size_t i = 0; i < 6; ++i) s.set(kSettings[i], (data[0] >> i) & 1);
     s.cards = {(data[1] & 1) != 0, (data[1] & 2) != 0, (data[1] & 4) != 0};
     s.gammaPosition = 25 + data[2] % 171;
     s.clockMhz = 90 + data[3] % 21;
-    s.refreshHz = candidates(Setting::Refresh)[data[4] % 6];
-    // A program's name of what a file name may hold, a few characters long.
-    for (std::size_t i = 8; i < size && i < 8u + data[5] % 13; ++i) {
-        const wchar_t c = static_cast<wchar_t>(0x20 + data[i] % 0x5F);
-        if (std::wstring_view(L"\\/:*?\"<>|").find(c) == std::wstring_view::npos) s.startName += c;
-    }
-    if (s.startName.empty()) s.startName = L"GAME";
-    s.batchPath = L"C:\\GAMES\\GAME.BAT";
+    s.refreshHz = kRates[data[4] % 6];
+    const std::size_t name = std::min<std::size_t>(size - 10, data[5] % 13), switches = std::min<std::size_t>(size - 10 - name, data[8] % 9);
+    s.startName = printable(data + 10, name, L"\\/:*?\"<>|");
+    if (s.startName.empty()) s.startName = L"GAME.EXE";
+    s.switches = printable(data + 10 + name, switches, L"|<>&^");
+    s.batchPath = std::wstring(kPath);
     s.version = L"1.0.35";
     const BatchFile file = batchFile(s);
-    const std::wstring made = file.checkAndSwitches + file.numbersAndStart;
+    const std::string made = cp.encode(file.checkAndSwitches + file.numbersAndStart).value_or("");
 
-    const FoundBatch found = readBack(made, true);
-    if (found.maker != FoundBatch::Maker::Corvane || !found.shown.empty()) std::abort();
-    BatchSettings again = s;
-    for (const Setting setting : kSettings) {
-        const std::optional<int> v = valueIn(found.settings, setting, candidates(setting));
-        if (!v || (setting != Setting::Refresh && *v != s.value(setting))) std::abort();
-        again.set(setting, *v);
-    }
-    const BatchFile remade = batchFile(again);
-    if (remade.checkAndSwitches != file.checkAndSwitches || remade.numbersAndStart != file.numbersAndStart) std::abort();
-
-    // The rest of the input, alone and put into the file where its sixth and
-    // seventh bytes say.
-    const std::wstring rest = text(data + 8, size - 8);
+    // The rest of the input, alone and put into the file where its seventh
+    // and eighth bytes say.
+    const std::string rest(reinterpret_cast<const char*>(data) + 10 + name + switches, size - 10 - name - switches);
     const std::size_t at = (data[6] | data[7] << 8) % (made.size() + 1);
-    for (const std::wstring& any : {rest, made.substr(0, at) + rest + made.substr(at)}) {
-        const FoundBatch read = readBack(any, (data[1] & 8) == 0);
+    const bool whole = (data[1] & 8) == 0;
+    for (const std::string& any : {rest, made.substr(0, at) + rest + made.substr(at)}) {
+        const FoundBatch read = readBack(any, whole, cp, kPath);
         if (read.shown.size() > 2 || (read.maker == FoundBatch::Maker::Corvane && !read.shown.empty())) std::abort();
-        for (const Setting setting : kSettings) (void)valueIn(read.settings, setting, candidates(setting));
+        // Made again: the same bytes, where the file says Corvane made it as today's files do.
+        if (read.maker != FoundBatch::Maker::Corvane || !whole) continue;
+        const std::optional<std::string> marker = cp.encode(std::wstring(kMadeBy) + read.settings.version + std::wstring(kMadeByEnds[1]));
+        if (any.find(*marker + "\r\n") == std::string::npos) continue;
+        const auto again = withUserLines(batchFile(read.settings), read.userLines, cp);
+        if (!again || again->first + again->second != any) std::abort();
     }
     return 0;
 }

@@ -38,11 +38,18 @@ constexpr std::array<char16_t, 128> k437 = {
 Windows1252::Windows1252() : SingleByteCodePage(1252, k1252) {}
 Cp437::Cp437() : SingleByteCodePage(437, k437) {}
 
+SingleByteCodePage::SingleByteCodePage(unsigned number, const std::array<char16_t, 128>& high)
+    : number_(number), high_(high) {
+    for (std::size_t i = 0; i < high.size(); ++i) byCharacter_[i] = {high[i], static_cast<unsigned char>(0x80 + i)};
+    std::sort(byCharacter_.begin(), byCharacter_.end());
+}
+
 // The byte of one character; -1 where the code page has none.
 int SingleByteCodePage::byteOf(wchar_t c) const {
     if (static_cast<std::uint32_t>(c) < 0x80) return static_cast<int>(c);
-    const auto at = std::find(high_.begin(), high_.end(), static_cast<char32_t>(c));  // no 16-bit cut
-    return at != high_.end() ? 0x80 + static_cast<int>(at - high_.begin()) : -1;
+    if (static_cast<std::uint32_t>(c) > 0xFFFF) return -1;  // no 16-bit cut
+    const auto at = std::lower_bound(byCharacter_.begin(), byCharacter_.end(), std::pair(static_cast<char16_t>(c), static_cast<unsigned char>(0)));
+    return at != byCharacter_.end() && at->first == static_cast<char16_t>(c) ? at->second : -1;
 }
 
 std::optional<std::string> SingleByteCodePage::encode(std::wstring_view text) const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 
 #include "platform/services.h"
 
@@ -19,12 +20,13 @@ public:
 
 protected:
     // The characters of the bytes 0x80 to 0xFF.
-    SingleByteCodePage(unsigned number, const std::array<char16_t, 128>& high) : number_(number), high_(high) {}
+    SingleByteCodePage(unsigned number, const std::array<char16_t, 128>& high);
 
 private:
     int byteOf(wchar_t c) const;
     unsigned number_;
     const std::array<char16_t, 128>& high_;
+    std::array<std::pair<char16_t, unsigned char>, 128> byCharacter_;  // sorted, for the way back
 };
 
 struct Windows1252 final : SingleByteCodePage {

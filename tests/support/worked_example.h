@@ -19,7 +19,7 @@ namespace corvane::test {
 // file's path at its longest, fits where %COMSPEC% is the stock one.
 inline constexpr std::string_view kWorkedCheck =
     "@echo off\r\n"
-    "REM Made by Corvane " CORVANE_VERSION_TEXT ". Change these settings in Corvane: lines added here are not kept.\r\n"
+    "REM Made by Corvane " CORVANE_VERSION_TEXT ". Change these settings in Corvane; lines added here are kept.\r\n"
     "REM Under Windows 9x, room for the settings in this window, or a window with more\r\n"
     "IF \"%OS%\"==\"Windows_NT\" GOTO GLIDE\r\n"
     "SET _=0123456789012345678901234567890123456\r\n"
