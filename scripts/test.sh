@@ -327,8 +327,8 @@ beside=""       # the emulated stages' job, where it runs beside the others
 beside_log=build/emulated-stages.txt
 
 # Where the shipped exe runs only through the emulator, the stages that run
-# it (i686, cputrace) run beside the others: the emulator holds one core and
-# mostly waits. Everything they share is built first; they get a screen of
+# it (i686, cputrace) run beside the others, which yield it the core it
+# holds. Everything they share is built first; they get a screen of
 # their own (their input must not reach another stage's windows) and turn
 # the emulator on and off themselves. Their output goes to a log, printed
 # when they end.
@@ -363,6 +363,9 @@ start_emulated_stages() {
     ) >"$beside_log" 2>&1 &
     beside=$!
     set +m
+    # The emulator first: the stages here yield it the core it needs, and
+    # take what it leaves.
+    renice -n 10 -p "$$" >/dev/null || true
     stages=("${rest[@]}")
 }
 

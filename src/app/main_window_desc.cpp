@@ -92,9 +92,9 @@ constexpr ControlRow kBatchName = {.name = "Text1", .kind = K::TextBox, .contain
     .enterPresses = &kMakeButton};
 // The game's switches, below the batch name and in the focus order after it.
 constexpr ControlRow kSwitchesCaption = {.name = "Label10", .kind = K::Label, .container = &kProgramPage,
-    .caption = L"Game &switches:", .box = {780, 2790, 1095, 255}, .tab = 18, .hidden = true};
+    .caption = L"Game &switches:", .box = {780, 2790, 1335, 255}, .tab = 18, .hidden = true};
 constexpr ControlRow kSwitches = {.name = "Text3", .kind = K::TextBox, .container = &kProgramPage,
-    .box = {1920, 2745, 1275, 285}, .tab = 19,
+    .box = {2160, 2745, 1035, 285}, .tab = 19,
     .tooltip = L"What the game is started with after its name, such as -3dfx.", .hidden = true,
     .enterPresses = &kMakeButton};
 constexpr ControlRow kFolders = {.name = "Dir1", .kind = K::DirListBox, .container = &kProgramPage,

@@ -51,12 +51,12 @@ private:
 
 // The controls of a window that are shown with the page of `frame` (those on
 // the window itself and those in the frame), as the description has them.
-std::vector<const ControlRow*> onPage(const WindowDesc& desc, const std::string& frame) {
+std::vector<const ControlRow*> onPage(const WindowDesc& desc, const std::string& frame, bool hiddenToo = false) {
     std::vector<const ControlRow*> rows;
     for (const ControlRow* r : desc.controls) {
         const std::string in = r->container != nullptr ? r->container->name : "";
         const bool page = in == frame || (in.empty() && (r->kind != Kind::Frame || frame == r->name));
-        if (page && !r->hidden) rows.push_back(r);
+        if (page && (hiddenToo || !r->hidden)) rows.push_back(r);
     }
     return rows;
 }
@@ -90,11 +90,11 @@ public:
             if (r->kind == Kind::Line) lines_.push_back(test::screenRect(program_.control(r->name, desc_, window_)));
         }
         std::string out;
-        for (const ControlRow* r : onPage(desc_, frame)) {
+        for (const ControlRow* r : onPage(desc_, frame, true)) {
             HWND h = program_.control(r->name, desc_, window_);
             if (h == nullptr || !IsWindowVisible(h)) {
-                out += std::string(r->name) + " is not shown; ";
-                continue;
+                if (!r->hidden) out += std::string(r->name) + " is not shown; ";
+                continue;  // one the description hides is looked at where the program shows it
             }
             const std::string fault = look(shot, *r, h);
             if (!fault.empty()) out += std::string(r->name) + ": " + fault + "; ";
@@ -137,6 +137,9 @@ private:
                 if (shot.differing(c, face) < px(10)) return "nothing drawn";
                 const RECT right{c.right - px(2), c.top, c.right, c.bottom};
                 if (shot.differing(right, face, lines_) > 0) return "ink at its right edge: the caption does not fit";
+                // Above its last row, which a box below may overlap.
+                const RECT bottom{c.left, c.bottom - px(3), c.right, c.bottom - px(1)};
+                if (r.kind == Kind::Label && !r.border && shot.differing(bottom, face, lines_) > 0) return "ink at its bottom edge: the caption wraps";
                 return "";
             }
             case Kind::Slider:
@@ -468,6 +471,14 @@ TEST(WorkedExampleUnderWine, HoverTankMadeByClicksAndKeys) {
     again.clickTab(2);
     EXPECT_EQ(test::textBecomes(again.main(), "Frame1", L"Read from Hover Tank.bat"), L"Read from Hover Tank.bat");
     EXPECT_EQ(PageLook(again, kMainWindow, again.main(), 96).faults("Frame1"), "");
+    // The game's switches, reached by their access key, follow its name on the start line.
+    again.clickTab(1);
+    test::key('S', VK_MENU);
+    for (const WORD k : {WORD{VK_OEM_MINUS}, WORD{'3'}, WORD{'D'}, WORD{'F'}, WORD{'X'}}) test::key(k);
+    ASSERT_EQ(test::textBecomes(again.main(), "Text3", L"-3dfx"), L"-3dfx");
+    EXPECT_EQ(PageLook(again, kMainWindow, again.main(), 96).faults("Frame2"), "");
+    EXPECT_EQ(again.makeByKeys(), L"Make C:\\Games\\Hover\\Hover Tank.bat?");
+    EXPECT_EQ(test::fileBytes(batch), test::workedExample(test::shortName(exe) + " -3dfx"));
 }
 
 }  // namespace

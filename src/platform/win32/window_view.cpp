@@ -364,6 +364,16 @@ LRESULT WindowView::handle(UINT msg, WPARAM w, LPARAM l) {
                 return 0;
             }
             return api::defWindowProc(hwnd_, msg, w, l);
+        case WM_NEXTDLGCTL:
+            // The dialog manager's steps for a label's access key: the label,
+            // then the control after it in the focus order.
+            if (l != 0) {
+                accessLabel_ = controlOf(reinterpret_cast<HWND>(w));
+            } else if (accessLabel_ != nullptr) {
+                focusAfter(*accessLabel_);
+                accessLabel_ = nullptr;
+            }
+            return 0;
         case WM_ENABLE:
             if (w != FALSE && !handed_.empty()) api::post(hwnd_, kPickHanded, 0, 0);
             return 0;
@@ -400,15 +410,32 @@ LRESULT CALLBACK WindowView::windowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     return view->handle(msg, w, l);
 }
 
-void WindowView::moveFocus(bool backwards) {
+std::vector<NativeControl*> WindowView::focusOrder() const {
     std::vector<NativeControl*> order;
-    for (auto& c : controls_) {
+    for (const auto& c : controls_) {
         const Control& m = c->model();
         if (c->hwnd() != nullptr && m.takesFocus() && m.usable() && m.tabIndex() >= 0) order.push_back(c.get());
     }
-    if (order.empty()) return;
     std::sort(order.begin(), order.end(),
               [](const NativeControl* a, const NativeControl* b) { return a->model().tabIndex() < b->model().tabIndex(); });
+    return order;
+}
+
+void WindowView::focus(NativeControl& target) {
+    input::focus(target.model());
+    if (GetFocus() != target.hwnd()) SetFocus(target.hwnd());
+    target.focusedByTab();
+}
+
+void WindowView::focusAfter(const NativeControl& label) {
+    for (NativeControl* c : focusOrder()) {
+        if (c->model().tabIndex() > label.model().tabIndex()) return focus(*c);
+    }
+}
+
+void WindowView::moveFocus(bool backwards) {
+    const std::vector<NativeControl*> order = focusOrder();
+    if (order.empty()) return;
     HWND focus = GetFocus();
     std::size_t at = order.size();
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -420,10 +447,7 @@ void WindowView::moveFocus(bool backwards) {
     } else {
         next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
     }
-    NativeControl& target = *order[next];
-    input::focus(target.model());
-    if (GetFocus() != target.hwnd()) SetFocus(target.hwnd());
-    target.focusedByTab();
+    this->focus(*order[next]);
 }
 
 bool WindowView::preTranslate(MSG& msg) {

@@ -79,6 +79,12 @@ private:
     void setTitleIcons();
     void placeWindow(const RECT* suggested);
     void moveFocus(bool backwards);
+    // The controls Tab reaches, in their order; one of them focused as Tab does.
+    std::vector<NativeControl*> focusOrder() const;
+    void focus(NativeControl& target);
+    // A label's access key: the control after it in the focus order.
+    void focusAfter(const NativeControl& label);
+    const NativeControl* accessLabel_ = nullptr;
     void focusModelsControl();
     bool keyDown(const MSG& msg);
     bool switchPage(int step);
