@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "drivers/scan.h"
-#include "drivers/version_block.h"
 
 namespace corvane {
 
@@ -29,42 +27,6 @@ std::string translationKey(const std::string& t) {
         key += kHex[b & 15];
     }
     return key;
-}
-
-std::optional<std::vector<std::uint8_t>> DriverScan::versionBlock(const std::wstring& path) {
-    const std::uint32_t size = versions_.size(path);
-    if (size == 0) return std::nullopt;
-    std::vector<std::uint8_t> block(static_cast<std::size_t>(size) + 1, 0);
-    versions_.read(path, block);
-    return block;
-}
-
-std::wstring DriverScan::fileVersionIn(std::vector<std::uint8_t>& block) {
-    std::size_t at = 0;
-    std::uint32_t length = 0;
-    if (!versions_.query(block, "\\VarFileInfo\\Translation", at, length) || length == 0) return {};
-    const std::string t = bytesAt(block, at, length);
-    // Fewer than four bytes name no table.
-    if (t.size() < 4) return {};
-    const std::string sub = "\\StringFileInfo\\" + translationKey(t) + "\\FileVersion";
-    if (!versions_.query(block, sub, at, length) || length == 0) return {};
-    return stringAt(block, at, codePage_);
-}
-
-GlideFamily DriverScan::familyIn(std::vector<std::uint8_t>& block) {
-    for (const std::string& key : stringTables(block, codePage_)) {
-        std::size_t at = 0;
-        std::uint32_t length = 0;
-        if (!versions_.query(block, "\\StringFileInfo\\" + key + "\\ProductName", at, length) || length == 0) continue;
-        const GlideFamily family = familyOf(stringAt(block, at, codePage_));
-        if (family != GlideFamily::None) return family;
-    }
-    return GlideFamily::None;
-}
-
-std::wstring DriverScan::fileVersion(const std::wstring& path) {
-    std::optional<std::vector<std::uint8_t>> block = versionBlock(path);
-    return block ? fileVersionIn(*block) : std::wstring();
 }
 
 }  // namespace corvane

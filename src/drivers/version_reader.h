@@ -2,7 +2,9 @@
 // themselves: the size, the block, and sub-block queries. Every offset and
 // length a file gives is checked against the file, the resource and the
 // enclosing block, so that a malformed or hostile driver file reads as one
-// without a version, and the program needs no version.dll.
+// without a version, and the program needs no version.dll. It stays the
+// program's own: reading which Glide a game loads needs the same checked
+// access to a game's import table and to the names in a Glide DLL.
 #pragma once
 
 #include <functional>
