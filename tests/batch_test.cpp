@@ -710,7 +710,7 @@ TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
     const struct {
         std::string there;
         std::wstring asked;  // a part of the question; empty for the plain one
-        std::string kept;    // the file after OK, where it is not `made`
+        std::string kept = {};  // the file after OK, where it is not `made`
     } cases[] = {
         {made, L""},
         {beforeItsMark, L""},
