@@ -270,7 +270,7 @@ stage_cputrace() {
         cmake --build build/native -j"$jobs" --target corvane_cpu_check
     fi
     if [ "$WIN_ARCH" = i686 ]; then
-        wine_prefix "$PWD/build/wine-$WIN_ARCH"
+        wine_prefix "$PWD/build/wine-$WIN_ARCH-cputrace"  # its own: it may run beside the Wine stages
     else
         local status=0
         i686_emulation_on || status=$?
@@ -287,7 +287,13 @@ stage_release() {
     echo "The release archive, built twice from nothing"
     local a=build/release-a b=build/release-b
     rm -rf "$a" "$b"
-    build_shipped_into "$a" >/dev/null
+    # The shipped exe, where this run built it from nothing, is the first.
+    if [[ "${BUILT_FROM_NOTHING:-}" == *" build/win "* ]]; then
+        a=build/win
+        echo "The first: build/win, built from nothing by this run"
+    else
+        build_shipped_into "$a" >/dev/null
+    fi
     build_shipped_into "$b" >/dev/null
     cmp "$a/corvane.exe" "$b/corvane.exe" || { echo "FAILED: two builds gave different programs"; return 1; }
     if grep -a -q -e "$PWD" -e "${PWD//\//\\}" "$a/corvane.exe"; then
@@ -295,7 +301,7 @@ stage_release() {
         return 1
     fi
     local zipA zipB
-    zipA=$(make_dist "$a/corvane.exe" "$a/dist")
+    zipA=$(make_dist "$a/corvane.exe" build/release-a/dist)
     zipB=$(make_dist "$b/corvane.exe" "$b/dist")
     cmp "$zipA" "$zipB" || { echo "FAILED: two builds gave different archives"; return 1; }
     check_dist "$zipA" "$a/corvane.exe"
@@ -326,22 +332,23 @@ started=0
 beside=""       # the emulated stages' job, where it runs beside the others
 beside_log=build/emulated-stages.txt
 
-# Where the shipped exe runs only through the emulator, the stages that run
-# it (i686, cputrace) run beside the others, which yield it the core it
-# holds. Everything they share is built first; they get a screen of
+# The stages that run the shipped exe through the emulator (cputrace, and
+# i686 where the kernel runs no 32-bit programs) run beside the others,
+# which yield it the core it holds. Everything they share is built first; they get a screen of
 # their own (their input must not reach another stage's windows) and turn
 # the emulator on and off themselves. Their output goes to a log, printed
 # when they end.
 start_emulated_stages() {
     local own=() rest=() s
-    for s in "${stages[@]}"; do
-        case "$s" in i686|cputrace) own+=("$s") ;; *) rest+=("$s") ;; esac
-    done
-    [ ${#own[@]} -gt 0 ] && [ ${#rest[@]} -gt 0 ] && [ ${#TEST_ARGS[@]} -eq 0 ] || return 0
+    [[ " ${stages[*]} " == *\ cputrace\ * || " ${stages[*]} " == *\ i686\ * ]] &&
+        [ ${#stages[@]} -gt 1 ] && [ ${#TEST_ARGS[@]} -eq 0 ] || return 0
     started=$SECONDS
     echo "== the Windows builds the stages share"
-    build_wine_tests
-    if [ "$WIN_ARCH" = i686 ]; then
+    build_wine_tests  # and, first, which Wine runs here
+    for s in "${stages[@]}"; do
+        case "$WIN_ARCH $s" in *\ cputrace|x86_64\ i686) own+=("$s") ;; *) rest+=("$s") ;; esac
+    done
+    if [ ${#own[@]} -eq 0 ]; then
         timings+=("$(printf '%-10s %5d s' builds $((SECONDS - started)))")
         return 0
     fi
@@ -350,7 +357,7 @@ start_emulated_stages() {
     timings+=("$(printf '%-10s %5d s' builds $((SECONDS - started)))")
     cpu_check_built=1
     # Removed at the end where this run registers it, whichever side ends first.
-    [ -e "$BINFMT/$BINFMT_NAME" ] || BINFMT_REGISTERED=1
+    [ "$WIN_ARCH" = i686 ] || [ -e "$BINFMT/$BINFMT_NAME" ] || BINFMT_REGISTERED=1
     echo "== ${own[*]}: beside the other stages, into $beside_log"
     set -m  # a process group of their own, to be stopped whole
     (
