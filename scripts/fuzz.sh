@@ -10,7 +10,7 @@
 # beside a game, read back). Inputs that once broke a target
 # are kept in tests/data/fuzz-kept/TARGET/ (the version reader's in
 # tests/data/fuzz-kept/) and read again first.
-FUZZ_TARGETS=(version command_line hand_over drop names batch read_back)
+FUZZ_TARGETS=(version command_line hand_over drop names batch read_back glide_image)
 
 # The longest input of each, in bytes: room for every case its rules have,
 # and no longer, as every run of a text reader costs in proportion to its
@@ -23,6 +23,7 @@ declare -A FUZZ_MAX_LEN=(
     [names]=256          # a name of up to 23 characters and a list of patterns
     [batch]=512          # a name and folders past the 125 characters of a line
     [read_back]=4104     # the settings, and bytes past the 4 KiB a file is read to
+    [glide_image]=8192   # headers, a section table, an import table and the data names sit in
 )
 
 fuzz_build() {
@@ -64,7 +65,7 @@ fuzz_one() {
     [ "$target" = version ] && kept=tests/data/fuzz-kept
     rm -rf "$dir/artifacts"
     mkdir -p "$dir/corpus" "$dir/artifacts"
-    [ "$target" = version ] && build/fuzz/tests/corvane_fuzz_seeds "$dir/corpus"
+    case "$target" in version|glide_image) build/fuzz/tests/corvane_fuzz_seeds "$dir/corpus" ;; esac
     if [ -d "$kept" ]; then
         "$exe" -runs=0 "$kept" >"$dir/kept.log" 2>&1 || {
             echo "$target: an input kept in $kept breaks it again"

@@ -527,8 +527,8 @@ TEST(MakeForTheCards, TheReadmeTellsWhatEachLineDoesOnTheCardsThatReadIt) {
 // The worked example where the installed Glide is Voodoo2's: its six lines
 // before the start line.
 TEST_F(Make, WorkedExampleForAVoodoo2) {
-    choose(L"C:\\Games\\Hover", L"Hover Tank.exe");
     f.installedGlide.voodoo2 = true;
+    choose(L"C:\\Games\\Hover", L"Hover Tank.exe");
     ASSERT_TRUE(input::press(f.controls.makeButton));
     EXPECT_EQ(afterCheck(file(L"C:\\Games\\Hover\\Hover Tank.bat")),
               test::workedSettingsWithClock() + std::string(test::kWorkedVoodoo2) + "HoverT~1.exe\r\n:DONE\r\n");

@@ -130,7 +130,9 @@ TEST(GlideFamilies, ToldFromTheProductNamesOfTheReleasedDrivers) {
     } cases[] = {
         {L"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE 95/98", VoodooGraphics},
         {L"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE NT", VoodooGraphics},
-        {L"Glide(tm) for Voodoo Rush\u00A9 and Windows\u00AE 95/98", None},
+        {L"Glide(tm) for Voodoo Rush\u00A9 and Windows\u00AE 95/98", Rush},
+        {L"Glide(tm) for Voodoo\u00A9 and Windows\u00AE 95/98", Voodoo2},  // Voodoo2's Glide 2.53
+        {L"Glide(tm) for Voodoo? and Windows? NT", Voodoo2},                 // read in a code page without the signs
         {L"Glide(tm) for Voodoo^2\u00A9 and Windows\u00AE 95/98", Voodoo2},
         {L"Glide(tm) for Voodoo^2\u00A9 and Windows\u00AE NT", Voodoo2},
         {L"Glide for Voodoo Banshee\u00AE and Voodoo3\u00AE; Windows 95 \u00AE, Windows 98 \u00AE, and Windows NT\u00AE",
@@ -232,6 +234,106 @@ TEST(ScanFolders, EachIsReadOnce) {
         s.form.drivers.scan();
         EXPECT_EQ(s.r.disk.listings, 1);
         EXPECT_EQ(s.opened, c.opened);
+    }
+}
+
+}  // namespace
+}  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// A Glide DLL: its ProductName and copyright, and in its data the names it
+// asks the environment for, each ending in a zero.
+std::string glideDll(const std::u16string& product, const std::vector<std::string>& names,
+                     const std::u16string& copyright = u"Copyright \u00A9 1998 3Dfx Interactive, Inc.") {
+    std::string data(1, '\0');
+    for (const std::string& n : names) data += n + '\0';
+    return peImage({{0x0409, serialize32(versionInfo({{"040904B0", {{"ProductName", product}, {"LegalCopyright", copyright}}}},
+                                                     {0x04B00409}))}},
+                   {.data = data});
+}
+
+// The file holds the lines of the Glide the game loads: the first
+// glide2x.dll or glide3x.dll Windows finds for it (its own folder first),
+// the one its import table names or both; a line for each variable that
+// Glide holds by name, or its family's where it holds none, and none for a
+// wrapper. Picked again, the file reads back as made, and no DLL is read twice.
+TEST(GameGlide, TheFileHoldsTheLinesOfTheGlideTheGameLoads) {
+    const std::u16string v2 = u"Glide(tm) for Voodoo^2\u00A9 and Windows\u00AE 95/98";
+    const std::u16string v2Old = u"Glide(tm) for Voodoo\u00A9 and Windows\u00AE 95/98";
+    const std::u16string h3 = u"Glide\u00AE for Voodoo Banshee\u00AE, Voodoo3\u00AE; Windows 95/98";
+    const std::u16string sst1 = u"Glide(tm) for Voodoo Graphics\u00A9 and Windows\u00AE 95/98";
+    const std::string every = "SST_FASTMEM SST_FASTPCIRD FX_GLIDE_SWAPINTERVAL SST_SWAP_EN_WAIT_ON_VSYNC SST_VIDEO_24BPP "
+                              "FX_GLIDE_NO_SPLASH SST_GAMMA ";
+    const std::wstring game = L"C:\\Games\\Hover\\", system = kSystem;
+    const struct {
+        const char* what;
+        std::vector<std::string> imports;  // none: the program is no image
+        std::vector<std::pair<std::wstring, std::string>> dlls;
+        std::string lines;  // the variables of the file's lines; "REM " before a remark's
+        std::wstring words;
+    } cases[] = {
+        {"none", {}, {}, every + "REM SST_GRXCLK SST_SCREENREFRESH", L""},
+        {"names, in the game's folder before the system's",
+         {},
+         {{game + L"glide2x.dll", glideDll(v2, {"SSTV2_GAMMA", "MYSSTV2_GRXCLK", "FX_GLIDE_NO_SPLASH", "SSTV2_FASTPCIRD=1"})},
+          {system + L"glide2x.dll", glideDll(sst1, {"SST_GAMMA"})}},
+         "FX_GLIDE_NO_SPLASH SSTV2_GAMMA",
+         L"glide2x.dll in C:\\Games\\Hover: Voodoo2"},
+        {"Voodoo2's 2.53, no names",
+         {},
+         {{system + L"glide2x.dll", glideDll(v2Old, {})}},
+         every + "SST_GRXCLK SST_SCREENREFRESH SSTV2_GRXCLK SSTV2_FASTPCIRD SSTV2_FASTMEM_RAS_READS SSTV2_SCREENREFRESH "
+                 "SSTV2_VIDEO_24BPP SSTV2_GAMMA",
+         L"glide2x.dll in C:\\WINDOWS\\SYSTEM: Voodoo2"},
+        {"Voodoo Graphics' clock as a remark",
+         {"KERNEL32.dll", "GLIDE2X.DLL"},
+         {{system + L"glide2x.dll", glideDll(sst1, {"SST_GRXCLK", "SST_FASTMEM"})},
+          {system + L"glide3x.dll", glideDll(h3, {"SSTH3_RGAMMA"})}},
+         "SST_FASTMEM REM SST_GRXCLK",
+         L"glide2x.dll in C:\\WINDOWS\\SYSTEM: Voodoo Graphics"},
+        {"the import names glide3x.dll",
+         {"KERNEL32.dll", "glide3x.dll"},
+         {{system + L"glide2x.dll", glideDll(sst1, {"SST_GAMMA"})},
+          {L"C:\\WINDOWS\\glide3x.dll", glideDll(h3, {"SSTH3_BGAMMA", "FX_GLIDE_REFRESH", "FX_GLIDE_SWAPINTERVAL"})}},
+         "FX_GLIDE_SWAPINTERVAL SSTH3_BGAMMA FX_GLIDE_REFRESH",
+         L"glide3x.dll in C:\\WINDOWS: Banshee to Voodoo5"},
+        {"imports naming neither: both",
+         {"KERNEL32.dll"},
+         {{system + L"glide2x.dll", glideDll(v2, {"SSTV2_GAMMA"})}, {system + L"glide3x.dll", glideDll(h3, {"SSTH3_RGAMMA"})}},
+         "SSTV2_GAMMA SSTH3_RGAMMA",
+         L"glide2x.dll in C:\\WINDOWS\\SYSTEM: Voodoo2; glide3x.dll in C:\\WINDOWS\\SYSTEM: Banshee to Voodoo5"},
+        {"a wrapper that says it is 3dfx's",
+         {},
+         {{game + L"glide2x.dll", glideDll(h3, {"SST_GAMMA", "SSTH3_RGAMMA"}, u"\u00A9 2021 Zeta | Glide")},
+          {system + L"glide2x.dll", glideDll(v2, {"SSTV2_GAMMA"})}},
+         "REM The game loads glide2x.dll, 2021 Zeta Glide, a wrapper: it takes its settings from its own configuration.",
+         L"glide2x.dll in C:\\Games\\Hover: a Glide wrapper, \u00A9 2021 Zeta | Glide"},
+    };
+    for (const auto& c : cases) {
+        ScanRig s;
+        s.r.disk.addFile(game + L"Hover Tank.exe", c.imports.empty() ? std::string("MZ") : peImage({}, {.imports = c.imports}));
+        for (const auto& [path, bytes] : c.dlls) s.r.disk.addFile(path, bytes);
+        s.form.load();
+        s.form.controls.folders.setPath(L"C:\\Games\\Hover");
+        ASSERT_TRUE(input::pickFile(s.form.controls.programs, 0));
+        EXPECT_EQ(s.form.gameGlide.words(), c.words) << c.what;
+        ASSERT_TRUE(input::press(s.form.controls.makeButton));
+        const std::string bytes = s.r.disk.read(game + L"Hover Tank.bat").value_or("");
+        std::string lines;
+        for (std::size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos;) {
+            at += 2;
+            const std::string line = bytes.substr(at, bytes.find("\r\n", at) - at);
+            const bool set = line.starts_with("SET S") || line.starts_with("SET FX"), remark = line.starts_with("REM S");
+            if (line.starts_with("REM The game")) lines += line;
+            if (set || remark) lines += (remark ? "REM " : "") + line.substr(4, line.find('=') - 4) + " ";
+        }
+        EXPECT_EQ(lines, c.lines + (c.lines.ends_with('.') ? "" : " ")) << c.what << "\n" << bytes;
+        s.form.controls.batchName.setText(L"");
+        input::pickFile(s.form.controls.programs, 0);
+        EXPECT_EQ(s.form.controls.settingsPage.caption(), L"Read from Hover Tank.bat") << c.what;
+        for (const auto& [path, unused] : c.dlls) EXPECT_LE(s.r.disk.opened.count(path), 1u) << c.what;
     }
 }
 

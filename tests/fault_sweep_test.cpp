@@ -25,7 +25,8 @@ const std::wstring kBatch = kFolder + L"\\Hover Tank.bat";
 const std::string kOld = "@echo off\r\nREM the batch file made last week\r\nHOVERT~1";
 
 std::string driver(const std::u16string& version) {
-    return peImage({{0x0409, serialize32(versionInfo({{"040904B0", {{"FileVersion", version}}}}, {0x04B00409}))}});
+    return peImage({{0x0409, serialize32(versionInfo(
+        {{"040904B0", {{"FileVersion", version}, {"LegalCopyright", u"Copyright 1998 3Dfx Interactive, Inc."}}}}, {0x04B00409}))}});
 }
 
 void layOut(FaultRig& r, bool existing) {

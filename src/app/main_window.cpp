@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "batch/glide_lines.h"
 #include "help/help_window.h"
 
 namespace corvane {
@@ -8,6 +9,7 @@ MainWindow::MainWindow(Services& s)
     : services(s),
       window(kMainWindow, s.folders),
       controls(window),
+      glideFinder(s.folders, s.versions, s.images, s.codePage, settingVariables()),
       picker({.folders = controls.folders,
               .programs = controls.programs,
               .batchName = controls.batchName,
@@ -34,13 +36,13 @@ MainWindow::MainWindow(Services& s)
              .values = controls.values(),
              .make = controls.makeButton},
             {.messages = s.messages, .folderService = s.folders, .files = s.files, .codePage = s.oemCodePage, .app = s.app},
-            programName, refreshHz, installedGlide),
+            programName, refreshHz, gameGlideReads),
       settingsFile({.folders = controls.folders,
                     .batchName = controls.batchName,
                     .switches = controls.switches,
                     .settingsPage = controls.settingsPage,
                     .values = controls.values()},
-                   {.files = s.files, .codePage = s.oemCodePage}, settings),
+                   {.files = s.files, .codePage = s.oemCodePage}, settings, gameGlideReads),
       drivers({.driverFiles = controls.driverFiles,
                .voodoo = controls.voodooVersion,
                .glide = controls.glideVersion,
@@ -49,7 +51,11 @@ MainWindow::MainWindow(Services& s)
                .directX16 = controls.directX16Version,
                .directX32 = controls.directX32Version},
               s.folders, s.versions, s.codePage, installedGlide) {
-    picker.onPicked = [this] { settingsFile.programPicked(); };
+    picker.onPicked = [this] {
+        gameGlide = glideFinder.find(controls.programPath.caption());
+        gameGlideReads = gameGlide.cards(installedGlide);
+        settingsFile.programPicked();
+    };
     controls.tabs.onClick = [this] { showSelectedPage(); };
     controls.exitButton.onClick = [this] { exitProgram(); };
     controls.aboutButton.onClick = [this] { openHelp(); };

@@ -9,6 +9,7 @@
 
 #include "batch/make.h"
 #include "batch/settings_file.h"
+#include "drivers/game_glide.h"
 #include "drivers/glide_family.h"
 #include "drivers/scan.h"
 #include "platform/model.h"
@@ -86,6 +87,9 @@ public:
     std::wstring programName;    // the picked program's file name without its last four characters
     std::int16_t refreshHz = 0;  // the rate chosen; 0 until the refresh slider is first moved
     GlideCards installedGlide;   // the cards the installed Glide DLLs are for, as the driver scan found
+    GlideFinder glideFinder;     // the Glide a picked game loads
+    GameGlide gameGlide;         // the picked game's
+    GlideCards gameGlideReads;   // what the picked game's Glide reads, or the installed cards
 
     // The pages' features.
     Picker picker;

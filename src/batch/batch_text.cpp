@@ -45,16 +45,32 @@ BatchFile batchFile(const BatchSettings& s) {
     dos::line(file.checkAndSwitches,
               {kMadeBy, s.version, kMadeByEnds[1]});
     file.checkAndSwitches += check;
+    const bool wrapper = !s.cards.wrapper.empty();
+    if (wrapper) dos::line(file.checkAndSwitches, {kWrapperStart, wrapperWords(s.cards.wrapper), kWrapperEnd});
     add(file.checkAndSwitches, lines.switches);
     add(file.numbersAndStart, lines.numbers);
     file.numbersAndStart += startLine(s.startName, s.switches);
     // COMMAND.COM runs the command before a last line that is a label, and
-    // has no line end, a second time: this label ends in CR LF.
-    if (!check.empty()) {
+    // has no line end, a second time: this label ends in CR LF. After it go
+    // the user's lines.
+    if (!check.empty() || wrapper) {
         file.numbersAndStart += dos::kEol;
         dos::label(file.numbersAndStart, kEndLabel);
     }
     return file;
+}
+
+std::wstring wrapperWords(std::wstring_view words) {
+    constexpr std::size_t kLongest = 40;
+    constexpr std::wstring_view kOwnSigns = L"%|<>&^\"";
+    std::wstring out;
+    for (const wchar_t c : words) {
+        if (out.size() == kLongest) break;
+        const bool blank = c == L' ' && (out.empty() || out.back() == L' ');  // one blank between words
+        if (c > 0x20 && c < 0x7F ? kOwnSigns.find(c) == std::wstring_view::npos : c == L' ' && !blank) out += c;
+    }
+    while (!out.empty() && out.back() == L' ') out.pop_back();
+    return out;
 }
 
 std::wstring startLine(std::wstring_view startName) {

@@ -29,6 +29,14 @@ inline constexpr std::wstring_view kMadeByEnds[] = {
     L". Change these settings in Corvane; lines added here are kept.",
 };
 
+// For a Glide wrapper, the line that says why the file sets nothing: the
+// start, the words that name it (the DLL, and its name), then the end.
+inline constexpr std::wstring_view kWrapperStart = L"REM The game loads ";
+inline constexpr std::wstring_view kWrapperEnd = L", a wrapper: it takes its settings from its own configuration.";
+// The words as the line holds them: printable ASCII without the
+// interpreters' own signs, one blank between words, at most 40 characters.
+std::wstring wrapperWords(std::wstring_view words);
+
 // The file, in the two pieces it is written in.
 struct BatchFile {
     // "@echo off", the line that says Corvane made the file, under

@@ -111,8 +111,11 @@ bool written(ReadBy readBy, const GlideCards& cards) {
 
 GlideLines glideLines(const GlideSettings& s) {
     GlideLines out;
-    for (const Row& row : kRows) {
-        if (!written(row.readBy, s.cards)) continue;
+    // A wrapper reads none of them.
+    if (!s.cards.wrapper.empty()) return out;
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        const Row& row = kRows[i];
+        if (s.cards.variablesHeld ? (*s.cards.variablesHeld >> i & 1) == 0 : !written(row.readBy, s.cards)) continue;
         // Where the card is not known it may be a Voodoo Graphics, the only
         // card whose Glide reads the clock line, as every Glide it runs does.
         const bool remark = row.overclocksVoodooGraphics && (s.cards.voodooGraphics || s.cards.none());
@@ -236,6 +239,21 @@ GlideCards cardsOf(std::span<const GlideLine> lines) {
         cards.later = cards.later || row->readBy == ReadBy::Later;
     }
     return cards;
+}
+
+std::uint64_t variablesOf(std::span<const GlideLine> lines) {
+    std::uint64_t held = 0;
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        const auto same = [&](const GlideLine& l) { return l.variable == kRows[i].variable; };
+        if (std::any_of(lines.begin(), lines.end(), same)) held |= std::uint64_t{1} << i;
+    }
+    return held;
+}
+
+std::vector<std::string> settingVariables() {
+    std::vector<std::string> out;
+    for (const Row& row : kRows) out.emplace_back(row.variable.begin(), row.variable.end());
+    return out;
 }
 
 bool mentionsSettingVariable(std::wstring_view text) {

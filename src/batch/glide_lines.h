@@ -79,6 +79,11 @@ bool firstFormWrites(const GlideLine& line);
 // The cards whose lines `lines` hold: a clock written as a REM stands for a
 // Voodoo Graphics.
 GlideCards cardsOf(std::span<const GlideLine> lines);
+// The variables of the settings, in the table's order: the bits of
+// GlideCards::variablesHeld.
+std::vector<std::string> settingVariables();
+// The bits of the variables `lines` set.
+std::uint64_t variablesOf(std::span<const GlideLine> lines);
 // Whether `text` names a variable of the settings, in any case.
 bool mentionsSettingVariable(std::wstring_view text);
 

@@ -163,7 +163,7 @@ std::optional<BatchMaker::Question> BatchMaker::question(const std::wstring& pat
         return std::nullopt;
     }
     if (!there.found) return Question{L"Make " + path + L"?", kOkCancel};
-    FoundBatch found = readBack(there.bytes, there.whole, services_.codePage, path);
+    FoundBatch found = readBack(there.bytes, there.whole, services_.codePage, path, cards_);
     constexpr int kAsk = kOkCancel | kExclamation | kSecondDefault;
     if (found.maker == FoundBatch::Maker::Corvane) {
         kept_ = std::move(found.userLines);

@@ -39,8 +39,8 @@ struct BatchServices {
 
 class BatchMaker : BatchControls {
 public:
-    // Reads the window's program name, rate chosen and the installed Glide's
-    // cards when pressed; "&Make" is wired to it here.
+    // Reads the window's program name, rate chosen and what the Glide the
+    // game loads reads when pressed; "&Make" is wired to it here.
     BatchMaker(const BatchControls& controls, const BatchServices& services, const std::wstring& programName,
                const std::int16_t& refreshHz, const GlideCards& cards);
     BatchMaker(const BatchMaker&) = delete;

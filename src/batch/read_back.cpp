@@ -189,7 +189,8 @@ FoundBatch altered(const std::wstring& line, bool missing) {
 
 }  // namespace
 
-FoundBatch readBack(std::string_view bytes, bool whole, const CodePageService& codePage, std::wstring_view batchPath) {
+FoundBatch readBack(std::string_view bytes, bool whole, const CodePageService& codePage, std::wstring_view batchPath,
+                    const GlideCards& loaded) {
     FoundBatch out;
     const std::vector<FileLine> lines = linesOf(bytes, codePage);
     if (whole && isFirstForm(lines, codePage, out)) {
@@ -222,6 +223,21 @@ FoundBatch readBack(std::string_view bytes, bool whole, const CodePageService& c
     const std::optional<StartLine> start = readStartLine(lines[doneAt - 1].text);
     if (!start) return altered(lines[doneAt - 1].text, false);
     BatchSettings s = valuesOf(settings);
+    if (loaded.variablesHeld) {
+        // Which of them the Glide holds, and (for the clock's form) its cards.
+        s.cards.variablesHeld = variablesOf(settings) | *loaded.variablesHeld;
+        s.cards.voodooGraphics = s.cards.voodooGraphics || loaded.voodooGraphics;
+        s.cards.voodoo2 = s.cards.voodoo2 || loaded.voodoo2;
+        s.cards.later = s.cards.later || loaded.later;
+    }
+    if (!loaded.wrapper.empty() && settings.empty()) {
+        for (const FileLine& line : lines) {
+            const std::wstring_view t = line.text;
+            if (!t.starts_with(kWrapperStart) || !t.ends_with(kWrapperEnd)) continue;
+            const std::wstring_view words = t.substr(kWrapperStart.size(), t.size() - kWrapperStart.size() - kWrapperEnd.size());
+            if (!words.empty() && wrapperWords(words) == words) s.cards.wrapper = words;
+        }
+    }
     s.startName = start->startName;
     s.switches = start->switches;
     s.batchPath = std::wstring(batchPath);
@@ -263,10 +279,13 @@ FoundBatch readBack(std::string_view bytes, bool whole, const CodePageService& c
                                             [&](const FileLine& l) { return l.text == again.lines[next]; });
             return lacks ? altered(again.lines[next], true) : altered(line.text, false);
         }
-        UserLine kept{std::string(line.bytes), line.lineEnd, {}, UserLine::Part::BeforeSettings};
+        UserLine kept{std::string(line.bytes), line.lineEnd, {}, 0, UserLine::Part::BeforeSettings};
         if (next > 0) {
             kept.after = keyOf(again.lines[next - 1]);
             kept.part = again.partOf(next - 1);
+            for (std::size_t k = 0; k + 1 < next; ++k) {
+                if (again.partOf(k) == kept.part && keyOf(again.lines[k]) == kept.after) ++kept.afterNth;
+            }
         }
         out.userLines.push_back(std::move(kept));
     }
@@ -288,8 +307,9 @@ std::optional<std::pair<std::string, std::string>> withUserLines(const BatchFile
                            : line.part == UserLine::Part::BeforeStart  ? made.startAt
                                                                        : count;
         if (line.after.empty()) slot = 0;
+        std::size_t seen = 0;
         for (std::size_t k = 0; k < count && !line.after.empty(); ++k) {
-            if (made.partOf(k) == line.part && keyOf(made.lines[k]) == line.after) {
+            if (made.partOf(k) == line.part && keyOf(made.lines[k]) == line.after && seen++ == line.afterNth) {
                 slot = k + 1;
                 break;
             }

@@ -33,6 +33,7 @@ struct UserLine {
     // its variable, any other by its text); where that line is gone, at the
     // start of its part of the file. Empty: before all of Corvane's lines.
     std::wstring after;
+    std::size_t afterNth = 0;  // of the lines with that key in its part, the one it follows
     enum class Part : std::uint8_t { BeforeSettings, BeforeStart, AfterStart } part = Part::BeforeSettings;
 };
 
@@ -56,7 +57,11 @@ struct FoundBatch {
 // `bytes` is the file's start, `whole` false where the file holds more; its
 // lines are split on their CR LF before the code page decodes each.
 // `batchPath` is where it lies, which its check for room depends on.
-FoundBatch readBack(std::string_view bytes, bool whole, const CodePageService& codePage, std::wstring_view batchPath);
+// `loaded` is what the Glide the game loads now reads: a file lacking a
+// line of a variable it holds is not as Corvane makes it, and a file made
+// for a wrapper is Corvane's while the game loads one.
+FoundBatch readBack(std::string_view bytes, bool whole, const CodePageService& codePage, std::wstring_view batchPath,
+                    const GlideCards& loaded = {});
 
 // The file's two pieces in the code page, with the user's lines in their
 // places; nullopt where the code page lacks a character of Corvane's text.

@@ -25,8 +25,8 @@ std::wstring shortened(std::wstring_view name) {
 }  // namespace
 
 SettingsFile::SettingsFile(const SettingsFileControls& controls, const SettingsFileServices& services,
-                           SettingsPanel& panel)
-    : SettingsFileControls(controls), services_(services), panel_(panel) {
+                           SettingsPanel& panel, const GlideCards& loaded)
+    : SettingsFileControls(controls), services_(services), panel_(panel), loaded_(loaded) {
     for (const auto& [setting, box] : values.boxes()) box->onClick = [this] { settingChanged(); };
     panel_.onChanged = [this] { settingChanged(); };
 }
@@ -41,7 +41,7 @@ void SettingsFile::programPicked() {
     const FileStart there = services_.files.readStart(path, kLongestOwnFile);
     if (!there.error.empty()) return say(failedWords(file, there.error));
     if (!there.found) return;
-    const FoundBatch found = readBack(there.bytes, there.whole, services_.codePage, path);
+    const FoundBatch found = readBack(there.bytes, there.whole, services_.codePage, path, loaded_);
     if (found.maker == FoundBatch::Maker::Altered) return say(failedWords(file, L"not as Corvane makes it"));
     if (found.maker != FoundBatch::Maker::Corvane) return;
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "batch/value_controls.h"
+#include "drivers/glide_family.h"
 #include "platform/model.h"
 #include "platform/services.h"
 #include "settings/panel.h"
@@ -30,7 +31,9 @@ struct SettingsFileServices {
 class SettingsFile : SettingsFileControls {
 public:
     // The boxes' clicks and the panel's changes are wired to it here.
-    SettingsFile(const SettingsFileControls& controls, const SettingsFileServices& services, SettingsPanel& panel);
+    // `loaded`: what the Glide the picked game loads reads.
+    SettingsFile(const SettingsFileControls& controls, const SettingsFileServices& services, SettingsPanel& panel,
+                 const GlideCards& loaded);
     SettingsFile(const SettingsFile&) = delete;
     SettingsFile& operator=(const SettingsFile&) = delete;
 
@@ -50,6 +53,7 @@ private:
 
     SettingsFileServices services_;
     SettingsPanel& panel_;
+    const GlideCards& loaded_;
     bool showing_ = false;  // values are being set from a file
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "drivers/version_block.h"
+
 
 namespace corvane {
 
@@ -16,6 +18,18 @@ std::string bytesAt(const std::vector<std::uint8_t>& block, std::size_t offset, 
     if (length == 0 || offset >= block.size()) return {};
     const std::size_t n = std::min<std::size_t>(length, block.size() - offset);
     return std::string(reinterpret_cast<const char*>(block.data()) + offset, n);
+}
+
+std::vector<std::wstring> versionStrings(VersionService& versions, std::vector<std::uint8_t>& block,
+                                         std::string_view name, const CodePageService& cp) {
+    std::vector<std::wstring> out;
+    for (const std::string& key : stringTables(block, cp)) {
+        std::size_t at = 0;
+        std::uint32_t length = 0;
+        if (!versions.query(block, "\\StringFileInfo\\" + key + "\\" + std::string(name), at, length) || length == 0) continue;
+        if (std::wstring value = stringAt(block, at, cp); !value.empty()) out.push_back(std::move(value));
+    }
+    return out;
 }
 
 std::string translationKey(const std::string& t) {

@@ -4,30 +4,17 @@
 #include <array>
 #include <cstring>
 
+#include "drivers/pe_image.h"
+
 namespace corvane {
 
 namespace {
-
-std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
-std::uint32_t le32(const std::uint8_t* p) {
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-// Reads exactly `n` bytes or fails.
-bool readExact(ByteSource& file, std::uint64_t offset, void* out, std::size_t n) {
-    return n == 0 || file.readAt(offset, out, n) == n;
-}
-
-struct Section {
-    std::uint32_t virtualAddress, virtualSize, rawSize, rawOffset;
-    bool holds(std::uint32_t rva) const { return rva >= virtualAddress && rva - virtualAddress < rawSize; }
-};
 
 // The resource section as the loader sees it: raw bytes, then zeros up to
 // its virtual size. Reads go to the file only for the raw part.
 class SectionView {
 public:
-    SectionView(ByteSource& file, const Section& s, std::uint32_t base)
+    SectionView(ByteSource& file, const PeSection& s, std::uint32_t base)
         : file_(file), s_(s), base_(base), size_(std::max(s.rawSize, s.virtualSize)) {}
     // Bytes [at, at + n) counted from the resource directory's start.
     bool read(std::uint64_t at, void* out, std::size_t n) {
@@ -42,7 +29,7 @@ public:
 
 private:
     ByteSource& file_;
-    Section s_;
+    PeSection s_;
     std::uint32_t base_;
     std::uint64_t size_;
 };
@@ -87,39 +74,12 @@ std::optional<FoundResource> readResource(ByteSource& file, std::uint64_t offset
 
 // `header` is the offset of the "PE\0\0" signature.
 std::optional<FoundResource> findInPe(ByteSource& file, std::uint32_t header, std::uint16_t userLanguage) {
-    // Signature and file header, then the optional header up to its data directories.
-    std::array<std::uint8_t, 24 + 112 + 16 * 8> nt{};
-    const std::size_t got = file.readAt(header, nt.data(), nt.size());
-    if (got < 24) return std::nullopt;
-    const std::uint16_t sectionCount = le16(&nt[6]);
-    const std::uint16_t optionalSize = le16(&nt[20]);
-    const std::uint16_t magic = le16(&nt[24]);
-    std::size_t dir = 0;
-    if (magic == 0x10B) {
-        dir = 24 + 96 + 2 * 8;
-    } else if (magic == 0x20B) {
-        dir = 24 + 112 + 2 * 8;
-    } else {
-        return std::nullopt;
-    }
-    const std::uint32_t resourceRva = le32(&nt[dir]);
-    const std::uint32_t resourceSize = le32(&nt[dir + 4]);
+    const std::optional<PeLayout> layout = readPeLayout(file, header);
+    if (!layout) return std::nullopt;
+    const auto [resourceRva, resourceSize] = layout->directories[PeLayout::kResources];
     if (resourceSize == 0) return std::nullopt;
-
-    std::vector<std::uint8_t> table(static_cast<std::size_t>(sectionCount) * 40);
-    if (!readExact(file, std::uint64_t{header} + 24 + optionalSize, table.data(), table.size())) return std::nullopt;
-    std::vector<Section> sections(sectionCount);
-    for (std::size_t i = 0; i < sectionCount; ++i) {
-        const std::uint8_t* s = &table[i * 40];
-        sections[i] = {le32(s + 12), le32(s + 8), le32(s + 16), le32(s + 20)};
-    }
-    auto holding = [&](std::uint32_t rva) -> const Section* {
-        for (const Section& s : sections) {
-            if (s.holds(rva)) return &s;
-        }
-        return nullptr;
-    };
-    const Section* home = holding(resourceRva);
+    const auto holding = [&](std::uint32_t rva) { return layout->holding(rva); };
+    const PeSection* home = holding(resourceRva);
     if (home == nullptr) return std::nullopt;
     SectionView view(file, *home, resourceRva - home->virtualAddress);
 
@@ -147,7 +107,7 @@ std::optional<FoundResource> findInPe(ByteSource& file, std::uint32_t header, st
     if (!view.read(chosen->target, data.data(), data.size())) return std::nullopt;
     const std::uint32_t rva = le32(&data[0]);
     const std::uint32_t size = le32(&data[4]);
-    const Section* holder = holding(rva);
+    const PeSection* holder = holding(rva);
     if (holder == nullptr) return std::nullopt;
     return readResource(file, std::uint64_t{holder->rawOffset} + (rva - holder->virtualAddress), size, false);
 }
@@ -188,18 +148,9 @@ std::optional<FoundResource> findInNe(ByteSource& file, std::uint32_t header) {
 }  // namespace
 
 std::optional<FoundResource> findVersionResource(ByteSource& file, std::uint16_t userLanguage) {
-    std::array<std::uint8_t, 64> mz{};
-    if (!readExact(file, 0, mz.data(), mz.size()) || mz[0] != 'M' || mz[1] != 'Z') return std::nullopt;
-    const std::uint32_t header = le32(&mz[0x3C]);
-    std::array<std::uint8_t, 2> magic{};
-    if (!readExact(file, header, magic.data(), magic.size())) return std::nullopt;
-    if (magic[0] == 'P' && magic[1] == 'E') {
-        std::array<std::uint8_t, 4> sig{};
-        if (!readExact(file, header, sig.data(), sig.size()) || sig[2] != 0 || sig[3] != 0) return std::nullopt;
-        return findInPe(file, header, userLanguage);
-    }
-    if (magic[0] == 'N' && magic[1] == 'E') return findInNe(file, header);
-    return std::nullopt;
+    const std::optional<ImageStart> start = imageStart(file);
+    if (!start) return std::nullopt;
+    return start->kind == ImageStart::Kind::Pe ? findInPe(file, start->header, userLanguage) : findInNe(file, start->header);
 }
 
 }  // namespace corvane

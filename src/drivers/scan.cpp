@@ -88,14 +88,7 @@ std::wstring DriverScan::fileVersionIn(std::vector<std::uint8_t>& block) {
 }
 
 GlideFamily DriverScan::familyIn(std::vector<std::uint8_t>& block) {
-    for (const std::string& key : stringTables(block, codePage_)) {
-        std::size_t at = 0;
-        std::uint32_t length = 0;
-        if (!versions_.query(block, "\\StringFileInfo\\" + key + "\\ProductName", at, length) || length == 0) continue;
-        const GlideFamily family = familyOf(stringAt(block, at, codePage_));
-        if (family != GlideFamily::None) return family;
-    }
-    return GlideFamily::None;
+    return familyOf(versionStrings(versions_, block, "ProductName", codePage_));
 }
 
 std::wstring DriverScan::fileVersion(const std::wstring& path) {

@@ -25,6 +25,7 @@ struct RealServices {
     win32::SingleInstance instance;
     win32::Program program;
     VersionReader versions{fileVersions(codePage)};
+    win32::ImageFiles images;
     win32::Shell shell;
     win32::ModalHost windows;
     Services services = servicesOf(*this, corvaneInfo());

@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "platform/byte_source.h"
 #include "platform/decimal.h"
 #include "platform/file_store.h"
 
@@ -107,6 +109,15 @@ public:
                        std::size_t& offset, std::uint32_t& length) = 0;
 };
 
+// Programs and DLLs opened to read their parts by seeking: which Glide a
+// game loads is told from them.
+class ImageFileService {
+public:
+    virtual ~ImageFileService() = default;
+    // The file opened for reading; null where it can't be.
+    virtual std::unique_ptr<ByteSource> open(const std::wstring& path) = 0;
+};
+
 class ShellService {
 public:
     virtual ~ShellService() = default;
@@ -150,6 +161,7 @@ struct Services {
     InstanceService& instance;
     ProgramService& program;
     VersionService& versions;
+    ImageFileService& images;
     ShellService& shell;
     WindowService& windows;
     AppInfo app;
@@ -166,6 +178,7 @@ Services servicesOf(Set& set, AppInfo app) {
             .instance = set.instance,
             .program = set.program,
             .versions = set.versions,
+            .images = set.images,
             .shell = set.shell,
             .windows = set.windows,
             .app = std::move(app)};

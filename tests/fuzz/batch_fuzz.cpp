@@ -83,7 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Setting boxes[] = {Setting::FastMemory, Setting::FastPci, Setting::FastBuffering,
                              Setting::FastRefresh, Setting::TrueColour, Setting::Splash};
     for (int i = 0; i < 6; ++i) s.set(boxes[i], (data[0] >> i) & 1);
-    s.cards = {(data[1] & 1) != 0, (data[1] & 2) != 0, (data[1] & 4) != 0};
+    s.cards.voodooGraphics = (data[1] & 1) != 0;
+    s.cards.voodoo2 = (data[1] & 2) != 0;
+    s.cards.later = (data[1] & 4) != 0;
+    // The names a Glide holds, or a wrapper named by the program's name.
+    if ((data[1] & 8) != 0) s.cards.variablesHeld = (std::uint64_t{data[1]} << 8 | data[0]) >> 4;
+    if ((data[1] & 16) != 0) s.cards.wrapper = name;
     s.gammaPosition = 25 + data[2] % 171;
     s.clockMhz = 90 + data[3] % 21;
     constexpr int kRates[] = {0, 60, 75, 85, 100, 120};

@@ -38,7 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::wstring_view kPath = L"C:\\GAMES\\GAME.BAT";
     BatchSettings s;
     for (std::size_t i = 0; i < 6; ++i) s.set(kSettings[i], (data[0] >> i) & 1);
-    s.cards = {(data[1] & 1) != 0, (data[1] & 2) != 0, (data[1] & 4) != 0};
+    s.cards.voodooGraphics = (data[1] & 1) != 0;
+    s.cards.voodoo2 = (data[1] & 2) != 0;
+    s.cards.later = (data[1] & 4) != 0;
+    // The Glide the game loads: the names it holds, or a wrapper.
+    if ((data[9] & 1) != 0) s.cards.variablesHeld = (std::uint64_t{data[9]} << 16 | data[3] << 8 | data[2]) >> 1;
+    if ((data[9] & 2) != 0) s.cards.wrapper = L"glide2x.dll, " + printable(data + 10, std::min<std::size_t>(size - 10, data[9] % 24), L"");
+    const GlideCards loaded = s.cards;
     s.gammaPosition = 25 + data[2] % 171;
     s.clockMhz = 90 + data[3] % 21;
     s.refreshHz = kRates[data[4] % 6];
@@ -57,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t at = (data[6] | data[7] << 8) % (made.size() + 1);
     const bool whole = (data[1] & 8) == 0;
     for (const std::string& any : {rest, made.substr(0, at) + rest + made.substr(at)}) {
-        const FoundBatch read = readBack(any, whole, cp, kPath);
+        const FoundBatch read = readBack(any, whole, cp, kPath, loaded);
         if (read.shown.size() > 2 || (read.maker == FoundBatch::Maker::Corvane && !read.shown.empty())) std::abort();
         // Made again: the same bytes, where the file says Corvane made it as today's files do.
         if (read.maker != FoundBatch::Maker::Corvane || !whole) continue;

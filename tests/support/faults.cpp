@@ -39,6 +39,7 @@ Services FaultyServices::services() {
             .instance = instance_,
             .program = program_,
             .versions = versions_,
+            .images = images_,
             .shell = shell_,
             .windows = windowsLayer_,
             .app = corvaneInfo()};

@@ -92,6 +92,11 @@ private:
         bool query(std::vector<std::uint8_t>& block, std::string_view sub, std::size_t& offset,
                    std::uint32_t& length) override;
     } versions_{*this};
+    struct Images final : ImageFileService {
+        FaultyServices& s;
+        explicit Images(FaultyServices& o) : s(o) {}
+        std::unique_ptr<ByteSource> open(const std::wstring& p) override { return s.plan_.hit("image") ? nullptr : s.disk_.open(p); }
+    } images_{*this};
     struct Shell final : ShellService {
         FaultyServices& s;
         explicit Shell(FaultyServices& o) : s(o) {}

@@ -106,7 +106,9 @@ std::string peImage(const std::vector<PeResource>& versions, PeOptions options) 
     constexpr std::size_t kFileAlign = 0x200;
     constexpr std::uint32_t kSectionAlign = 0x1000;
     const std::size_t optionalSize = options.pe32plus ? 240 : 224;
-    const std::size_t sectionCount = (options.padding != 0 ? 1 : 0) + (versions.empty() ? 0 : 1) + 1;
+    if (!options.data.empty()) options.padding = options.data.size();
+    const std::size_t sectionCount =
+        (options.padding != 0 ? 1 : 0) + (versions.empty() ? 0 : 1) + (options.imports.empty() ? 0 : 1) + 1;
 
     // The resource section: root (type 16), type (name 1), name (languages),
     // data entries, then the data.
@@ -186,11 +188,23 @@ std::string peImage(const std::vector<PeResource>& versions, PeOptions options) 
         return at;
     };
     addSection(".text", std::string(16, '\xC3'), 0x60000020);
-    if (options.padding != 0) addSection(".data", std::string(options.padding, '\x5A'), 0xC0000040);
+    if (options.padding != 0) {
+        addSection(".data", options.data.empty() ? std::string(options.padding, '\x5A') : options.data, 0xC0000040);
+    }
     if (!versions.empty()) {
         const std::uint32_t at = addSection(".rsrc", rsrc, 0x40000040);
         put32(f, dirs + 16, at);
         put32(f, dirs + 20, static_cast<std::uint32_t>(rsrc.size()));
+    }
+    if (!options.imports.empty()) {
+        // The descriptors, an empty one ending them, then the names.
+        std::string idata(20 * (options.imports.size() + 1), '\0');
+        for (std::size_t i = 0; i < options.imports.size(); ++i) {
+            put32(idata, 20 * i + 12, rva + static_cast<std::uint32_t>(idata.size()));
+            idata += options.imports[i] + '\0';
+        }
+        put32(f, dirs + 8, addSection(".idata", idata, 0xC0000040));
+        put32(f, dirs + 12, static_cast<std::uint32_t>(20 * (options.imports.size() + 1)));
     }
     put32(f, opt + 56, rva);  // size of image
     return f;

@@ -44,6 +44,8 @@ struct PeResource {
 struct PeOptions {
     bool pe32plus = false;
     std::size_t padding = 0;  // bytes of a section placed before the resources
+    std::string data = {};    // that section's bytes, where not `padding` filler bytes
+    std::vector<std::string> imports = {};  // the DLLs an import section names, after the resources
 };
 
 // A PE image whose resource section holds RT_VERSION entries (name 1), one

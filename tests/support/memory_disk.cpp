@@ -1,5 +1,7 @@
 #include "support/memory_disk.h"
 
+#include "support/memory_source.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -112,6 +114,13 @@ std::optional<std::string> MemoryDisk::read(const std::wstring& path) const {
     auto it = nodes_.find(key(path));
     if (it == nodes_.end() || it->second.isFolder) return std::nullopt;
     return it->second.bytes;
+}
+
+std::unique_ptr<ByteSource> MemoryDisk::open(const std::wstring& path) {
+    opened.insert(path);
+    FileStart start = readStart(path, std::string::npos);
+    if (!start.found || !start.error.empty()) return nullptr;
+    return std::make_unique<MemorySource>(std::move(start.bytes));
 }
 
 std::vector<std::wstring> MemoryDisk::paths() const {

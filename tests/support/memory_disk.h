@@ -12,7 +12,7 @@
 
 namespace corvane::test {
 
-class MemoryDisk final : public FolderService, public FileStore {
+class MemoryDisk final : public FolderService, public FileStore, public ImageFileService {
 public:
     MemoryDisk();
 
@@ -21,6 +21,9 @@ public:
     void remove(const std::wstring& path) override;
     bool exists(const std::wstring& path) const;
     std::optional<std::string> read(const std::wstring& path) const;
+    // A file's bytes to seek in; null for a file that is not there or is locked.
+    std::unique_ptr<ByteSource> open(const std::wstring& path) override;
+    std::multiset<std::wstring> opened;  // the paths open() was asked for
     // Every path on the disk, as stored.
     std::vector<std::wstring> paths() const;
 

@@ -140,6 +140,7 @@ struct Rig {
                 .instance = instance,
                 .program = program,
                 .versions = r.versions != nullptr ? *r.versions : versions,
+                .images = disk,
                 .shell = shell,
                 .windows = windows,
                 .app = corvaneInfo()};

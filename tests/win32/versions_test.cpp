@@ -35,6 +35,7 @@ struct OurReader {
     FakeShell shell;
     ScriptedWindows windows;
     VersionReader versions{fileVersions(codePage)};
+    win32::ImageFiles images;
     Services services = servicesOf(*this, corvaneInfo());
     MainWindow window{services};
 };

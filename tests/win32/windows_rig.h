@@ -20,6 +20,7 @@ struct WindowsRig {
     FakeInstance instance;
     EndRecorder program;
     VersionReader versions{fileVersions(codePage)};
+    win32::ImageFiles images;
     FakeShell shell;
     win32::ModalHost windows;
     Services services = servicesOf(*this, corvaneInfo());
