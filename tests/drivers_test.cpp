@@ -272,44 +272,52 @@ TEST(GameGlide, TheFileHoldsTheLinesOfTheGlideTheGameLoads) {
         std::vector<std::string> imports;  // none: the program is no image
         std::vector<std::pair<std::wstring, std::string>> dlls;
         std::string lines;  // the variables of the file's lines; "REM " before a remark's
-        std::wstring words;
+        std::wstring words;  // the page's tooltip of it
+        std::wstring shown;  // the page's words
+        std::string disabled;  // the controls of settings it takes nothing of
     } cases[] = {
-        {"none", {}, {}, every + "REM SST_GRXCLK SST_SCREENREFRESH", L""},
+        {"none", {}, {}, every + "REM SST_GRXCLK SST_SCREENREFRESH", L"", L"", ""},
         {"names, in the game's folder before the system's",
          {},
          {{game + L"glide2x.dll", glideDll(v2, {"SSTV2_GAMMA", "MYSSTV2_GRXCLK", "FX_GLIDE_NO_SPLASH", "SSTV2_FASTPCIRD=1"})},
           {system + L"glide2x.dll", glideDll(sst1, {"SST_GAMMA"})}},
          "FX_GLIDE_NO_SPLASH SSTV2_GAMMA",
-         L"glide2x.dll in C:\\Games\\Hover: Voodoo2"},
+         L"glide2x.dll in C:\\Games\\Hover: Voodoo2", L"Glide: glide2x.dll, Voodoo2, in the game's folder",
+         "cMem cPci cBuff cRefresh sClock sRefresh"},
         {"Voodoo2's 2.53, no names",
          {},
          {{system + L"glide2x.dll", glideDll(v2Old, {})}},
          every + "SST_GRXCLK SST_SCREENREFRESH SSTV2_GRXCLK SSTV2_FASTPCIRD SSTV2_FASTMEM_RAS_READS SSTV2_SCREENREFRESH "
                  "SSTV2_VIDEO_24BPP SSTV2_GAMMA",
-         L"glide2x.dll in C:\\WINDOWS\\SYSTEM: Voodoo2"},
+         L"glide2x.dll in C:\\WINDOWS\\SYSTEM: Voodoo2", L"Glide: glide2x.dll, Voodoo2, in the system folder", ""},
         {"Voodoo Graphics' clock as a remark",
          {"KERNEL32.dll", "GLIDE2X.DLL"},
          {{system + L"glide2x.dll", glideDll(sst1, {"SST_GRXCLK", "SST_FASTMEM"})},
           {system + L"glide3x.dll", glideDll(h3, {"SSTH3_RGAMMA"})}},
          "SST_FASTMEM REM SST_GRXCLK",
-         L"glide2x.dll in C:\\WINDOWS\\SYSTEM: Voodoo Graphics"},
+         L"glide2x.dll in C:\\WINDOWS\\SYSTEM: Voodoo Graphics", L"Glide: glide2x.dll, Voodoo Graphics, in the system folder",
+         "cPci cBuff cRefresh Check1 sGamma sClock sRefresh"},
         {"the import names glide3x.dll",
          {"KERNEL32.dll", "glide3x.dll"},
          {{system + L"glide2x.dll", glideDll(sst1, {"SST_GAMMA"})},
           {L"C:\\WINDOWS\\glide3x.dll", glideDll(h3, {"SSTH3_BGAMMA", "FX_GLIDE_REFRESH", "FX_GLIDE_SWAPINTERVAL"})}},
          "FX_GLIDE_SWAPINTERVAL SSTH3_BGAMMA FX_GLIDE_REFRESH",
-         L"glide3x.dll in C:\\WINDOWS: Banshee to Voodoo5"},
+         L"glide3x.dll in C:\\WINDOWS: Banshee to Voodoo5", L"Glide: glide3x.dll, Banshee to Voodoo5, in the Windows folder",
+         "cMem cPci cRefresh Check1 sClock"},
         {"imports naming neither: both",
          {"KERNEL32.dll"},
          {{system + L"glide2x.dll", glideDll(v2, {"SSTV2_GAMMA"})}, {system + L"glide3x.dll", glideDll(h3, {"SSTH3_RGAMMA"})}},
          "SSTV2_GAMMA SSTH3_RGAMMA",
-         L"glide2x.dll in C:\\WINDOWS\\SYSTEM: Voodoo2; glide3x.dll in C:\\WINDOWS\\SYSTEM: Banshee to Voodoo5"},
+         L"glide2x.dll in C:\\WINDOWS\\SYSTEM: Voodoo2; glide3x.dll in C:\\WINDOWS\\SYSTEM: Banshee to Voodoo5",
+         L"Glide: glide2x.dll, Voodoo2, and glide3x.dll, Banshee to Voodoo5",
+         "cMem cPci cBuff cRefresh Check1 sClock sRefresh"},
         {"a wrapper that says it is 3dfx's",
          {},
          {{game + L"glide2x.dll", glideDll(h3, {"SST_GAMMA", "SSTH3_RGAMMA"}, u"\u00A9 2021 Zeta | Glide")},
           {system + L"glide2x.dll", glideDll(v2, {"SSTV2_GAMMA"})}},
          "REM The game loads glide2x.dll, 2021 Zeta Glide, a wrapper: it takes its settings from its own configuration.",
-         L"glide2x.dll in C:\\Games\\Hover: a Glide wrapper, \u00A9 2021 Zeta | Glide"},
+         L"glide2x.dll in C:\\Games\\Hover: a Glide wrapper, \u00A9 2021 Zeta | Glide",
+         L"Glide: glide2x.dll, wrapper \u00A9 2021 Zeta | Glide, in the game's folder", "cMem cPci cBuff cRefresh Check1 sGamma sClock sRefresh"},
     };
     for (const auto& c : cases) {
         ScanRig s;
@@ -318,7 +326,13 @@ TEST(GameGlide, TheFileHoldsTheLinesOfTheGlideTheGameLoads) {
         s.form.load();
         s.form.controls.folders.setPath(L"C:\\Games\\Hover");
         ASSERT_TRUE(input::pickFile(s.form.controls.programs, 0));
-        EXPECT_EQ(s.form.gameGlide.words(), c.words) << c.what;
+        EXPECT_EQ(s.form.controls.glideWords.toolTip(), c.words) << c.what;
+        EXPECT_EQ(s.form.controls.glideWords.caption(), c.shown) << c.what;
+        std::string disabled;
+        for (const char* name : {"cMem", "cPci", "cBuff", "cRefresh", "Check1", "sGamma", "sClock", "sRefresh"}) {
+            if (!s.form.window[name].enabled()) disabled += std::string(disabled.empty() ? "" : " ") + name;
+        }
+        EXPECT_EQ(disabled, c.disabled) << c.what;
         ASSERT_TRUE(input::press(s.form.controls.makeButton));
         const std::string bytes = s.r.disk.read(game + L"Hover Tank.bat").value_or("");
         std::string lines;

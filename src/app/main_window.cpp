@@ -16,6 +16,7 @@ MainWindow::MainWindow(Services& s)
               .batchNameCaption = controls.batchNameCaption,
               .switches = controls.switches,
               .switchesCaption = controls.switchesCaption,
+              .glideWords = controls.glideWords,
               .programPath = controls.programPath,
               .make = controls.makeButton},
              {.messages = s.messages, .app = s.app}, programName),
@@ -43,6 +44,7 @@ MainWindow::MainWindow(Services& s)
                     .settingsPage = controls.settingsPage,
                     .values = controls.values()},
                    {.files = s.files, .codePage = s.oemCodePage}, settings, gameGlideReads),
+      glideReach({.values = controls.values(), .refresh = controls.refresh}, settings),
       drivers({.driverFiles = controls.driverFiles,
                .voodoo = controls.voodooVersion,
                .glide = controls.glideVersion,
@@ -51,11 +53,7 @@ MainWindow::MainWindow(Services& s)
                .directX16 = controls.directX16Version,
                .directX32 = controls.directX32Version},
               s.folders, s.versions, s.codePage, installedGlide) {
-    picker.onPicked = [this] {
-        gameGlide = glideFinder.find(controls.programPath.caption());
-        gameGlideReads = gameGlide.cards(installedGlide);
-        settingsFile.programPicked();
-    };
+    picker.onPicked = [this] { programPicked(); };
     controls.tabs.onClick = [this] { showSelectedPage(); };
     controls.exitButton.onClick = [this] { exitProgram(); };
     controls.aboutButton.onClick = [this] { openHelp(); };
@@ -73,6 +71,16 @@ void MainWindow::load() {
     showSelectedPage();
     controls.splash.setValue(1);
     drivers.scan();
+}
+
+void MainWindow::programPicked() {
+    gameGlide = glideFinder.find(controls.programPath.caption());
+    gameGlideReads = gameGlide.cards(installedGlide);
+    const std::wstring summary = gameGlide.summary();
+    controls.glideWords.setCaption(summary.empty() ? std::wstring() : L"Glide: " + summary);
+    controls.glideWords.setToolTip(gameGlide.words());
+    glideReach.show(gameGlideReads, gameGlide.known(), summary);
+    settingsFile.programPicked();
 }
 
 void MainWindow::showSelectedPage() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/glide_reach.h"
 #include "batch/make.h"
 #include "batch/settings_file.h"
 #include "drivers/game_glide.h"
@@ -42,6 +43,7 @@ struct MainControls {
     TextBox& batchName;          // Text1
     Label& switchesCaption;      // Label10
     TextBox& switches;           // Text3
+    Label& glideWords;           // Label11: the Glide the picked game loads
     Label& programPath;          // Label3, never shown
     // "Choose Settings"
     Slider& clock;               // sClock
@@ -96,12 +98,16 @@ public:
     SettingsPanel settings;
     BatchMaker batch;
     SettingsFile settingsFile;
+    GlideReach glideReach;
     DriverScan drivers;
 
     // Paths named on the command line: handed to a running copy, or picked
     // once the window is shown.
     std::vector<std::wstring> commandPaths;
 
+    // A program was picked: the Glide it loads is found and shown, and the
+    // file there read.
+    void programPicked();
     // Start-up: a second copy ends here; the first opens C:\, shows the first
     // page, ticks "Splash Screen" and scans the drivers.
     void load();

@@ -97,6 +97,9 @@ constexpr ControlRow kSwitches = {.name = "Text3", .kind = K::TextBox, .containe
     .box = {2160, 2745, 1035, 285}, .tab = 19,
     .tooltip = L"What the game is started with after its name, such as -3dfx.", .hidden = true,
     .enterPresses = &kMakeButton};
+// Which Glide the picked game loads, in the room the shortened lists leave.
+constexpr ControlRow kGlideWords = {.name = "Label11", .kind = K::Label, .container = &kProgramPage,
+    .box = {120, 1740, 3615, 390}, .tab = 41, .hidden = true};
 constexpr ControlRow kFolders = {.name = "Dir1", .kind = K::DirListBox, .container = &kProgramPage,
     .box = {120, 240, 1815, 2790}, .tab = 2, .tooltip = L"Select directory containing desired program."};
 constexpr ControlRow kPrograms = {.name = "File1", .kind = K::FileListBox, .container = &kProgramPage,
@@ -147,6 +150,7 @@ constexpr const ControlRow* kControls[] = {
     &kBatchName,
     &kSwitchesCaption,
     &kSwitches,
+    &kGlideWords,
     &kFolders,
     &kPrograms,
     &kBatchNameCaption,
@@ -194,6 +198,7 @@ MainControls::MainControls(const Window& w)
       batchName(w.get<TextBox>(kBatchName)),
       switchesCaption(w.get<Label>(kSwitchesCaption)),
       switches(w.get<TextBox>(kSwitches)),
+      glideWords(w.get<Label>(kGlideWords)),
       programPath(w.get<Label>(kProgramPath)),
       clock(w.get<Slider>(kClock)),
       refresh(w.get<Slider>(kRefresh)),

@@ -241,6 +241,19 @@ GlideCards cardsOf(std::span<const GlideLine> lines) {
     return cards;
 }
 
+bool settingSet(Setting setting, const GlideCards& cards) {
+    GlideSettings s;
+    s.cards = cards;
+    const GlideLines lines = glideLines(s);
+    for (const auto* part : {&lines.switches, &lines.numbers}) {
+        for (const GlideLine& l : *part) {
+            const auto row = std::find_if(std::begin(kRows), std::end(kRows), [&](const Row& r) { return r.variable == l.variable; });
+            if (!l.remark && row->setting == setting) return true;
+        }
+    }
+    return false;
+}
+
 std::uint64_t variablesOf(std::span<const GlideLine> lines) {
     std::uint64_t held = 0;
     for (std::size_t i = 0; i < std::size(kRows); ++i) {

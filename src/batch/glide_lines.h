@@ -79,6 +79,9 @@ bool firstFormWrites(const GlideLine& line);
 // The cards whose lines `lines` hold: a clock written as a REM stands for a
 // Voodoo Graphics.
 GlideCards cardsOf(std::span<const GlideLine> lines);
+// Whether the file sets a variable of `setting` for a Glide of `cards`:
+// a line that is no remark.
+bool settingSet(Setting setting, const GlideCards& cards);
 // The variables of the settings, in the table's order: the bits of
 // GlideCards::variablesHeld.
 std::vector<std::string> settingVariables();

@@ -32,22 +32,26 @@ GlideFinder::GlideFinder(FolderService& folders, VersionService& versions, Image
 GameGlide GlideFinder::find(const std::wstring& program) {
     // Where Windows looks: the program's folder, the system's own system
     // folder, the fixed one the driver scan reads, the Windows folder.
+    using Where = FoundGlide::Where;
     const std::wstring system = withoutEndSlash(folders_.systemFolder());
-    std::vector<std::wstring> folders = {withoutEndSlash(folderOf(program))};
-    for (std::wstring f : {system, std::wstring(L"C:\\Windows\\System"), system.empty() ? std::wstring() : folderOf(system),
-                           std::wstring(L"C:\\Windows")}) {
+    std::vector<std::pair<std::wstring, Where>> folders;
+    for (auto [f, where] : {std::pair{folderOf(program), Where::GamesFolder}, std::pair{system, Where::SystemFolder},
+                            std::pair{std::wstring(L"C:\\Windows\\System"), Where::SystemFolder},
+                            std::pair{system.empty() ? std::wstring() : folderOf(system), Where::WindowsFolder},
+                            std::pair{std::wstring(L"C:\\Windows"), Where::WindowsFolder}}) {
         f = withoutEndSlash(std::move(f));
         bool listed = f.empty();
-        for (const std::wstring& g : folders) listed = listed || equalNoCase(f, g);
-        if (!listed) folders.push_back(std::move(f));
+        for (const auto& g : folders) listed = listed || equalNoCase(f, g.first);
+        if (!listed) folders.emplace_back(std::move(f), where);
     }
     GameGlide out;
     const unsigned loaded = dllsLoaded(program);
     for (unsigned d = 0; d < 2; ++d) {
         if ((loaded >> d & 1) == 0) continue;
-        for (const std::wstring& folder : folders) {
+        for (const auto& [folder, where] : folders) {
             if (const std::optional<std::size_t> found = look(joinPath(folder, kGlideDlls[d]))) {
                 out.found.push_back(read_[*found]);
+                out.found.back().where = where;
                 break;
             }
         }
@@ -120,6 +124,37 @@ GlideCards GameGlide::cards(const GlideCards& installed) const {
     }
     if (!known) return installed;
     if (held != 0) out.variablesHeld = held;
+    return out;
+}
+
+bool GameGlide::known() const {
+    for (const FoundGlide& g : found) {
+        if (g.known()) return true;
+    }
+    return false;
+}
+
+std::wstring GameGlide::summary() const {
+    constexpr std::size_t kLongestName = 20;
+    std::wstring out;
+    for (const FoundGlide& g : found) {
+        if (!out.empty()) out += L", and ";
+        out += g.path.substr(g.path.find_last_of(L'\\') + 1) + L", ";
+        if (g.wrapper) {
+            out += L"wrapper";
+            if (!g.name.empty()) out += L" " + (g.name.size() <= kLongestName ? g.name : g.name.substr(0, kLongestName - 3) + L"...");
+        } else {
+            const std::wstring_view family = familyName(g.family);
+            out += family.empty() ? std::wstring_view(L"cards unknown") : family;
+        }
+    }
+    // Where it is, for one; for two, the tooltip says.
+    if (found.size() == 1) {
+        const FoundGlide::Where where = found.front().where;
+        out += where == FoundGlide::Where::GamesFolder    ? L", in the game's folder"
+               : where == FoundGlide::Where::SystemFolder ? L", in the system folder"
+                                                          : L", in the Windows folder";
+    }
     return out;
 }
 

@@ -20,6 +20,7 @@ namespace corvane {
 
 struct FoundGlide {
     std::wstring path;
+    enum class Where : std::uint8_t { GamesFolder, SystemFolder, WindowsFolder } where = Where::SystemFolder;
     GlideFamily family = GlideFamily::None;
     bool wrapper = false;       // its version strings do not say 3dfx made it, or name it a wrapper
     std::wstring name;          // a wrapper's name, as its version strings give it
@@ -33,9 +34,14 @@ struct GameGlide {
     // the wrapper where every Glide found is one. Where nothing is known,
     // `installed` (the cards the driver scan found).
     GlideCards cards(const GlideCards& installed) const;
+    // Whether the Glide is told: a family, the names it holds, or a wrapper.
+    bool known() const;
     // What the window says of it: "glide2x.dll in C:\GAMES\HOVER: Voodoo2";
     // empty where no Glide was found.
     std::wstring words() const;
+    // The same, short enough for two lines of the page: "glide2x.dll,
+    // Voodoo2, in the game's folder"; of two, the files and what they are.
+    std::wstring summary() const;
 };
 
 class GlideFinder {

@@ -44,6 +44,7 @@ void Picker::programsFolderChanged() {
     batchNameCaption.setVisible(false);
     switches.setVisible(false);
     switchesCaption.setVisible(false);
+    glideWords.setVisible(false);
     programs.setHeight(kFileListFull);
     folders.setHeight(kDirListFull);
 }
@@ -57,6 +58,7 @@ void Picker::programPicked() {
     batchName.setVisible(true);
     switchesCaption.setVisible(true);
     switches.setVisible(true);
+    glideWords.setVisible(true);
     programPath.setCaption(joinPath(folders.path(), programs.list(programs.listIndex())));
     make.setEnabled(true);
     // Drops the extension: exactly four characters, whatever they are.

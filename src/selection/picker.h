@@ -17,6 +17,7 @@ struct PickerControls {
     Label& batchNameCaption;  // Label1
     TextBox& switches;       // Text3: shown with the batch name
     Label& switchesCaption;  // Label10
+    Label& glideWords;       // Label11: shown with the batch name
     Label& programPath;      // Label3: the folder, then the picked program's full path
     CommandButton& make;     // Command1
 };

@@ -38,10 +38,16 @@ void SettingsPanel::refreshMoved() {
     refreshCaption.setCaption(L"Refresh: " + decimal(refreshHz_) + L"Hz");
     // Never ticked where it can't be: the file would force 24 bits at a rate
     // the box says it is off for.
-    const bool trueColourAllowed = refreshHz_ > kTrueColourAbove;
-    if (!trueColourAllowed && trueColour.value() == 1) trueColour.setValue(0);
-    trueColour.setEnabled(trueColourAllowed);
+    if (refreshHz_ <= kTrueColourAbove && trueColour.value() == 1) trueColour.setValue(0);
+    enableTrueColour();
     if (onChanged) onChanged();
+}
+
+void SettingsPanel::enableTrueColour() { trueColour.setEnabled(refreshHz_ > kTrueColourAbove && trueColourReaches_); }
+
+void SettingsPanel::setTrueColourReaches(bool reaches) {
+    trueColourReaches_ = reaches;
+    enableTrueColour();
 }
 
 void SettingsPanel::gammaMoved() {

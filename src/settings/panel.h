@@ -40,9 +40,14 @@ public:
     bool showRefresh(int hz);
     // Runs after a slider's handler, whoever moved it.
     std::function<void()> onChanged;
+    // Whether "24-Bit Color" reaches the game at all: where it does not, the
+    // box stays disabled at every rate.
+    void setTrueColourReaches(bool reaches);
 
 private:
+    void enableTrueColour();
     std::int16_t& refreshHz_;
+    bool trueColourReaches_ = true;
 };
 
 }  // namespace corvane
