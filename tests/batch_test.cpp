@@ -768,6 +768,35 @@ TEST_F(Make, FileThereIsReplacedOnlyWhenItIsCorvanesOrTheUserSaysSo) {
     EXPECT_EQ(r.messages.shown.back().prompt, L"Could not make " + batch + L".\n\nA folder has this name.");
 }
 
+// A hand's edit that an interpreter runs otherwise than the window would
+// show makes the file not Corvane's; each one bites, as the models of
+// COMMAND.COM and CMD run it, where the row says.
+TEST(HiddenEdits, RunOtherwiseThanTheFileAsMadeAndAreNotCorvanes) {
+    const std::string made = workedExample("HoverT~1.exe");
+    const std::string self = "C:\\GAMES\\HOVER\\HOVERT~1.BAT";
+    const auto ran = [&](const std::string& file, bool nt) {
+        test::DosMachine m;
+        m.nt = nt;
+        m.environmentSize = 4096;
+        const test::DosRun r = m.run(file, self);
+        std::string out = r.abandoned ? "abandoned; " : "";
+        for (std::size_t i = 0; i < r.started.size(); ++i) {
+            out += "started with \"" + r.tails[i] + "\":";
+            for (const std::string& e : r.started[i]) out += e.starts_with("SST") || e.starts_with("FX_") ? " " + e : "";
+        }
+        for (const std::string& u : r.unknown) out += "; ran " + u;
+        return out;
+    };
+    ASSERT_EQ(ran(made, false).rfind("started with \"\": ", 0), 0u);
+    for (const test::HiddenEdit& e : test::kHiddenEdits) {
+        const std::string edited = test::hiddenEdit(made, e);
+        EXPECT_EQ(readBack(edited, true, Cp437(), L"C:\\GAMES\\HOVER\\HOVERT~1.BAT").maker, FoundBatch::Maker::Altered) << e.what;
+        for (const bool nt : {false, true}) {
+            if (nt ? e.cmd : e.commandCom) EXPECT_NE(ran(edited, nt), ran(made, nt)) << e.what << (nt ? ", CMD" : ", COMMAND.COM");
+        }
+    }
+}
+
 // A pick reads the file at the batch path proposed: where Corvane made it,
 // the settings page shows its values and says so, until a setting changes
 // or another program is picked. A value the window can't show, or a line

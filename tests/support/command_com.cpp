@@ -36,6 +36,8 @@ constexpr std::size_t kLabelLength = 8;
 // IF "a"=="b" compares case-sensitively; SET upper-cases the name.
 // A second interpreter that itself starts another is a runaway: stopped here.
 constexpr int kRunaway = 4;
+// A file that runs this many commands loops: stopped here.
+constexpr std::size_t kMostSteps = 10000;
 // A command word that names one of the interpreter's own commands runs that
 // command, not a program of the name; ".", "/" and blanks end the word. The
 // commands as each interpreter's documentation lists them: COMMAND.COM's
@@ -94,11 +96,19 @@ std::vector<std::string> crlfLines(const std::string& bytes) {
 
 namespace {
 
-File fileOf(const std::string& bytes) {
+File fileOf(const std::string& bytes, bool nt) {
     File f;
-    f.lines = crlfLines(bytes);
-    f.lastLineOpen = !f.lines.back().empty();
-    if (!f.lastLineOpen) f.lines.pop_back();
+    const std::string_view all(bytes.data(), std::min(bytes.size(), bytes.find(nt ? '\0' : '\x1A')));
+    const char end = nt ? '\n' : '\r';
+    std::size_t from = 0;
+    for (std::size_t at; (at = all.find(end, from)) != std::string_view::npos; from = at + (nt ? 1 : 2)) {
+        f.lines.emplace_back(all.substr(from, at - from));
+    }
+    f.lastLineOpen = from < all.size();
+    if (f.lastLineOpen) f.lines.emplace_back(all.substr(from));
+    for (std::string& l : f.lines) {
+        if (nt && l.find('\r') != std::string::npos) std::erase(l, '\r');
+    }
     for (std::size_t i = 0; i < f.lines.size(); ++i) {
         if (!f.lines[i].empty() && f.lines[i][0] == ':') f.labels.emplace(upper(f.lines[i].substr(1, kLabelLength)), i);
     }
@@ -174,6 +184,10 @@ struct Interpreter {
         const std::vector<std::string>& lines = file.lines;
         std::size_t previous = lines.size();  // the last command run
         for (std::size_t pc = 0; pc < lines.size();) {
+            if (++result.steps > kMostSteps) {
+                result.abandoned = true;  // a loop
+                return;
+            }
             const std::size_t at = pc++;
             if (file.lastLineOpen && at + 1 == lines.size() && !lines[at].empty() && lines[at][0] == ':') {
                 if (previous < lines.size()) command(file, args, previous, pc);
@@ -194,6 +208,35 @@ struct Interpreter {
         }
         result.longestLine = std::max(result.longestLine, line.size());
         if (!line.empty() && line[0] == '@') line.erase(0, 1);
+        // COMMAND.COM redirects and pipes before it looks at the command;
+        // CMD, but for a remark, outside quotes, and it splits at "&".
+        bool quoted = false;
+        const std::size_t first = line.find_first_of("<>|&");
+        for (std::size_t i = first == std::string::npos ? line.size() : 0; i < line.size(); ++i) {
+            if (line[i] == '"') quoted = !quoted;
+            const bool own = line[i] == '>' || line[i] == '<' || line[i] == '|';
+            if (!machine.nt && own) {
+                result.unknown.push_back(line);
+                return true;
+            }
+            if (machine.nt && !quoted && (own || line[i] == '&') && !startsWith(line, "REM")) {
+                if (own) {
+                    result.unknown.push_back(line);
+                    return true;
+                }
+                const std::string rest = line.substr(i + 1);
+                line.resize(i);
+                if (!execute(file, args, line, pc)) return false;
+                line = rest.substr(rest.find_first_not_of(' ') == std::string::npos ? rest.size() : rest.find_first_not_of(' '));
+                i = static_cast<std::size_t>(-1);
+                quoted = false;
+            }
+        }
+        return execute(file, args, line, pc);
+    }
+
+    // Runs one command of an expanded line.
+    bool execute(const File& file, const std::vector<std::string>& args, std::string line, std::size_t& pc) {
         // IF [NOT] "a"=="b" command.
         while (startsWith(line, "IF ")) {
             std::size_t from = 3;
@@ -235,12 +278,16 @@ struct Interpreter {
         } else {
             // The program, in quotes or not, found in the current folder,
             // or named there by ".\".
-            std::string name = line;
+            // The program's name, then what follows it and one blank.
+            const std::size_t end = line.front() == '"' ? line.find('"', 1) + 1 : line.find(' ');
+            std::string name = line.substr(0, end);
+            const std::string tail = end < line.size() ? line.substr(end + 1) : "";
             if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
             if (name.rfind(".\\", 0) == 0) name.erase(0, 2);
             const std::string programFile = upper(machine.program), startWord = upper(name);
             if (startWord == programFile || (startWord.find('.') == std::string::npos && startWord == programFile.substr(0, programFile.rfind('.')))) {
                 result.started.push_back(env);
+                result.tails.push_back(tail);
             } else {
                 result.unknown.push_back(line);
             }
@@ -290,7 +337,7 @@ DosRun DosMachine::run(const std::string& file, const std::string& self) const {
     std::vector<std::string> env = environment;
     if (nt) env.push_back("OS=Windows_NT");
     Interpreter shell{*this, result, env, environmentSize, 1};
-    shell.run(fileOf(file), {self});
+    shell.run(fileOf(file, nt), {self});
     return result;
 }
 

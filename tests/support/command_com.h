@@ -1,8 +1,12 @@
 // A batch file run as COMMAND.COM of MS-DOS 4.0 was seen to run one, and as
 // CMD runs one where %OS% is Windows_NT: just the commands the batch file
 // uses (IF, SET, GOTO, labels, REM, ECHO, PAUSE, %COMSPEC% /E:n /C, and the
-// program it starts), with an environment of fixed size. Any other command
-// is recorded as unknown, for the test to fail on.
+// program it starts), with an environment of fixed size. Any other command,
+// and a line that redirects or pipes, is recorded as unknown, for the test
+// to fail on. Each reads the bytes as it does: COMMAND.COM ends a line at a
+// CR and drops the byte after it, and ends the file at a Ctrl-Z; CMD ends a
+// line at an LF, drops CRs, ends the file at a NUL and runs each command of
+// a line joined by "&".
 #pragma once
 
 #include <cstddef>
@@ -12,14 +16,17 @@
 namespace corvane::test {
 
 struct DosRun {
-    // Each start of the program, with the environment it was given.
+    // Each start of the program, with the environment it was given, and
+    // what followed its name on the line.
     std::vector<std::vector<std::string>> started;
+    std::vector<std::string> tails;
     int interpreters = 1;              // command interpreters run: 2 when the file ran itself again
     bool abandoned = false;            // a line too long, or an unknown label
     bool cut = false;                  // a line was run cut short
     bool echoed = false;               // the file printed a message of its own
     bool probed = false;               // the file set a variable that is none of the driver's
     std::size_t longestLine = 0;       // the longest line after expansion
+    std::size_t steps = 0;             // commands run
     std::vector<std::string> unknown;  // commands the model does not know, as run
 };
 

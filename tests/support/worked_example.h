@@ -90,6 +90,32 @@ inline std::string workedExample(std::string_view start) {
     return std::string(kWorkedCheck) + std::string(kWorkedSettings) + std::string(start) + std::string(kWorkedEnd);
 }
 
+// A hand's edit of a file Corvane made that an interpreter runs otherwise
+// than the window would show it: the line edited, what it becomes, and
+// under which of COMMAND.COM and CMD the game then gets something else, a
+// command runs that the window does not show, or no game starts. Where a
+// command runs, it writes WITNESS.TXT.
+struct HiddenEdit {
+    const char* what;
+    std::string_view line;
+    std::string_view to;
+    bool commandCom, cmd;
+    bool loops = false;  // under Wine's CMD the file never ends
+};
+inline constexpr HiddenEdit kHiddenEdits[] = {
+    {"a command after \"&\"", "SET SST_GAMMA=0.25", "SET SST_GAMMA=1.3 & ECHO X>WITNESS.TXT", true, true},
+    {"a lone CR", "SET SST_GAMMA=0.25", "SET SST_GAMMA=0.25\rXECHO X>WITNESS.TXT", true, true},
+    {"a lone LF", ":GLIDE", ":GLIDE\r\nREM A\nECHO X>WITNESS.TXT", true, true},
+    {"a Ctrl-Z", ":GLIDE", ":GLIDE\r\n\x1A", true, false},
+    {"a NUL", ":GLIDE", std::string_view(":GLIDE\r\nREM \0", 13), false, true, true},
+    {"a remark that redirects", ":GLIDE", ":GLIDE\r\nREM x > WITNESS.TXT", true, false},
+    {"a jump back", ":GLIDE", ":GLIDE\r\nGOTO GLIDE", true, true, true},
+};
+inline std::string hiddenEdit(std::string file, const HiddenEdit& e) {
+    const std::size_t at = file.find(std::string(e.line) + "\r\n");
+    return at == std::string::npos ? "<no such line>" : file.replace(at, e.line.size(), e.to);
+}
+
 // The worked example as Corvane's first files held it: eleven lines, a
 // value on every SET line, no line end after the start line.
 inline constexpr std::string_view kFirstForm =

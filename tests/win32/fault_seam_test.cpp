@@ -57,12 +57,7 @@ Files filesIn(const std::wstring& folder) {
 void lay(const std::wstring& folder, const Files& files) {
     CreateDirectoryW(folder.c_str(), nullptr);
     for (const auto& [name, bytes] : filesIn(folder)) DeleteFileW((folder + L"\\" + name).c_str());
-    for (const auto& [name, bytes] : files) {
-        HANDLE f = CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD n = 0;
-        WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
-        CloseHandle(f);
-    }
+    for (const auto& [name, bytes] : files) test::writeBytes(folder + L"\\" + name, bytes);
 }
 
 std::string narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }

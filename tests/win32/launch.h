@@ -136,6 +136,14 @@ inline std::vector<std::wstring> namesIn(const std::wstring& folder, Held what =
     return out;
 }
 
+// Makes the file at `path` hold `bytes`.
+inline void writeBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD n = 0;
+    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
+    CloseHandle(f);
+}
+
 // A file's bytes, read past the program ("<missing>" when it can't be opened).
 inline std::string fileBytes(const std::wstring& path) {
     HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,

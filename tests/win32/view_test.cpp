@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <thread>
@@ -61,7 +60,7 @@ std::string runBatch(const std::wstring& folder, const std::wstring& batch) {
                         &pi)) {
         return "<cmd did not start>";
     }
-    WaitForSingleObject(pi.hProcess, 20000);
+    if (WaitForSingleObject(pi.hProcess, 20000) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 1);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return test::fileBytes(folder + L"\\report.txt");
@@ -396,6 +395,21 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
         EXPECT_EQ(runBatch(play, play + L"\\run.bat"), report(settings + f.more)) << test::fileBytes(play + L"\\run.bat");
     }
     form.installedGlide = {};
+
+    // A hand's edits that CMD runs otherwise: another report, none, or a
+    // command the window does not show (it leaves WITNESS.TXT).
+    make(programs[0].program);
+    const std::string made = test::fileBytes(play + L"\\run.bat");
+    const std::string madeReport = runBatch(play, play + L"\\run.bat");
+    for (const test::HiddenEdit& e : test::kHiddenEdits) {
+        if (!e.cmd || e.loops) continue;
+        const std::string edited = test::hiddenEdit(made, e);
+        test::writeBytes(play + L"\\run.bat", edited);
+        const std::string report = runBatch(play, play + L"\\run.bat");
+        const bool witnessed = DeleteFileW((play + L"\\WITNESS.TXT").c_str()) != 0;
+        EXPECT_TRUE(report != madeReport || witnessed) << e.what << ": CMD ran it as made";
+    }
+    DeleteFileW((play + L"\\run.bat").c_str());
 
     // The other way round.
     clickTab(2);
