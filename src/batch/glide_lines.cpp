@@ -19,6 +19,7 @@ enum class Form : std::uint8_t {
     ZeroIfTicked,     // "0" ticked, "1" clear
     PresentIfTicked,  // "1" ticked, nothing clear: the driver tests these
     PresentIfClear,   // for presence alone, whatever their value
+    OneIfTickedOnly,  // "1" ticked, nothing clear: read by value, where "0" would force the other way
     Gamma,
     Clock,
     KeptRefresh,      // the chosen rate as the card keeps it
@@ -59,7 +60,7 @@ constexpr Row kRows[] = {
     {L"SSTV2_FASTPCIRD", ReadBy::Voodoo2, Block::Numbers, Form::PresentIfTicked, FastPci},
     {L"SSTV2_FASTMEM_RAS_READS", ReadBy::Voodoo2, Block::Numbers, Form::PresentIfTicked, FastMemory},
     {L"SSTV2_SCREENREFRESH", ReadBy::Voodoo2, Block::Numbers, Form::KeptRefresh, Refresh, kVoodoo2Rates},
-    {L"SSTV2_VIDEO_24BPP", ReadBy::Voodoo2, Block::Numbers, Form::PresentIfTicked, TrueColour},
+    {L"SSTV2_VIDEO_24BPP", ReadBy::Voodoo2, Block::Numbers, Form::OneIfTickedOnly, TrueColour},
     {L"SSTV2_GAMMA", ReadBy::Voodoo2, Block::Numbers, Form::Gamma, Gamma},
     // Banshee to Voodoo5: the gamma of each colour, and the refresh rate as
     // chosen once the slider has been moved. Their clock variables write the
@@ -78,6 +79,7 @@ std::wstring valueOf(const Row& row, const GlideSettings& s, Form form) {
         case Form::ZeroIfTicked:
             return ticked ? L"0" : L"1";
         case Form::PresentIfTicked:
+        case Form::OneIfTickedOnly:
             return ticked ? L"1" : L"";
         case Form::PresentIfClear:
             return ticked ? L"" : L"1";
