@@ -322,7 +322,7 @@ TEST(MakeForTheCards, EachBoxAndSliderEveryWayGivesItsOwnLines) {
     const std::vector<std::string> example =
         test::crlfLines(test::workedSettingsWithClock() + "HoverT~1.exe" + std::string(test::kWorkedEnd));
     const GlideCards families[] = {{}, {true, false, false}, {false, true, false}, {false, false, true}, {false, true, true}};
-    for (const GlideCards cards : families) {
+    for (const GlideCards& cards : families) {
         // The room sweep, per family: every amount of room for the start-up
         // settings' file and for the one whose values need the most.
         std::string startUp, longest, startUpWhat, longestWhat;
@@ -792,7 +792,9 @@ TEST(HiddenEdits, RunOtherwiseThanTheFileAsMadeAndAreNotCorvanes) {
         const std::string edited = test::hiddenEdit(made, e);
         EXPECT_EQ(readBack(edited, true, Cp437(), L"C:\\GAMES\\HOVER\\HOVERT~1.BAT").maker, FoundBatch::Maker::Altered) << e.what;
         for (const bool nt : {false, true}) {
-            if (nt ? e.cmd : e.commandCom) EXPECT_NE(ran(edited, nt), ran(made, nt)) << e.what << (nt ? ", CMD" : ", COMMAND.COM");
+            if (nt ? e.cmd : e.commandCom) {
+                EXPECT_NE(ran(edited, nt), ran(made, nt)) << e.what << (nt ? ", CMD" : ", COMMAND.COM");
+            }
         }
     }
 }
@@ -994,7 +996,9 @@ TEST(ReadBack, EveryFileTheWriterMakesReadsBackToItsValues) {
             const FoundBatch found = readBack(bytes, true, cp, s.batchPath);
             const std::string what = std::to_string(static_cast<int>(setting)) + " = " + std::to_string(value) + ", cards " + std::to_string(cards);
             ASSERT_EQ(found.maker, FoundBatch::Maker::Corvane) << what;
-            if (setting != Setting::Refresh || cards == 4 || value == 0) EXPECT_EQ(found.settings.value(setting), value) << what;
+            if (setting != Setting::Refresh || cards == 4 || value == 0) {
+                EXPECT_EQ(found.settings.value(setting), value) << what;
+            }
             EXPECT_EQ(found.settings.switches, s.switches) << what;
             const BatchFile again = batchFile(found.settings);
             EXPECT_EQ(again.checkAndSwitches + again.numbersAndStart, file.checkAndSwitches + file.numbersAndStart) << what;

@@ -32,6 +32,9 @@ std::wstring_view familyName(GlideFamily family);
 
 // The families of the Glide DLLs installed (glide2x.dll and glide3x.dll).
 struct GlideCards {
+    GlideCards() = default;
+    GlideCards(bool voodooGraphicsToo, bool voodoo2Too, bool laterToo)
+        : voodooGraphics(voodooGraphicsToo), voodoo2(voodoo2Too), later(laterToo) {}
     bool voodooGraphics = false;
     bool voodoo2 = false;
     bool later = false;

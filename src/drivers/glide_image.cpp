@@ -73,7 +73,8 @@ std::uint64_t namesHeld(ByteSource& file, std::span<const std::string_view> name
     bool tooLong = false;
     std::array<std::uint8_t, 64 * 1024> chunk{};
     for (std::uint64_t at = 0; at < kNamesScanned;) {
-        const std::size_t got = file.readAt(at, chunk.data(), std::min<std::uint64_t>(chunk.size(), kNamesScanned - at));
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), kNamesScanned - at));
+        const std::size_t got = file.readAt(at, chunk.data(), want);
         if (got == 0) break;
         for (std::size_t i = 0; i < got; ++i) {
             const std::uint8_t c = chunk[i];

@@ -405,9 +405,9 @@ TEST_F(MainWindowUnderWine, BatchFileStartsThePickedProgram) {
         if (!e.cmd || e.loops) continue;
         const std::string edited = test::hiddenEdit(made, e);
         test::writeBytes(play + L"\\run.bat", edited);
-        const std::string report = runBatch(play, play + L"\\run.bat");
+        const std::string got = runBatch(play, play + L"\\run.bat");
         const bool witnessed = DeleteFileW((play + L"\\WITNESS.TXT").c_str()) != 0;
-        EXPECT_TRUE(report != madeReport || witnessed) << e.what << ": CMD ran it as made";
+        EXPECT_TRUE(got != madeReport || witnessed) << e.what << ": CMD ran it as made";
     }
     DeleteFileW((play + L"\\run.bat").c_str());
 
